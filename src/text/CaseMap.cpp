@@ -1,0 +1,68 @@
+#include "text/CaseMap.h"
+
+#include <clocale>
+#include <cwctype>
+#include <locale.h>
+
+#include "text/Cp1252.h"
+
+namespace tesmoran {
+namespace {
+
+// Unicode simple case mapping for characters outside code page 1252, taken
+// from the C library's UTF-8 character classes.
+locale_t UnicodeLocale() {
+  static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+  return locale;
+}
+
+bool IsLatin1Capital(Char c) { return c >= 0xC0 && c <= 0xDE && c != 0xD7; }
+bool IsLatin1Small(Char c) { return c >= 0xE0 && c <= 0xFE && c != 0xF7; }
+
+}  // namespace
+
+Char ToUpperChar(Char c) {
+  if (c >= U'a' && c <= U'z') return c - 32;
+  if (IsLatin1Small(c)) return c - 32;
+  switch (c) {
+    case 0x0161: return 0x0160;  // š
+    case 0x0153: return 0x0152;  // œ
+    case 0x017E: return 0x017D;  // ž
+    case 0x00FF: return 0x0178;  // ÿ
+    default: break;
+  }
+  if (IsCp1252(c)) return c;  // ß, µ, ƒ, digits, punctuation
+  locale_t locale = UnicodeLocale();
+  if (locale == static_cast<locale_t>(nullptr)) return c;
+  return static_cast<Char>(towupper_l(static_cast<wint_t>(c), locale));
+}
+
+Char ToLowerChar(Char c) {
+  if (c >= U'A' && c <= U'Z') return c + 32;
+  if (IsLatin1Capital(c)) return c + 32;
+  switch (c) {
+    case 0x0160: return 0x0161;  // Š
+    case 0x0152: return 0x0153;  // Œ
+    case 0x017D: return 0x017E;  // Ž
+    case 0x0178: return 0x00FF;  // Ÿ
+    default: break;
+  }
+  if (IsCp1252(c)) return c;
+  locale_t locale = UnicodeLocale();
+  if (locale == static_cast<locale_t>(nullptr)) return c;
+  return static_cast<Char>(towlower_l(static_cast<wint_t>(c), locale));
+}
+
+Text ToUpper(TextView text) {
+  Text out(text);
+  for (Char& c : out) c = ToUpperChar(c);
+  return out;
+}
+
+Text ToLower(TextView text) {
+  Text out(text);
+  for (Char& c : out) c = ToLowerChar(c);
+  return out;
+}
+
+}  // namespace tesmoran

@@ -1,0 +1,14 @@
+#pragma once
+// Capital and small letters.  Inside code page 1252 the case pairs are
+// A-Z/a-z, À-Þ/à-þ (without ×/÷), Š/š, Œ/œ, Ž/ž and Ÿ/ÿ; ß and µ have no other
+// form.  Characters outside code page 1252 use the simple Unicode mapping.
+#include "text/Text.h"
+
+namespace tesmoran {
+
+Char ToUpperChar(Char c);
+Char ToLowerChar(Char c);
+Text ToUpper(TextView text);
+Text ToLower(TextView text);
+
+}  // namespace tesmoran

@@ -1,0 +1,16 @@
+#pragma once
+// UTF-8 for the command line and for files that are not code page 1252.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "text/Cp1252.h"
+#include "text/Text.h"
+
+namespace tesmoran {
+
+// Strict decoding: overlong forms, surrogates and truncated sequences are errors.
+std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error = nullptr);
+std::string EncodeUtf8(TextView text);
+
+}  // namespace tesmoran

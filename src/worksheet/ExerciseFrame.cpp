@@ -1,0 +1,83 @@
+#include "worksheet/ExerciseFrame.h"
+
+namespace tesmoran {
+
+void ComputeListTarget(Worksheet& ws) {
+  ws.ListTarget = ws.Liste2.AnySelected() ? 1 : 0;
+}
+
+bool TakeWorkText(Worksheet& ws, UiServices& ui) {
+  if (ws.Text1.text.empty()) {
+    ui.MessageBox(U"Kein Originaltext vorhanden.\r", style::kOk, U"Textfehler");
+    return false;
+  }
+  Text marked = ws.Text1.Marked();
+  ws.WorkText = marked.empty() ? ws.Text1.text : std::move(marked);
+  return true;
+}
+
+Text StripControlChars(TextView text) {
+  Text kept;
+  kept.reserve(text.size());
+  for (Char c : text) {
+    if (!IsControlChar(c)) kept.push_back(c);
+  }
+  return kept;
+}
+
+void StripControlChars(Worksheet& ws) { ws.WorkText = StripControlChars(ws.WorkText); }
+
+void DeliverWorkText(Worksheet& ws) {
+  StripControlChars(ws);
+  if (ws.Liste3 == kModeExtend) {
+    Text result;
+    result.reserve(ws.Text2.size() + 2 + ws.WorkText.size());
+    result.append(ws.Text2).append(kCrLf).append(ws.WorkText);
+    ws.Text2 = std::move(result);
+  } else {
+    ws.Text2 = ws.WorkText;
+  }
+}
+
+bool AskQuestion(const Question& question, UiServices& ui, Answer& answer) {
+  switch (question.kind) {
+    case Question::Kind::kNone:
+      return true;
+    case Question::Kind::kYesNo:
+      answer.yes = ui.MessageBox(question.prompt, question.style, question.title) == kAnswerYes;
+      return true;
+    case Question::Kind::kInput:
+      answer.letters = ui.InputBox(question.prompt, question.title, Text());
+      return !answer.letters.empty();
+  }
+  return true;
+}
+
+void RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui) {
+  ComputeListTarget(ws);
+  const bool onList = ws.ListTarget == 1 && exercise.listPath != ListPath::kTextOnly;
+  if (onList && exercise.listPath == ListPath::kMessage) {
+    ui.MessageBox(exercise.listMessage, style::kOk, exercise.caption);
+    return;
+  }
+
+  Answer answer;
+  const Question& question = exercise.question;
+  if (question.beforeTake && !AskQuestion(question, ui, answer)) return;
+
+  if (onList) {
+    if (!question.beforeTake && !AskQuestion(question, ui, answer)) return;
+    const std::size_t count = ws.Liste2.Count();
+    for (std::size_t i = 0; i < count; ++i) {
+      ws.Liste2.SetEntryText(i, exercise.onEntry(ws.Liste2.EntryText(i), answer));
+    }
+    return;
+  }
+
+  if (!TakeWorkText(ws, ui)) return;
+  if (!question.beforeTake && !AskQuestion(question, ui, answer)) return;
+  ws.WorkText = exercise.onText(ws.WorkText, answer);
+  DeliverWorkText(ws);
+}
+
+}  // namespace tesmoran

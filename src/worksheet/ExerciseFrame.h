@@ -1,0 +1,68 @@
+#pragma once
+// The exercise frame: the fixed sequence in which every exercise button
+// reads the worksheet, asks its question, transforms and delivers.
+#include <functional>
+
+#include "platform/UiServices.h"
+#include "text/Text.h"
+#include "worksheet/Worksheet.h"
+
+namespace tesmoran {
+
+// ListTarget := 1 when at least one word-list entry is selected.
+void ComputeListTarget(Worksheet& ws);
+
+// WorkText := the marked text, or the whole original text.  With an empty
+// original text: the message "Kein Originaltext vorhanden." and false.
+bool TakeWorkText(Worksheet& ws, UiServices& ui);
+
+// Drops every character with a code from 0 to 31.
+Text StripControlChars(TextView text);
+void StripControlChars(Worksheet& ws);
+
+// Strips WorkText and writes it into the solution text: replacing it
+// (mode 0) or appended after CR LF (mode 1).
+void DeliverWorkText(Worksheet& ws);
+
+// The user's answer to an exercise's question.
+struct Answer {
+  bool yes = true;  // answer to a Yes/No question
+  Text letters;     // answer of an input box
+};
+
+struct Question {
+  enum class Kind { kNone, kYesNo, kInput };
+  Kind kind = Kind::kNone;
+  Text prompt;
+  int style = 0;
+  Text title;
+  // Asked before the work text is taken, on both paths.  Otherwise it is
+  // asked right after the work text is taken (text path), or once before the
+  // entries are transformed (word-list path).
+  bool beforeTake = false;
+};
+
+enum class ListPath {
+  kTransformEntries,  // every entry of the word list is transformed
+  kMessage,           // a message titled with the caption, nothing else
+  kTextOnly,          // the exercise ignores the word list
+};
+
+struct Exercise {
+  const char* button = "";  // control name, e.g. "Befehl1"
+  Text caption;             // button caption, e.g. "Großletter"
+  ListPath listPath = ListPath::kTransformEntries;
+  Text listMessage;         // prompt for ListPath::kMessage
+  Question question;
+  std::function<Text(const Text&, const Answer&)> onText;   // text path
+  std::function<Text(const Text&, const Answer&)> onEntry;  // one word-list entry
+};
+
+// Asks the exercise's question.  False when the exercise is to stop (an
+// empty answer of an input box).
+bool AskQuestion(const Question& question, UiServices& ui, Answer& answer);
+
+// Runs one press of an exercise button.
+void RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui);
+
+}  // namespace tesmoran
