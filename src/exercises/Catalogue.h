@@ -1,0 +1,16 @@
+#pragma once
+// The twenty exercise buttons: control name, caption, word-list path,
+// question and transformations, in the order of the buttons' names.
+#include <string_view>
+#include <vector>
+
+#include "worksheet/ExerciseFrame.h"
+
+namespace tesmoran {
+
+const std::vector<Exercise>& ExerciseCatalogue();
+
+// The exercise of a button ("Befehl14"), or nullptr.
+const Exercise* FindExerciseByButton(std::string_view button);
+
+}  // namespace tesmoran

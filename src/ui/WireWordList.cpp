@@ -1,0 +1,7 @@
+#include "ui/Wiring.h"
+
+namespace tesmoran {
+
+void WireWordList(Form1& /*form*/) {}
+
+}  // namespace tesmoran

@@ -1,0 +1,13 @@
+#pragma once
+// The main window's controls are connected to the logic subsystem by
+// subsystem; each function lives beside the windows of its subsystem.
+namespace tesmoran {
+
+class Form1;
+
+void WireWordList(Form1& form);      // Bild8 and the seven word-list buttons
+void WireTasksAndSearch(Form1& form);  // Bild1 / Liste1 and Bild10
+void WireHelpAndAbout(Form1& form);  // Bild4 and Bild3
+void WireFiles(Form1& form);         // Bild5, Bild6 and Bild9
+
+}  // namespace tesmoran
