@@ -1,0 +1,110 @@
+#include "exercises/FirstLetters.h"
+
+#include "exercises/CharacterSets.h"
+#include "text/CaseMap.h"
+
+namespace tesmoran {
+namespace {
+
+inline constexpr TextView kInsideGap = U"__";
+inline constexpr Char kEntryGap = U'_';
+
+enum class Position { kWordStart, kInsideWord, kAfterControl };
+
+// Where the character after p stands, judged by p's code alone.
+Position PositionAfter(Char p) {
+  if (p == kSpace) return Position::kWordStart;
+  return p > kSpace ? Position::kInsideWord : Position::kAfterControl;
+}
+
+void AppendCaseChoice(Char c, Text& out) {
+  out.push_back(U'(');
+  out.push_back(ToUpperChar(c));
+  out.push_back(ToLowerChar(c));
+  out.push_back(U')');
+}
+
+void AppendMark(Char first, bool offerChoice, Text& out) {
+  if (offerChoice) {
+    AppendCaseChoice(first, out);
+  } else {
+    out.push_back(kEntryGap);
+  }
+}
+
+// The mark of a text or entry without any character.
+void AppendEmptyMark(bool offerChoice, Text& out) { out.append(offerChoice ? U"()" : U"_"); }
+
+}  // namespace
+
+Text CaseChoice(Char c) {
+  Text out;
+  AppendCaseChoice(c, out);
+  return out;
+}
+
+Text KeepFirstLetters(TextView text) {
+  Text out;
+  if (text.empty()) return out;
+  out.reserve(text.size() * 2);
+  out.push_back(text[0]);
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    const Char c = text[i];
+    if (IsWordDelimiter(c)) {
+      out.push_back(c);
+      continue;
+    }
+    switch (PositionAfter(text[i - 1])) {
+      case Position::kWordStart: out.push_back(c); break;
+      case Position::kInsideWord: out.append(kInsideGap); break;
+      case Position::kAfterControl: break;
+    }
+  }
+  return out;
+}
+
+Text KeepFirstLettersOfEntry(TextView entry) {
+  Text out;
+  if (entry.empty()) return out;
+  out.reserve(entry.size());
+  out.push_back(entry[0]);
+  out.append(entry.size() - 1, kEntryGap);
+  return out;
+}
+
+Text HideFirstLetters(TextView text, bool offerChoice) {
+  Text out;
+  out.reserve(text.size() + text.size() / 2 + 4);
+  if (text.empty()) {
+    AppendEmptyMark(offerChoice, out);
+    return out;
+  }
+  AppendMark(text[0], offerChoice, out);
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    const Char c = text[i];
+    if (IsWordDelimiter(c)) {
+      out.push_back(c);
+      continue;
+    }
+    switch (PositionAfter(text[i - 1])) {
+      case Position::kWordStart: AppendMark(c, offerChoice, out); break;
+      case Position::kInsideWord: out.push_back(c); break;
+      case Position::kAfterControl: break;
+    }
+  }
+  return out;
+}
+
+Text HideFirstLettersOfEntry(TextView entry, bool offerChoice) {
+  Text out;
+  out.reserve(entry.size() + 3);
+  if (entry.empty()) {
+    AppendEmptyMark(offerChoice, out);
+    return out;
+  }
+  AppendMark(entry[0], offerChoice, out);
+  out.append(entry.substr(1));
+  return out;
+}
+
+}  // namespace tesmoran

@@ -1,0 +1,106 @@
+#include "exercises/Gaps.h"
+
+#include <bitset>
+
+#include "exercises/CharacterSets.h"
+#include "exercises/TransformWords.h"
+
+namespace tesmoran {
+
+inline constexpr TextView kWordGap = U"__";
+inline constexpr Char kLetterGap = U'_';
+
+Text GapEveryOtherWord(TextView text, bool fromSecondWord) {
+  Text out;
+  out.reserve(text.size() * 2);
+  bool keep = fromSecondWord;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsWordDelimiter(text[i])) {
+      out.push_back(text[i]);
+      keep = !keep;
+      if (++i == text.size()) break;
+    }
+    if (keep) {
+      out.push_back(text[i]);
+    } else {
+      out.append(kWordGap);
+    }
+  }
+  return out;
+}
+
+void AppendGapEveryOtherLetter(TextView word, bool fromSecondLetter, Text& out) {
+  std::size_t first = 0;
+  if (fromSecondLetter && !word.empty()) {
+    out.push_back(word[0]);
+    first = 1;
+  }
+  for (std::size_t j = first; j < word.size(); ++j) {
+    out.push_back((j - first) % 2 == 0 ? kLetterGap : word[j]);
+  }
+}
+
+Text GapEveryOtherLetter(TextView word, bool fromSecondLetter) {
+  Text out;
+  out.reserve(word.size());
+  AppendGapEveryOtherLetter(word, fromSecondLetter, out);
+  return out;
+}
+
+Text GapEveryOtherLetterInWords(TextView text, bool fromSecondLetter) {
+  Text out;
+  out.reserve(text.size());
+  AppendTransformedWords(
+      text,
+      [fromSecondLetter](TextView word, Text& into) {
+        AppendGapEveryOtherLetter(word, fromSecondLetter, into);
+      },
+      out);
+  return out;
+}
+
+void AppendFrameWord(TextView word, Text& out) {
+  if (word.size() <= 2) {
+    out.append(word);
+    return;
+  }
+  out.push_back(word.front());
+  out.append(word.size() - 2, kLetterGap);
+  out.push_back(word.back());
+}
+
+Text FrameWord(TextView word) {
+  Text out;
+  out.reserve(word.size());
+  AppendFrameWord(word, out);
+  return out;
+}
+
+Text FrameWords(TextView text) {
+  Text out;
+  out.reserve(text.size());
+  AppendTransformedWords(text, AppendFrameWord, out);
+  return out;
+}
+
+Text GapChosenLetters(TextView text, TextView chosen) {
+  // Chosen characters below 256 are looked up in a table; any other chosen
+  // character is searched for among the others.
+  std::bitset<256> chosenByte;
+  Text others;
+  for (Char c : chosen) {
+    if (c < 256) {
+      chosenByte.set(c);
+    } else {
+      others.push_back(c);
+    }
+  }
+  Text out(text);
+  for (Char& c : out) {
+    const bool hit = c < 256 ? chosenByte.test(c) : others.find(c) != Text::npos;
+    if (hit) c = kLetterGap;
+  }
+  return out;
+}
+
+}  // namespace tesmoran

@@ -1,0 +1,33 @@
+#pragma once
+// The word scan of the word exercises: every delimiter is copied to its
+// place, every run of characters between delimiters (also before the first
+// and after the last one, and also when it is empty) is replaced by a word
+// transformation.  A line break belongs to the word that follows it.
+#include <functional>
+
+#include "exercises/CharacterSets.h"
+#include "text/Text.h"
+
+namespace tesmoran {
+
+// A word transformation appends the replacement of one word to out.
+using WordTransform = std::function<void(TextView word, Text& out)>;
+
+// Appends the scanned text to out; appendWord(word, out) is called once per
+// word, empty words included.
+template <class AppendWord>
+void AppendTransformedWords(TextView text, AppendWord&& appendWord, Text& out) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsWordDelimiter(text[i])) {
+      appendWord(text.substr(start, i - start), out);
+      out.push_back(text[i]);
+      start = i + 1;
+    }
+  }
+  appendWord(text.substr(start), out);
+}
+
+Text TransformWords(TextView text, const WordTransform& transform);
+
+}  // namespace tesmoran
