@@ -1,26 +1,22 @@
-// Program start: a German interface, the main window, and the end of the
-// program when the main window closes.
+// Program start: a German interface and the main window.  The program ends
+// when the main window closes (Yes to the exit question, or closing it
+// through the window system): every other window closes with it.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
+#include "platform/qt/QtTranslations.h"
 #include "ui/Form1.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tesmoran"));
   QApplication::setApplicationVersion(QStringLiteral(TESMORAN_VERSION));
-
-  // Standard buttons, context menus and dialogues in German.
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  QTranslator qtTranslator;
-  if (qtTranslator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtTranslator);
-  }
+  tesmoran::InstallGermanTranslations(app);
 
   tesmoran::Form1 window;
+  QObject::connect(&window, &tesmoran::Form1::EndRequested, &app, [] {
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+  });
   window.show();
   return QApplication::exec();
 }

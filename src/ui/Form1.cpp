@@ -1,16 +1,137 @@
 #include "ui/Form1.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <exception>
+
+#include "platform/qt/QtText.h"
+#include "platform/qt/QtUiServices.h"
+#include "ui/EditingCommands.h"
+#include "ui/Form1Layout.h"
+#include "ui/TextFieldBinding.h"
+#include "ui/Wiring.h"
+#include "ui/WordListView.h"
 
 namespace tesmoran {
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServices>(this)) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("T E S M O R A N : Lösungstext ersetzen"));
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("TESMORAN"), this));
-  resize(751, 554);
+  setFixedSize(ClientWidthPixels(), ClientHeightPixels());
+  BuildForm1Controls(*this);
+  WireOwnCommands();
+  WireExercises();
+  WireWordList(*this);
+  WireTasksAndSearch(*this);
+  WireHelpAndAbout(*this);
+  WireFiles(*this);
+
+  // Start: in the middle of the screen, the working modes filled and the
+  // first one chosen.
+  PlaceInMiddleOfScreen();
+  auto* modes = Control<QListWidget>("Liste3");
+  modes->clear();
+  for (const Text& name : WorkingModeNames()) modes->addItem(ToQString(name));
+  ChooseWorkingMode(kModeReplace);
+}
+
+Form1::~Form1() = default;
+
+UiServices& Form1::Ui() { return ui_ ? *ui_ : *qtUi_; }
+
+void Form1::PlaceInMiddleOfScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  const int outerWidth = UnitsToPixels(kFormWidthUnits);
+  const int outerHeight = UnitsToPixels(kFormHeightUnits);
+  move(area.x() + (area.width() - outerWidth) / 2, area.y() + (area.height() - outerHeight) / 2);
+}
+
+void Form1::ShowWorkingModes() {
+  auto* modes = Control<QListWidget>("Liste3");
+  modes->resize(modes->width(), UnitsToPixels(kWorkingModeListHeightUnits));
+  modes->show();
+  modes->raise();
+  modes->setFocus();
+}
+
+void Form1::ChooseWorkingMode(int mode) {
+  mode = mode == kModeExtend ? kModeExtend : kModeReplace;
+  sheet_.Liste3 = mode;
+  auto* modes = Control<QListWidget>("Liste3");
+  modes->setCurrentRow(mode);
+  modes->hide();
+  setWindowTitle(ToQString(WindowCaption(mode)));
+}
+
+void Form1::AskToEnd() {
+  if (ConfirmEnd(Ui())) close();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (ending_) return;
+  // Closing the main window ends the program: no window may stay behind.
+  ending_ = true;
+  Q_EMIT EndRequested();
+}
+
+void Form1::Run(const std::function<void(Worksheet&, UiServices&)>& command) {
+  if (runDepth_ > 0) {
+    command(sheet_, Ui());
+    return;
+  }
+  ReadWidgets();
+  const Snapshot before = TakeSnapshot();
+  ++runDepth_;
+  try {
+    command(sheet_, Ui());
+  } catch (const std::exception&) {
+    --runDepth_;
+    // The fields keep what they showed; the half-done work is dropped.
+    ReadWidgets();
+    Ui().MessageBox(U"Der Befehl konnte nicht ausgeführt werden.\r", style::kOkStop, U"Tesmoran");
+    return;
+  }
+  --runDepth_;
+  WriteWidgets(before);
+}
+
+void Form1::ReadWidgets() {
+  FieldContent original = ReadField(*Control<QPlainTextEdit>("Text1"));
+  sheet_.Text1.text = std::move(original.text);
+  sheet_.Text1.selStart = original.selStart;
+  sheet_.Text1.selLength = original.selLength;
+  sheet_.Text2 = ReadFieldText(*Control<QPlainTextEdit>("Text2"));
+  const int row = Control<QListWidget>("Liste3")->currentRow();
+  sheet_.Liste3 = row == kModeExtend ? kModeExtend : kModeReplace;
+  const auto* words = Control<QListWidget>("Liste2");
+  if (static_cast<std::size_t>(words->count()) == sheet_.Liste2.Count()) {
+    ReadWordListSelection(*words, sheet_.Liste2);
+  }
+}
+
+Form1::Snapshot Form1::TakeSnapshot() const {
+  return Snapshot{sheet_.Text1.text, sheet_.Text1.selStart, sheet_.Text1.selLength, sheet_.Text2,
+                  sheet_.Liste3,     sheet_.Liste2.Revision()};
+}
+
+void Form1::WriteWidgets(const Snapshot& before) {
+  auto* original = Control<QPlainTextEdit>("Text1");
+  const bool originalChanged = sheet_.Text1.text != before.text1;
+  if (originalChanged) ReplaceFieldText(*original, sheet_.Text1.text);
+  if (originalChanged || sheet_.Text1.selStart != before.selStart ||
+      sheet_.Text1.selLength != before.selLength) {
+    MarkField(*original, sheet_.Text1.selStart, sheet_.Text1.selLength);
+  }
+  if (sheet_.Text2 != before.text2) ReplaceFieldText(*Control<QPlainTextEdit>("Text2"), sheet_.Text2);
+  if (sheet_.Liste3 != before.mode) ChooseWorkingMode(sheet_.Liste3);
+  if (sheet_.Liste2.Revision() != before.wordListRevision) {
+    RedrawWordList(*Control<QListWidget>("Liste2"), sheet_.Liste2);
+  }
 }
 
 }  // namespace tesmoran
