@@ -42,6 +42,25 @@ void WordList::RemoveAt(std::size_t index) {
   ++revision_;
 }
 
+std::size_t WordList::RemoveSelected() {
+  const auto firstRemoved = std::remove_if(entries_.begin(), entries_.end(),
+                                           [](const WordEntry& e) { return e.selected; });
+  const auto removed = static_cast<std::size_t>(entries_.end() - firstRemoved);
+  if (removed == 0) return 0;
+  entries_.erase(firstRemoved, entries_.end());
+  ++revision_;
+  return removed;
+}
+
+void WordList::SetAllSelected(bool selected) {
+  bool changed = false;
+  for (WordEntry& e : entries_) {
+    changed = changed || e.selected != selected;
+    e.selected = selected;
+  }
+  if (changed) ++revision_;
+}
+
 void WordList::Clear() {
   if (entries_.empty()) return;
   entries_.clear();

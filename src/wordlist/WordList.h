@@ -33,6 +33,11 @@ class WordList {
   // Appends an unselected entry; false (and nothing appended) when the list is full.
   bool Append(Text text);
   void RemoveAt(std::size_t index);
+  // Removes every selected entry in one pass; the others keep their order.
+  // Returns the number of entries removed.
+  std::size_t RemoveSelected();
+  // Sets or clears the selected flag of every entry.
+  void SetAllSelected(bool selected);
   void Clear();
   // Replaces all entries by unselected entries with these texts.
   void Assign(const std::vector<Text>& texts);

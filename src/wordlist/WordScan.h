@@ -1,0 +1,36 @@
+#pragma once
+// Cutting a text into the words of the word list.  Only the space separates
+// tokens; line breaks and every other character belong to a token.  Each
+// token is then cleaned of control characters and of the punctuation that
+// never belongs to a word.
+#include <cstddef>
+
+#include "text/Text.h"
+
+namespace tesmoran {
+
+// True for the characters a token loses: codes below 33 (control characters
+// and the space) and : . ! ? , ; ´ ` ' - and the double quotation mark.
+bool IsDroppedFromWord(Char c);
+
+// The token without the characters of IsDroppedFromWord, in order.  A token
+// made only of such characters gives the empty word.
+Text CleanToken(TextView token);
+
+// Hands out the cleaned words of a text one by one, in the order of the text.
+// A text of spaces only gives one empty word; spaces at the end give none.
+class WordScanner {
+ public:
+  explicit WordScanner(TextView text) : text_(text) {}
+
+  // The next word into `word` (its buffer is reused); false at the end.
+  bool Next(Text& word);
+
+ private:
+  TextView text_;
+  std::size_t pos_ = 0;
+  bool tookToken_ = false;
+  bool done_ = false;
+};
+
+}  // namespace tesmoran
