@@ -22,7 +22,7 @@ Text FromField(const QString& s) {
   out.reserve(raw.size() + raw.size() / 32);
   for (std::size_t i = 0; i < raw.size(); ++i) {
     const Char c = raw[i];
-    if (c == 0x2029 || (c == kLF && (i == 0 || raw[i - 1] != kCR))) {
+    if (c == 0x2028 || c == 0x2029 || (c == kLF && (i == 0 || raw[i - 1] != kCR))) {
       out.append(kCrLf);
     } else {
       out.push_back(c);

@@ -11,7 +11,7 @@ namespace tesmoran {
 Text FromQString(const QString& s);
 QString ToQString(TextView text);
 
-// A text field's content: its line breaks (LF, or U+2029 in a selection)
+// A text field's content: its line breaks (LF, U+2028, or U+2029 in a selection)
 // reach the program as CR LF; a CR LF already present stays as it is.
 Text FromField(const QString& s);
 // The other way: every CR LF becomes the field's line break (LF).
