@@ -1,0 +1,185 @@
+// The real message box, input box and clipboard, in German.
+#include <QApplication>
+#include <QClipboard>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "platform/qt/QtText.h"
+#include "platform/qt/QtTranslations.h"
+#include "platform/qt/QtUiServices.h"
+
+using namespace tesmoran;
+
+Q_DECLARE_METATYPE(QMessageBox::Icon)
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
+
+namespace {
+
+using Buttons = QList<QMessageBox::StandardButton>;
+
+Buttons StandardButtonsOf(QMessageBox& box) {
+  Buttons buttons;
+  for (QAbstractButton* b : box.buttons()) buttons << box.standardButton(b);
+  std::sort(buttons.begin(), buttons.end());
+  return buttons;
+}
+
+QString Caption(QAbstractButton* button) { return button->text().remove(QLatin1Char('&')); }
+
+// Runs action on the next modal box once it is open.
+void WhenBoxOpens(std::function<void(QWidget*)> action) {
+  QTimer::singleShot(0, [action] {
+    QWidget* box = QApplication::activeModalWidget();
+    QVERIFY(box != nullptr);
+    action(box);
+  });
+}
+
+}  // namespace
+
+class QtUiServicesTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase() { QVERIFY(InstallGermanTranslations(*QCoreApplication::instance())); }
+
+  void messageBoxPerStyle_data() {
+    QTest::addColumn<int>("styleValue");
+    QTest::addColumn<Buttons>("buttons");
+    QTest::addColumn<QMessageBox::Icon>("icon");
+    QTest::addColumn<QMessageBox::StandardButton>("defaultButton");
+    const Buttons ok{QMessageBox::Ok};
+    const Buttons yesNo{QMessageBox::Yes, QMessageBox::No};
+    QTest::newRow("0") << 0 << ok << QMessageBox::NoIcon << QMessageBox::Ok;
+    QTest::newRow("4") << 4 << yesNo << QMessageBox::NoIcon << QMessageBox::Yes;
+    QTest::newRow("16") << 16 << ok << QMessageBox::Critical << QMessageBox::Ok;
+    QTest::newRow("36") << 36 << yesNo << QMessageBox::Question << QMessageBox::Yes;
+    QTest::newRow("48") << 48 << ok << QMessageBox::Warning << QMessageBox::Ok;
+    QTest::newRow("276") << 276 << yesNo << QMessageBox::Critical << QMessageBox::No;
+    QTest::newRow("292") << 292 << yesNo << QMessageBox::Question << QMessageBox::No;
+  }
+  void messageBoxPerStyle() {
+    QFETCH(int, styleValue);
+    QFETCH(Buttons, buttons);
+    QFETCH(QMessageBox::Icon, icon);
+    QFETCH(QMessageBox::StandardButton, defaultButton);
+    std::unique_ptr<QMessageBox> box(
+        QtUiServices::BuildMessageBox(U"Frage?\r", styleValue, U"Tesmoran:  Titel", nullptr));
+    QCOMPARE(StandardButtonsOf(*box), buttons);
+    QCOMPARE(box->icon(), icon);
+    QCOMPARE(box->standardButton(box->defaultButton()), defaultButton);
+    QCOMPARE(box->windowTitle(), QStringLiteral("Tesmoran:  Titel"));
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+  }
+
+  void buttonsSpeakGerman_data() {
+    QTest::addColumn<QMessageBox::StandardButton>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("yes") << QMessageBox::Yes << QStringLiteral("Ja");
+    QTest::newRow("no") << QMessageBox::No << QStringLiteral("Nein");
+    QTest::newRow("ok") << QMessageBox::Ok << QStringLiteral("OK");
+    QTest::newRow("cancel") << QMessageBox::Cancel << QStringLiteral("Abbrechen");
+  }
+  void buttonsSpeakGerman() {
+    QFETCH(QMessageBox::StandardButton, button);
+    QFETCH(QString, caption);
+    QMessageBox box;
+    QCOMPARE(Caption(box.addButton(button)), caption);
+  }
+
+  void promptLineBreaks_data() {
+    QTest::addColumn<Text>("prompt");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("CR") << Text(U"a\rb") << QStringLiteral("a\nb");
+    QTest::newRow("LF") << Text(U"a\nb") << QStringLiteral("a\nb");
+    QTest::newRow("CR LF") << Text(U"a\r\nb") << QStringLiteral("a\nb");
+    QTest::newRow("LF CR") << Text(U"a\n\rb") << QStringLiteral("a\nb");
+    QTest::newRow("two CR LF") << Text(U"a\r\n\r\nb") << QStringLiteral("a\n\nb");
+    QTest::newRow("two CR") << Text(U"a\r\rb") << QStringLiteral("a\n\nb");
+    QTest::newRow("trailing CR") << Text(U"Das Programm jetzt beenden?\r")
+                                 << QStringLiteral("Das Programm jetzt beenden?\n");
+  }
+  void promptLineBreaks() {
+    QFETCH(Text, prompt);
+    QFETCH(QString, shown);
+    QCOMPARE(QtUiServices::PromptLines(prompt), shown);
+    std::unique_ptr<QMessageBox> box(QtUiServices::BuildMessageBox(prompt, 0, U"T", nullptr));
+    QCOMPARE(box->text(), shown);
+  }
+
+  void messageBoxAnswers_data() {
+    QTest::addColumn<int>("styleValue");
+    QTest::addColumn<QMessageBox::StandardButton>("pressed");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("yes") << 276 << QMessageBox::Yes << kAnswerYes;
+    QTest::newRow("no") << 36 << QMessageBox::No << kAnswerNo;
+    QTest::newRow("ok") << 48 << QMessageBox::Ok << kAnswerOk;
+  }
+  void messageBoxAnswers() {
+    QFETCH(int, styleValue);
+    QFETCH(QMessageBox::StandardButton, pressed);
+    QFETCH(int, answer);
+    QtUiServices ui;
+    WhenBoxOpens([pressed](QWidget* w) { static_cast<QMessageBox*>(w)->button(pressed)->click(); });
+    QCOMPARE(ui.MessageBox(U"Frage?", styleValue, U"Titel"), answer);
+  }
+
+  void escapeAnswersNo() {
+    QtUiServices ui;
+    WhenBoxOpens([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    QCOMPARE(ui.MessageBox(U"Frage?", 4, U"Titel"), kAnswerNo);
+  }
+
+  void inputBoxAnswers_data() {
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<Text>("answer");
+    QTest::newRow("typed") << true << Text(U"äb&c");
+    QTest::newRow("cancelled") << false << Text();
+  }
+  void inputBoxAnswers() {
+    QFETCH(bool, accept);
+    QFETCH(Text, answer);
+    QtUiServices ui;
+    QString shownLabel;
+    WhenBoxOpens([accept, &shownLabel](QWidget* w) {
+      auto* dialog = static_cast<QInputDialog*>(w);
+      shownLabel = dialog->labelText();
+      dialog->setTextValue(QStringLiteral("äb&c"));
+      accept ? dialog->accept() : dialog->reject();
+    });
+    QCOMPARE(ui.InputBox(U"Buchstaben\r\neingeben:", U"Titel", U"vor"), answer);
+    QCOMPARE(shownLabel, QStringLiteral("Buchstaben\neingeben:"));
+  }
+
+  void anAmpersandInAPromptShowsAsItself() {
+    QtUiServices ui;
+    QString shown;
+    WhenBoxOpens([&shown](QWidget* w) {
+      // The label shows its text with '&' marking a shortcut, so a doubled
+      // one is a plain ampersand.
+      auto* label = w->findChild<QLabel*>();
+      QVERIFY(label != nullptr && label->buddy() != nullptr);
+      shown = label->text();
+      static_cast<QDialog*>(w)->reject();
+    });
+    ui.InputBox(U"Salz & Pfeffer", U"Titel", Text());
+    QCOMPARE(shown, QStringLiteral("Salz && Pfeffer"));
+  }
+
+  void clipboardKeepsTheText() {
+    QtUiServices ui;
+    ui.SetClipboardText(U"Größe\r\nzwei");
+    QCOMPARE(ui.ClipboardText(), Text(U"Größe\r\nzwei"));
+    QApplication::clipboard()->clear();
+    QVERIFY(ui.ClipboardText().empty());
+  }
+};
+
+QTEST_MAIN(QtUiServicesTest)
+#include "test_qtuiservices.moc"
