@@ -1,0 +1,135 @@
+#include "worksheet/SearchReplace.h"
+
+#include <limits>
+#include <vector>
+
+#include "worksheet/ExerciseFrame.h"
+
+namespace tesmoran {
+namespace {
+
+// Finds a fixed text in a stream of characters, one character at a time.
+// The state is the number of characters of the search text matched so far
+// (prefix automaton with failure links).
+class Matcher {
+ public:
+  explicit Matcher(TextView search) : search_(search), border_(search.size() + 1, 0) {
+    // border_[q]: length of the longest proper border of search[0, q).
+    std::size_t k = 0;
+    for (std::size_t q = 1; q < search_.size(); ++q) {
+      while (k > 0 && search_[q] != search_[k]) k = border_[k];
+      if (search_[q] == search_[k]) ++k;
+      border_[q + 1] = k;
+    }
+  }
+
+  std::size_t Length() const { return search_.size(); }
+
+  // The state after reading c in state q (q < Length()).
+  std::size_t Step(std::size_t q, Char c) const {
+    while (q > 0 && search_[q] != c) q = border_[q];
+    return search_[q] == c ? q + 1 : 0;
+  }
+
+ private:
+  TextView search_;
+  std::vector<std::size_t> border_;
+};
+
+// A stretch of characters still to be read: the rest of the text or of an
+// inserted replacement.
+struct Pending {
+  const Char* next;
+  const Char* end;
+};
+
+}  // namespace
+
+Text ReplaceOnceThrough(TextView text, TextView search, TextView replacement) {
+  if (search.empty()) return Text(text);
+  const Matcher matcher(search);
+  Text out;
+  out.reserve(text.size());
+  std::size_t state = 0;
+  for (Char c : text) {
+    state = matcher.Step(state, c);
+    out.push_back(c);
+    if (state == matcher.Length()) {
+      out.resize(out.size() - search.size());
+      out.append(replacement);
+      state = 0;
+    }
+  }
+  return out;
+}
+
+std::optional<Text> ReplaceUntilNoneLeft(TextView text, TextView search, TextView replacement,
+                                         std::size_t workLimit) {
+  if (search.empty()) return Text(text);
+  // The text is always `out` followed by the pending stretches, top of the
+  // stack first.  `out` holds no occurrence; an occurrence that a character
+  // completes is therefore the first one of the whole text.  It is cut off
+  // the end of `out` and its replacement is read next, so occurrences that
+  // the replacement forms with the characters before or after it are found
+  // without searching the text from its start again.
+  const Matcher matcher(search);
+  Text out;
+  out.reserve(text.size());
+  std::vector<std::size_t> states;  // matcher state after each character of out
+  states.reserve(text.size());
+  std::vector<Pending> pending{{text.data(), text.data() + text.size()}};
+  std::size_t work = 0;
+  while (!pending.empty()) {
+    Pending& top = pending.back();
+    if (top.next == top.end) {
+      pending.pop_back();
+      continue;
+    }
+    if (++work > workLimit) return std::nullopt;
+    const Char c = *top.next++;
+    const std::size_t state = matcher.Step(states.empty() ? 0 : states.back(), c);
+    out.push_back(c);
+    states.push_back(state);
+    if (state == matcher.Length()) {
+      out.resize(out.size() - search.size());
+      states.resize(states.size() - search.size());
+      if (!replacement.empty()) {
+        pending.push_back({replacement.data(), replacement.data() + replacement.size()});
+      }
+    }
+  }
+  return out;
+}
+
+std::size_t RescanWorkLimit(std::size_t textLength, std::size_t replacementLength) {
+  constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
+  const std::size_t lengths =
+      textLength > kMax - replacementLength ? kMax : textLength + replacementLength;
+  if (lengths > (kMax - kRescanWorkReserve) / kRescanWorkFactor) return kMax;
+  return lengths * kRescanWorkFactor + kRescanWorkReserve;
+}
+
+Text ReplaceEverywhere(TextView text, TextView search, TextView replacement) {
+  if (search.empty()) return Text(text);
+  if (replacement.find(search) == TextView::npos) {
+    std::optional<Text> result = ReplaceUntilNoneLeft(
+        text, search, replacement, RescanWorkLimit(text.size(), replacement.size()));
+    if (result) return std::move(*result);
+  }
+  return ReplaceOnceThrough(text, search, replacement);
+}
+
+void SearchAndReplace(Worksheet& ws, UiServices& ui) {
+  const Text search = ws.Text1.Marked();
+  if (search.empty()) {
+    ui.MessageBox(U"Den zu suchenden Text erst markieren!", style::kOk, U"Textaustausch");
+    return;
+  }
+  const Text prompt = U"[" + search + U"] wird ersetzt durch:";
+  const Text replacement = ui.InputBox(prompt, U"Suchen&Ersetzen:" + search, Text());
+  if (replacement.empty()) return;
+  ws.WorkText = ReplaceEverywhere(ws.Text1.text, search, replacement);
+  DeliverWorkText(ws);
+}
+
+}  // namespace tesmoran
