@@ -1,0 +1,90 @@
+// Search and replace over a 1 MiB text with 50,000 occurrences of the
+// search text: the replacing alone for each of its rules, and the whole
+// command from the marked text to the delivered solution text.
+#include <benchmark/benchmark.h>
+
+#include "worksheet/SearchReplace.h"
+
+namespace tesmoran {
+namespace {
+
+constexpr std::size_t kTextLength = 1 << 20;
+constexpr std::size_t kOccurrences = 50000;
+
+// Sentences with «Hund» in them, cut to 1 MiB with exactly kOccurrences
+// occurrences of «Hund».
+Text MakeText() {
+  const Text with = U"Der Hund lief über die Straße.\r\n";
+  const Text without = U"Die Katze schläft.";
+  Text text;
+  text.reserve(kTextLength);
+  for (std::size_t i = 0; i < kOccurrences; ++i) text += with;
+  while (text.size() < kTextLength) text += without;
+  text.resize(kTextLength);
+  return text;
+}
+
+const Text& BenchText() {
+  static const Text text = MakeText();
+  return text;
+}
+
+// Answers the input box with a fixed replacement.
+class FixedAnswer : public UiServices {
+ public:
+  explicit FixedAnswer(Text answer) : answer_(std::move(answer)) {}
+  int MessageBox(const Text&, int, const Text&) override { return kAnswerOk; }
+  Text InputBox(const Text&, const Text&, const Text&) override { return answer_; }
+  Text ClipboardText() override { return Text(); }
+  void SetClipboardText(const Text&) override {}
+
+ private:
+  Text answer_;
+};
+
+void Replace(benchmark::State& state, const Text& replacement) {
+  const Text& text = BenchText();
+  for (auto _ : state) {
+    Text result = ReplaceEverywhere(text, U"Hund", replacement);
+    benchmark::DoNotOptimize(result);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size() * sizeof(Char)));
+}
+
+// The replacement holds no «Hund»: occurrences formed anew are looked for.
+void BM_ReplaceRescanning(benchmark::State& state) { Replace(state, U"Kater"); }
+// The replacement holds «Hund»: each occurrence is replaced once.
+void BM_ReplaceOnceThrough(benchmark::State& state) { Replace(state, U"Hunde"); }
+
+// The endless chain «aabb», «ab» -> «bbaa» over 1 MiB: the rescan runs to its
+// limit, then the once-through result is computed.
+void BM_ReplaceEndlessChain(benchmark::State& state) {
+  Text text;
+  while (text.size() < kTextLength) text += U"aabb ";
+  for (auto _ : state) {
+    Text result = ReplaceEverywhere(text, U"ab", U"bbaa");
+    benchmark::DoNotOptimize(result);
+  }
+}
+
+void BM_SearchAndReplaceCommand(benchmark::State& state) {
+  FixedAnswer ui(U"Kater");
+  Worksheet ws;
+  ws.Text1.text = BenchText();
+  ws.Text1.selStart = 4;
+  ws.Text1.selLength = 4;
+  for (auto _ : state) {
+    SearchAndReplace(ws, ui);
+    benchmark::DoNotOptimize(ws.Text2);
+  }
+}
+
+BENCHMARK(BM_ReplaceRescanning)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceOnceThrough)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceEndlessChain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchAndReplaceCommand)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tesmoran
+
+BENCHMARK_MAIN();
