@@ -1,7 +1,38 @@
+#include <QToolButton>
+
+#include "files/Printing.h"
+#include "files/SolutionFile.h"
+#include "platform/qt/QtPrinter.h"
+#include "ui/Form1.h"
+#include "ui/Form3.h"
 #include "ui/Wiring.h"
 
 namespace tesmoran {
+namespace {
 
-void WireFiles(Form1& /*form*/) {}
+QtPrinterProvider& Printers() {
+  static QtPrinterProvider printers;
+  return printers;
+}
+
+// The file window, made on its first showing and then only hidden and shown.
+Form3& FileWindow(Form1& form) {
+  if (auto* existing = form.findChild<Form3*>(QStringLiteral("Form3"))) return *existing;
+  Form3::Host host{&form, [&form](const Command& command) { form.Run(command); }};
+  return *new Form3(std::move(host), &form);
+}
+
+}  // namespace
+
+void WireFiles(Form1& form) {
+  QObject::connect(form.Control<QToolButton>("Bild5"), &QToolButton::clicked, &form,
+                   [&form] { FileWindow(form).Open(); });
+  QObject::connect(form.Control<QToolButton>("Bild6"), &QToolButton::clicked, &form, [&form] {
+    form.Run([](Worksheet& ws, UiServices& ui) { SaveSolutionText(ws, ui, Printers()); });
+  });
+  QObject::connect(form.Control<QToolButton>("Bild9"), &QToolButton::clicked, &form, [&form] {
+    form.Run([](Worksheet& ws, UiServices& ui) { PrintSolutionText(ws, ui, Printers()); });
+  });
+}
 
 }  // namespace tesmoran

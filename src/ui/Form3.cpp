@@ -1,0 +1,180 @@
+#include "ui/Form3.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QStyle>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "platform/qt/QtText.h"
+#include "ui/Form1Layout.h"
+#include "ui/Form3Browse.h"
+
+namespace tesmoran {
+namespace {
+
+const QColor kGround(128, 255, 255);
+const QColor kPreviewGround(255, 255, 224);
+constexpr int kInnerWidthUnits = 5535;
+constexpr int kInnerHeightUnits = 6615;
+
+void Place(QWidget* control, const char* name, int left, int top, int width, int height) {
+  control->setObjectName(QString::fromLatin1(name));
+  control->setGeometry(UnitsToPixels(left), UnitsToPixels(top), UnitsToPixels(width), UnitsToPixels(height));
+  control->setFont(ControlFont());
+}
+
+void SetGround(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+Form3::Form3(Host host, QWidget* parent) : QWidget(parent, Qt::Window), host_(std::move(host)) {
+  setObjectName(QStringLiteral("Form3"));
+  setWindowTitle(QStringLiteral("TESMORAN: D a t e i e n"));
+  setFixedSize(UnitsToPixels(kInnerWidthUnits), UnitsToPixels(kInnerHeightUnits));
+  SetGround(this, QPalette::Window, kGround);
+  BuildControls();
+  FillDrives();
+  ShowDirectory(QDir::currentPath());
+  WireControls();
+}
+
+void Form3::BuildControls() {
+  drives_ = new QComboBox(this);
+  Place(drives_, "Laufwerk1", 120, 120, 2655, 315);
+  directories_ = new QListWidget(this);
+  Place(directories_, "Verzeichnis1", 120, 510, 2655, 2955);
+  files_ = new QListWidget(this);
+  Place(files_, "Datei1", 2880, 120, 2535, 3345);
+  path_ = new QLabel(this);
+  Place(path_, "Bezeichnung1", 120, 3600, 5295, 255);
+  preview_ = new QPlainTextEdit(QStringLiteral("Text1"), this);
+  Place(preview_, "Text1", 120, 3960, 5295, 1935);
+  preview_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  SetGround(preview_, QPalette::Base, kPreviewGround);
+  auto* cancel = new QPushButton(QStringLiteral("Abbruch"), this);
+  Place(cancel, "Befehl1", 1440, 6120, 1335, 375);
+  auto* load = new QPushButton(QStringLiteral("Laden"), this);
+  Place(load, "Befehl2", 2880, 6120, 1335, 375);
+
+  path_->setFocusPolicy(Qt::NoFocus);
+  setTabOrder(drives_, directories_);
+  setTabOrder(directories_, files_);
+  setTabOrder(files_, cancel);
+  setTabOrder(cancel, load);
+  setTabOrder(load, preview_);
+
+  connect(cancel, &QPushButton::clicked, this, [this] { ReturnToMainWindow(); });
+  connect(load, &QPushButton::clicked, this, [this] { LoadClicked(); });
+}
+
+void Form3::WireControls() {
+  connect(drives_, &QComboBox::activated, this, [this](int index) { DriveChosen(index); });
+  connect(directories_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { ShowDirectory(item->data(Qt::UserRole).toString()); });
+  // A click on a file, or moving to it with the keys, chooses it.
+  connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { FileClicked(item); });
+  connect(files_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (!keyMove_ || row < 0) return;
+    keyMove_ = false;
+    FileClicked(files_->item(row));
+  });
+  files_->installEventFilter(this);
+  files_->viewport()->installEventFilter(this);
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == files_ && event->type() == QEvent::KeyPress) keyMove_ = true;
+  if (watched == files_->viewport() && event->type() == QEvent::MouseButtonPress) keyMove_ = false;
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form3::FillDrives() {
+  drives_->clear();
+  for (const QString& root : DriveRoots()) drives_->addItem(root, root);
+}
+
+void Form3::DriveChosen(int index) {
+  const QString root = drives_->itemData(index).toString();
+  if (IsDriveReady(root)) {
+    ShowDirectory(root);
+    return;
+  }
+  // Back to the drive of the directory list's path, then the message.
+  ShowDirectory(directory_);
+  host_.run([](Worksheet&, UiServices& ui) {
+    ui.MessageBox(U"Laufwerk ist nicht bereit!\r", style::kOkExclamation, U"Laufwerkfehler");
+  });
+}
+
+void Form3::ShowDirectory(const QString& path) {
+  directory_ = QDir::cleanPath(QDir(path).absolutePath());
+  const int drive = drives_->findData(DriveOf(directory_, DriveRoots()));
+  if (drive >= 0) drives_->setCurrentIndex(drive);
+
+  directories_->clear();
+  for (const DirectoryLine& line : DirectoryLines(directory_)) {
+    auto* item = new QListWidgetItem(QString(line.depth * 2, ' ') + line.caption, directories_);
+    item->setData(Qt::UserRole, line.path);
+    item->setIcon(style()->standardIcon(line.open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
+    if (line.path == directory_) directories_->setCurrentItem(item);
+  }
+  keyMove_ = false;
+  files_->clear();
+  files_->addItems(MatchingFiles(directory_));
+}
+
+void Form3::FileClicked(QListWidgetItem* item) {
+  selection_ = SelectFile(FromQString(directory_), FromQString(item->text()));
+  // The file is opened by the name as the list shows it.
+  selection_.path = std::filesystem::path(QFile::encodeName(QDir(directory_).filePath(item->text())).toStdString());
+  path_->setText(ToQString(selection_.SelectedFile));
+  host_.run([this](Worksheet& ws, UiServices& ui) { LoadIntoPreview(ws, ui); });
+}
+
+void Form3::LoadIntoPreview(Worksheet& ws, UiServices& ui) {
+  Text preview;
+  if (LoadSelectedFile(selection_, preview, ws, ui)) preview_->setPlainText(ToField(preview));
+}
+
+void Form3::LoadClicked() {
+  bool chosen = false;
+  host_.run([this, &chosen](Worksheet& ws, UiServices& ui) {
+    chosen = CheckFileChosen(selection_, ui);
+    if (!chosen) return;
+    LoadIntoPreview(ws, ui);
+    // Whatever the load did, the preview's text becomes the original text.
+    ws.Text1.Set(FromField(preview_->toPlainText()));
+  });
+  if (chosen) ReturnToMainWindow();
+}
+
+void Form3::Open() {
+  if (host_.mainWindow) host_.mainWindow->hide();
+  show();
+  raise();
+  activateWindow();
+}
+
+void Form3::ReturnToMainWindow() {
+  hide();
+  if (host_.mainWindow) host_.mainWindow->show();
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+  // The window system's close button: the main window must not stay hidden.
+  const bool wasOpen = isVisible();
+  event->accept();
+  if (wasOpen && host_.mainWindow) host_.mainWindow->show();
+}
+
+}  // namespace tesmoran

@@ -1,0 +1,38 @@
+#pragma once
+// What the file window's three lists show: the drives (on this system the
+// mounted volumes), the directory tree of a path and the text files of a
+// directory.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace tesmoran {
+
+// The file patterns of the file list; a name matches in any case.
+QStringList FilePatterns();
+
+// The roots offered by the drive list: "/", the user's home and the mounted
+// volumes that hold files (system volumes left out), sorted.
+QStringList DriveRoots();
+// The root among `roots` that holds `path`: the longest one it lies in.
+QString DriveOf(const QString& path, const QStringList& roots);
+// True when the root can be listed.
+bool IsDriveReady(const QString& root);
+
+// One line of the directory list.
+struct DirectoryLine {
+  QString path;     // the directory's full path
+  QString caption;  // its name ("/" for the top)
+  int depth = 0;    // indentation level
+  bool open = false;  // an ancestor or the directory itself
+};
+
+// The directory list for `path`: every directory from "/" down to `path`,
+// then the subdirectories of `path` (without hidden ones), sorted in any case.
+std::vector<DirectoryLine> DirectoryLines(const QString& path);
+
+// The names of the files in `dir` that match the file patterns, sorted in
+// any case.
+QStringList MatchingFiles(const QString& dir);
+
+}  // namespace tesmoran
