@@ -1,0 +1,83 @@
+// How long a click on "Großletter" takes with 1 MiB of original text, from
+// the click to the painted result, next to the time the solution text field
+// itself needs to show the same result (setPlainText of the finished text).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <memory>
+
+#include "platform/qt/QtText.h"
+#include "text/CaseMap.h"
+#include "ui/Form1.h"
+
+namespace {
+
+tesmoran::Form1* gForm = nullptr;
+
+QString OneMebibyteOfText() {
+  const QString line = QStringLiteral("Der Hund bellt laut. Die Katze schläft über dem Ofen, öfter als gedacht.\n");
+  QString text;
+  while (text.size() < (1 << 20)) text += line;
+  return text;
+}
+
+QPlainTextEdit* Field(const char* name) { return gForm->Control<QPlainTextEdit>(name); }
+
+// The solution text emptied outside the measurement, without undo history.
+void EmptySolution() {
+  QPlainTextEdit* solution = Field("Text2");
+  solution->clear();
+  solution->document()->clearUndoRedoStacks();
+  QCoreApplication::processEvents();
+}
+
+void Paint(QPlainTextEdit* field) {
+  field->viewport()->repaint();
+  QCoreApplication::processEvents();
+}
+
+void BM_GrossletterClick(benchmark::State& state) {
+  Field("Text1")->setPlainText(OneMebibyteOfText());
+  auto* button = gForm->Control<QPushButton>("Befehl1");
+  for (auto _ : state) {
+    state.PauseTiming();
+    EmptySolution();
+    state.ResumeTiming();
+    button->click();
+    Paint(Field("Text2"));
+  }
+  state.counters["chars"] = double(Field("Text2")->document()->characterCount());
+}
+
+void BM_SolutionFieldShowsResult(benchmark::State& state) {
+  const QString result = tesmoran::ToQString(
+      tesmoran::ToUpper(tesmoran::FromField(OneMebibyteOfText().remove(QLatin1Char('\n')))));
+  for (auto _ : state) {
+    state.PauseTiming();
+    EmptySolution();
+    state.ResumeTiming();
+    Field("Text2")->setPlainText(result);
+    Paint(Field("Text2"));
+  }
+  state.counters["chars"] = double(Field("Text2")->document()->characterCount());
+}
+
+BENCHMARK(BM_GrossletterClick)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_SolutionFieldShowsResult)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  auto form = std::make_unique<tesmoran::Form1>();
+  form->show();
+  QCoreApplication::processEvents();
+  gForm = form.get();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
