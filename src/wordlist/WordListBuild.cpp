@@ -1,8 +1,8 @@
 #include "wordlist/WordListBuild.h"
 
 #include <string>
-#include <unordered_set>
 
+#include "wordlist/KnownWords.h"
 #include "wordlist/WordScan.h"
 
 namespace tesmoran {
@@ -19,20 +19,18 @@ Text DecimalText(std::size_t n) {
 AppendNewWordsResult AppendNewWords(WordList& list, TextView source) {
   AppendNewWordsResult result;
   // The words the list holds already, for a lookup in constant time; entries
-  // appended during this build join the set as they are appended.
-  std::unordered_set<Text> known;
-  known.reserve(list.Count() * 2 + 1024);
-  for (const WordEntry& e : list.Entries()) known.insert(e.text);
+  // appended during this build join them as they are appended.
+  KnownWords known(list);
 
   WordScanner scanner(source);
-  Text word;
+  TextView word;
   while (scanner.Next(word)) {
-    if (known.count(word) != 0) continue;
-    if (!list.Append(word)) {
-      result.firstLeftOut = word;
+    if (known.Contains(word)) continue;
+    if (!list.Append(Text(word))) {
+      result.firstLeftOut = Text(word);
       break;
     }
-    known.insert(word);
+    known.Add(list.Count() - 1);
     ++result.appended;
   }
   return result;

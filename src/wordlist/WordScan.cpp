@@ -1,47 +1,73 @@
 #include "wordlist/WordScan.h"
 
+#include <array>
+
 namespace tesmoran {
 
 namespace {
 
-constexpr TextView kPunctuationDropped = U":.!?,;´`'-\"";
+constexpr TextView kPunctuationDropped = U":.!?,;`'-\"";
+constexpr Char kAcuteAccent = U'´';
 
-void AppendCleaned(TextView token, Text& word) {
-  for (Char c : token) {
-    if (!IsDroppedFromWord(c)) word.push_back(c);
-  }
+// The dropped characters below 128, as a table for the scan's inner loop.
+constexpr std::array<bool, 128> MakeDroppedTable() {
+  std::array<bool, 128> table{};
+  for (Char c = 0; c < 33; ++c) table[c] = true;
+  for (Char c : kPunctuationDropped) table[c] = true;
+  return table;
 }
+constexpr std::array<bool, 128> kDroppedBelow128 = MakeDroppedTable();
+
+inline bool Dropped(Char c) { return c < 128 ? kDroppedBelow128[c] : c == kAcuteAccent; }
 
 }  // namespace
 
-bool IsDroppedFromWord(Char c) {
-  return c < 33 || kPunctuationDropped.find(c) != TextView::npos;
-}
+bool IsDroppedFromWord(Char c) { return Dropped(c); }
 
 Text CleanToken(TextView token) {
   Text word;
   word.reserve(token.size());
-  AppendCleaned(token, word);
+  for (Char c : token) {
+    if (!Dropped(c)) word.push_back(c);
+  }
   return word;
 }
 
-bool WordScanner::Next(Text& word) {
+bool WordScanner::Next(TextView& word) {
   if (done_) return false;
   while (pos_ < text_.size() && text_[pos_] == kSpace) ++pos_;
-  word.clear();
   if (pos_ == text_.size()) {
     // Nothing but spaces left.  A text that had no token at all still gives
     // one (empty) word; after the last token the scan is over.
     done_ = true;
     if (tookToken_) return false;
     tookToken_ = true;
+    word = TextView();
     return true;
   }
-  std::size_t end = text_.find(kSpace, pos_);
-  if (end == TextView::npos) end = text_.size();
-  AppendCleaned(text_.substr(pos_, end - pos_), word);
-  pos_ = end;
+  const std::size_t start = pos_;
+  bool clean = true;
+  for (; pos_ < text_.size() && text_[pos_] != kSpace; ++pos_) {
+    clean = clean && !Dropped(text_[pos_]);
+  }
   tookToken_ = true;
+  const TextView token = text_.substr(start, pos_ - start);
+  if (clean) {
+    word = token;
+  } else {
+    cleaned_.clear();
+    for (Char c : token) {
+      if (!Dropped(c)) cleaned_.push_back(c);
+    }
+    word = cleaned_;
+  }
+  return true;
+}
+
+bool WordScanner::Next(Text& word) {
+  TextView view;
+  if (!Next(view)) return false;
+  word.assign(view);
   return true;
 }
 

@@ -23,11 +23,16 @@ class WordScanner {
  public:
   explicit WordScanner(TextView text) : text_(text) {}
 
-  // The next word into `word` (its buffer is reused); false at the end.
+  // The next word; false at the end.  The view is valid until the next call
+  // (it points into the text, or into the scanner's own buffer when the
+  // token had characters to drop).
+  bool Next(TextView& word);
+  // The same, copied into `word`.
   bool Next(Text& word);
 
  private:
   TextView text_;
+  Text cleaned_;
   std::size_t pos_ = 0;
   bool tookToken_ = false;
   bool done_ = false;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/Cli.h"
 #include "app/cli/CliCommands.h"
 
 namespace tesmoran {
@@ -52,6 +53,15 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"UnknownEncoding", {"--encoding", "latin9"}, "", 2, "",
                 "tesmoran-cli wortliste: unknown encoding 'latin9'"}),
     [](const ::testing::TestParamInfo<CliCase>& info) { return info.param.name; });
+
+TEST(WordListCommand, IsReachedThroughTheProgramsSubCommand) {
+  std::istringstream in("Hund Katze Hund.");
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunCli({"wortliste"}, in, out, err), 0) << err.str();
+  EXPECT_EQ(out.str(), "Hund\nKatze\n");
+  EXPECT_EQ(err.str(), "2\n");
+}
 
 }  // namespace
 }  // namespace tesmoran
