@@ -91,7 +91,11 @@ void Form1::Run(const std::function<void(Worksheet&, UiServices&)>& command) {
     command(sheet_, Ui());
   } catch (const std::exception&) {
     --runDepth_;
-    // The fields keep what they showed; the half-done work is dropped.
+    // The text fields keep what they showed and the half-done texts are
+    // dropped; the word list shows whatever state its entries reached.
+    if (sheet_.Liste2.Revision() != before.wordListRevision) {
+      RedrawWordList(*Control<QListWidget>("Liste2"), sheet_.Liste2);
+    }
     ReadWidgets();
     Ui().MessageBox(U"Der Befehl konnte nicht ausgeführt werden.\r", style::kOkStop, U"Tesmoran");
     return;

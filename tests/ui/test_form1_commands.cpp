@@ -145,6 +145,8 @@ class Form1CommandsTest : public QObject {
     Form1 form;
     auto* label = form.Control<QLabel>("Bezeichnung7");
     QVERIFY(qobject_cast<DragLabel*>(label) != nullptr);
+    // Drops are delivered to the field's viewport, which must take them.
+    QVERIFY(Field(form, "Text2")->viewport()->acceptDrops());
     std::unique_ptr<QMimeData> data(ControlDragData(label->text()));
     QVERIFY(!data->hasText());  // no field takes it for text to insert
     QCOMPARE(QString::fromUtf8(data->data(ControlDragType())), QStringLiteral("O r i g i n a l t e x t"));
