@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <vector>
 
 #include "exercises/CharacterSets.h"
@@ -61,12 +63,15 @@ void AppendShuffledWord(TextView word, Draw&& draw, Text& out) {
     return;
   }
   if (n <= kShortWord) {
-    std::array<Char, kShortWord> rest;
-    std::copy(word.begin(), word.end(), rest.begin());
+    // Short words: the rest is a bit mask of the positions not drawn yet;
+    // the p-th remaining position is the p-th set bit.
+    std::uint64_t rest = n == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
     for (std::size_t left = n; left > 0; --left) {
-      const std::size_t p = DrawIndex(draw(), left);
-      out.push_back(rest[p]);
-      std::copy(rest.begin() + p + 1, rest.begin() + left, rest.begin() + p);
+      std::uint64_t bits = rest;
+      for (std::size_t p = DrawIndex(draw(), left); p > 0; --p) bits &= bits - 1;
+      const std::uint64_t drawn = bits & (~bits + 1);
+      out.push_back(word[static_cast<std::size_t>(std::countr_zero(drawn))]);
+      rest &= ~drawn;
     }
     return;
   }
@@ -89,6 +94,20 @@ inline constexpr std::array<std::int8_t, 256> kAlphabetRanks = BuildAlphabetRank
 inline constexpr std::size_t kAlphabetSize = AlphabetOrder.size();
 
 void AppendSortedWord(TextView word, Text& out) {
+  if (word.size() <= kShortWord) {
+    // Short words: the ranks of their letters sorted by insertion.
+    std::array<std::int8_t, kShortWord> ranks;
+    std::size_t count = 0;
+    for (Char c : word) {
+      const std::int8_t rank = c < 256 ? kAlphabetRanks[c] : std::int8_t{-1};
+      if (rank < 0) continue;
+      std::size_t i = count++;
+      for (; i > 0 && ranks[i - 1] > rank; --i) ranks[i] = ranks[i - 1];
+      ranks[i] = rank;
+    }
+    for (std::size_t i = 0; i < count; ++i) out.push_back(AlphabetOrder[ranks[i]]);
+    return;
+  }
   std::array<std::uint32_t, kAlphabetSize> counts{};
   for (Char c : word) {
     if (c < 256 && kAlphabetRanks[c] >= 0) ++counts[kAlphabetRanks[c]];
