@@ -1,7 +1,29 @@
+// The help icon Bild4 and the about icon Bild3: each opens its window, not
+// modal.  A window is made on its first showing, as a window of its own
+// owned by the main window, and afterwards only shown again.
+#include <QToolButton>
+
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/TSMLABEL.h"
 #include "ui/Wiring.h"
 
 namespace tesmoran {
+namespace {
 
-void WireHelpAndAbout(Form1& /*form*/) {}
+template <class Window>
+Window& WindowOf(Form1& form, const char* name) {
+  auto* window = form.findChild<Window*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+  return window ? *window : *new Window(&form);
+}
+
+}  // namespace
+
+void WireHelpAndAbout(Form1& form) {
+  QObject::connect(form.Control<QToolButton>("Bild4"), &QToolButton::clicked, &form,
+                   [&form] { WindowOf<Form2>(form, "Form2").ShowHelp(); });
+  QObject::connect(form.Control<QToolButton>("Bild3"), &QToolButton::clicked, &form,
+                   [&form] { WindowOf<TSMLABEL>(form, "TSMLABEL").ShowAbout(); });
+}
 
 }  // namespace tesmoran

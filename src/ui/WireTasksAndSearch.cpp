@@ -1,7 +1,67 @@
+// The task list Liste1 with its icon Bild1, and the search-and-replace icon
+// Bild10.
+#include <QListWidget>
+#include <QToolButton>
+
+#include "platform/qt/QtText.h"
+#include "tasks/TaskCatalogue.h"
+#include "ui/Form1.h"
+#include "ui/Form1Layout.h"
 #include "ui/Wiring.h"
+#include "worksheet/SearchReplace.h"
 
 namespace tesmoran {
+namespace {
 
-void WireTasksAndSearch(Form1& /*form*/) {}
+// Height of the task list whenever its icon shows it; it then covers the
+// original text completely.
+constexpr int kTaskListShownHeightUnits = 2670;
+
+// Puts the task sentences into the list and selects the first one.
+void FillTaskList(QListWidget& list) {
+  list.clear();
+  for (const Text& sentence : TaskSentences()) list.addItem(ToQString(sentence));
+  list.setCurrentRow(0);
+}
+
+void ShowOrHideTaskList(QListWidget& list) {
+  if (list.isVisible()) {
+    list.hide();
+    return;
+  }
+  list.resize(list.width(), UnitsToPixels(kTaskListShownHeightUnits));
+  list.show();
+  list.raise();
+}
+
+// A double-click appends the entry under the pointer to the solution text
+// as a new line and hides the list.
+void InsertDoubleClickedTask(Form1& form, QListWidget& list, QListWidgetItem* item) {
+  const int row = list.row(item);
+  if (row < 0 || static_cast<std::size_t>(row) >= TaskSentences().size()) return;
+  list.setCurrentRow(row);
+  const Text& sentence = TaskSentences()[static_cast<std::size_t>(row)];
+  form.Run([&sentence](Worksheet& ws, UiServices&) { InsertTask(ws, sentence); });
+  list.setFocus();
+  list.hide();
+}
+
+}  // namespace
+
+void WireTasksAndSearch(Form1& form) {
+  auto* list = form.Control<QListWidget>("Liste1");
+  QPalette look = list->palette();
+  look.setColor(QPalette::Base, QColor(224, 224, 224));
+  look.setColor(QPalette::Text, Qt::black);
+  list->setPalette(look);
+  FillTaskList(*list);
+
+  QObject::connect(form.Control<QToolButton>("Bild1"), &QToolButton::clicked, list,
+                   [list] { ShowOrHideTaskList(*list); });
+  QObject::connect(list, &QListWidget::itemDoubleClicked, &form,
+                   [&form, list](QListWidgetItem* item) { InsertDoubleClickedTask(form, *list, item); });
+  QObject::connect(form.Control<QToolButton>("Bild10"), &QToolButton::clicked, &form,
+                   [&form] { form.Run(SearchAndReplace); });
+}
 
 }  // namespace tesmoran

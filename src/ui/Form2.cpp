@@ -1,0 +1,130 @@
+#include "ui/Form2.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "ui/Form1Layout.h"
+#include "ui/IconHelp.h"
+
+// The icon pictures are the main window's; make sure they are registered
+// even when the help window is made on its own.
+static void RegisterHelpPictures() { Q_INIT_RESOURCE(icons); }
+
+namespace tesmoran {
+namespace {
+
+const QColor kGround(128, 255, 255);
+const QColor kDarkBlue(0, 0, 128);
+const QColor kLabelInk(0, 0, 192);
+const QColor kLabelPaper(224, 224, 224);
+
+// The window's inner area and the grid of the help icons, in 1/1440 inch.
+constexpr int kWidthUnits = 4560;
+constexpr int kHeightUnits = 3750;
+constexpr int kIconUnits = 495;
+constexpr int kColumnLeft[] = {120, 720, 1320};
+constexpr int kRowTop[] = {240, 840, 1440, 2040};
+
+void Place(QWidget& w, int left, int top, int width, int height) {
+  w.setGeometry(UnitsToPixels(left), UnitsToPixels(top), UnitsToPixels(width), UnitsToPixels(height));
+}
+
+void Paint(QWidget& w, const QColor& paper, const QColor& ink) {
+  QPalette p = w.palette();
+  p.setColor(QPalette::Window, paper);
+  p.setColor(QPalette::WindowText, ink);
+  w.setPalette(p);
+  w.setAutoFillBackground(true);
+}
+
+QFont BoldFont() {
+  QFont font = ControlFont(true);
+  font.setPointSizeF(9.75);
+  return font;
+}
+
+}  // namespace
+
+Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
+  RegisterHelpPictures();
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("TESMORAN: Hilfe"));
+  setFixedSize(UnitsToPixels(kWidthUnits), UnitsToPixels(kHeightUnits));
+  Paint(*this, kGround, Qt::black);
+
+  auto* frame = new QFrame(this);
+  frame->setObjectName(QStringLiteral("Figur1"));
+  Place(*frame, 1920, 240, 2415, 3015);
+  Paint(*frame, kDarkBlue, kDarkBlue);
+
+  label_ = new QLabel(this);
+  label_->setObjectName(QStringLiteral("Bezeichnung1"));
+  Place(*label_, 2040, 360, 2175, 2775);
+  Paint(*label_, kLabelPaper, kLabelInk);
+  label_->setFont(BoldFont());
+  label_->setTextFormat(Qt::PlainText);
+  label_->setAlignment(Qt::AlignCenter);
+  label_->setWordWrap(true);
+
+  auto* hint = new QLabel(QStringLiteral("Für Hilfetexte die jeweiligen Symbole anklicken ..."), this);
+  hint->setObjectName(QStringLiteral("Bezeichnung2"));
+  Place(*hint, 0, 3480, 4575, 255);
+  Paint(*hint, kDarkBlue, Qt::white);
+  hint->setFont(ControlFont());
+  hint->setAlignment(Qt::AlignCenter);
+
+  auto* done = new QPushButton(QStringLiteral("F e r t i g"), this);
+  done->setObjectName(QStringLiteral("Befehl1"));
+  Place(*done, 120, 2760, 1695, 495);
+  done->setFont(BoldFont());
+  connect(done, &QPushButton::clicked, this, &Form2::Befehl1Click);
+
+  timer_ = new QTimer(this);
+  timer_->setObjectName(QStringLiteral("Zeit1"));
+  timer_->setInterval(kHelpTextMilliseconds);
+  connect(timer_, &QTimer::timeout, this, &Form2::Zeit1Timer);
+
+  // Loading: the general text, then each help icon gets the picture of the
+  // main-window icon it explains.
+  label_->setText(GeneralHelpText());
+  for (const IconHelp& help : IconHelpTexts()) {
+    auto* icon = new QToolButton(this);
+    icon->setObjectName(QString::fromLatin1(help.helpIcon));
+    Place(*icon, kColumnLeft[help.column - 1], kRowTop[help.row - 1], kIconUnits, kIconUnits);
+    const int side = UnitsToPixels(kIconUnits) - 4;
+    icon->setIconSize(QSize(side, side));
+    icon->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(help.mainIcon))));
+    icon->setAutoRaise(true);
+    icon->setAccessibleName(help.text);
+    connect(icon, &QToolButton::clicked, this, [this, &help] { IconClicked(help); });
+  }
+  frame->lower();
+}
+
+void Form2::ShowHelp() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void Form2::IconClicked(const IconHelp& help) {
+  timer_->stop();
+  timer_->start();
+  label_->setText(help.text);
+}
+
+void Form2::Zeit1Timer() {
+  timer_->stop();
+  label_->setText(GeneralHelpText());
+}
+
+void Form2::Befehl1Click() {
+  timer_->stop();
+  hide();
+}
+
+}  // namespace tesmoran

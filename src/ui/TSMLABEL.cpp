@@ -1,0 +1,155 @@
+#include "ui/TSMLABEL.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "ui/Form1Layout.h"
+
+static void RegisterAboutPicture() { Q_INIT_RESOURCE(icons); }
+
+namespace tesmoran {
+namespace {
+
+const QColor kGround(128, 255, 255);
+const QColor kDarkBlue(0, 0, 128);
+
+// The window's inner area, in 1/1440 inch.
+constexpr int kWidthUnits = 3495;
+constexpr int kHeightUnits = 3525;
+
+struct LabelLook {
+  const char* name;
+  QString text;
+  int left, top, width, height;  // 1/1440 inch
+  QColor paper, ink;
+  qreal points;
+  bool bold, italic, centred, wrapped;
+};
+
+QLabel* MakeLabel(QWidget& window, const LabelLook& look) {
+  auto* label = new QLabel(look.text, &window);
+  label->setObjectName(QString::fromLatin1(look.name));
+  label->setGeometry(UnitsToPixels(look.left), UnitsToPixels(look.top), UnitsToPixels(look.width),
+                     UnitsToPixels(look.height));
+  QPalette p = label->palette();
+  p.setColor(QPalette::Window, look.paper);
+  p.setColor(QPalette::WindowText, look.ink);
+  label->setPalette(p);
+  label->setAutoFillBackground(true);
+  QFont font = ControlFont(look.bold);
+  font.setPointSizeF(look.points);
+  font.setItalic(look.italic);
+  label->setFont(font);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(look.wrapped);
+  label->setAlignment(look.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+// A label shows the CR LF between a notice's lines as a line break.
+QString AsLabelLines(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+
+}  // namespace
+
+QString TSMLABEL::UsageNotice() {
+  return QStringLiteral(
+      "Übungsblätter für Lesen und Rechtschreibung aus eigenen Texten.\r\n"
+      "Freie Software (GPL-3.0-or-later): nutzen, weitergeben und ändern erlaubt.");
+}
+
+QString TSMLABEL::ProgramNotice() {
+  return QStringLiteral("TESMORAN " TESMORAN_VERSION "\r\n© die Mitwirkenden");
+}
+
+QString TSMLABEL::AddressLine() { return QStringLiteral("Keine Webadresse – alles bleibt hier."); }
+
+TSMLABEL::TSMLABEL(QWidget* parent) : QWidget(parent, Qt::Window) {
+  RegisterAboutPicture();
+  setObjectName(QStringLiteral("TSMLABEL"));
+  setWindowTitle(QStringLiteral("Info"));
+  setFixedSize(UnitsToPixels(kWidthUnits), UnitsToPixels(kHeightUnits));
+  QPalette ground = palette();
+  ground.setColor(QPalette::Window, kGround);
+  setPalette(ground);
+  setAutoFillBackground(true);
+
+  auto* frame = new QFrame(this);
+  frame->setObjectName(QStringLiteral("Figur1"));
+  frame->setGeometry(UnitsToPixels(120), UnitsToPixels(120), UnitsToPixels(3255), UnitsToPixels(2895));
+  QPalette blue = frame->palette();
+  blue.setColor(QPalette::Window, kDarkBlue);
+  frame->setPalette(blue);
+  frame->setAutoFillBackground(true);
+
+  const LabelLook labels[] = {
+      {"Bezeichnung2", QStringLiteral("T"), 360, 240, 375, 615, kDarkBlue, QColor(255, 0, 255), 18,
+       true, false, true, false},
+      {"Bezeichnung3", QStringLiteral("E"), 720, 240, 375, 615, kDarkBlue, QColor(0, 255, 255), 18,
+       true, false, true, false},
+      {"Bezeichnung4", QStringLiteral("S"), 1080, 240, 375, 615, kDarkBlue, QColor(128, 255, 128), 18,
+       true, false, true, false},
+      {"Bezeichnung5", QStringLiteral("M O R A N"), 1560, 240, 1695, 615, kDarkBlue, Qt::white, 18,
+       true, false, false, false},
+      {"Bezeichnung6", QString(), 240, 840, 3015, 975, kDarkBlue, Qt::white, 8.25, false, false,
+       false, true},
+      {"Bezeichnung7", QString(), 240, 1800, 3015, 495, QColor(255, 255, 224), Qt::black, 9.75,
+       false, false, true, true},
+      {"Bezeichnung1", QStringLiteral("O k a y"), 240, 2400, 2175, 615, kDarkBlue, Qt::red, 18,
+       true, true, true, false},
+      {"Bezeichnung8", AddressLine(), 120, 3120, 3255, 255, kGround, kDarkBlue, 8, false, false,
+       true, false},
+  };
+  for (const LabelLook& look : labels) MakeLabel(*this, look);
+  findChild<QLabel*>(QStringLiteral("Bezeichnung5"))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+  auto* picture = new QLabel(this);
+  picture->setObjectName(QStringLiteral("Bild1"));
+  picture->setGeometry(UnitsToPixels(2400), UnitsToPixels(2400), UnitsToPixels(855), UnitsToPixels(615));
+  picture->setAlignment(Qt::AlignCenter);
+  picture->setPixmap(QIcon(QStringLiteral(":/icons/Bild3.svg")).pixmap(32, 32));
+  picture->setPalette(blue);
+  picture->setAutoFillBackground(true);
+
+  for (const char* name : {"Bezeichnung1", "Bild1"}) {
+    QWidget* clickable = findChild<QWidget*>(QLatin1String(name));
+    clickable->setCursor(Qt::PointingHandCursor);
+    clickable->installEventFilter(this);
+  }
+  frame->lower();
+
+  // Loading: placed once, then the two notices.
+  PlaceOnScreen();
+  findChild<QLabel*>(QStringLiteral("Bezeichnung6"))->setText(AsLabelLines(UsageNotice()));
+  findChild<QLabel*>(QStringLiteral("Bezeichnung7"))->setText(AsLabelLines(ProgramNotice()));
+}
+
+void TSMLABEL::PlaceOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  const int outerWidth = width() + kFrameWidthPixels;
+  const int outerHeight = height() + kFrameHeightPixels;
+  move(area.x() + (area.width() - outerWidth) / 2, area.y() + (area.height() - outerHeight) / 4);
+}
+
+void TSMLABEL::ShowAbout() {
+  show();
+  raise();
+  activateWindow();
+}
+
+bool TSMLABEL::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    hide();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tesmoran
