@@ -1,6 +1,7 @@
 #include "ui/TSMLABEL.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -44,6 +45,12 @@ QLabel* MakeLabel(QWidget& window, const LabelLook& look) {
   QFont font = ControlFont(look.bold);
   font.setPointSizeF(look.points);
   font.setItalic(look.italic);
+  // A one-line label whose text is wider than the label in the fonts at
+  // hand gets a slightly smaller size instead of losing letters.
+  while (!look.wrapped && font.pointSizeF() > 6 &&
+         QFontMetrics(font).horizontalAdvance(look.text) > label->width()) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  }
   label->setFont(font);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(look.wrapped);
