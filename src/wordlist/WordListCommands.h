@@ -2,6 +2,7 @@
 // The seven buttons beside the word list.
 #include "platform/UiServices.h"
 #include "text/Text.h"
+#include "wordlist/WordListBuild.h"
 #include "worksheet/Worksheet.h"
 
 namespace tesmoran {
@@ -9,7 +10,7 @@ namespace tesmoran {
 inline constexpr TextView kDeleteQuestion = U"Markierte Wörter aus der Liste löschen?\n\r";
 inline constexpr TextView kDeleteTitle = U"Liste löschen";
 inline constexpr TextView kCopyQuestion = U"Markierte Wörter in Ablage kopieren?\n\r";
-inline constexpr TextView kCopyTitle = U"Wörterliste";
+inline constexpr TextView kCopyTitle = kWordListTitle;
 
 // "<==" (Befehl20): appends CR LF, every selected word followed by a space,
 // and CR LF to the solution text, whatever the working mode.

@@ -20,6 +20,12 @@ constexpr std::array<bool, 128> kDroppedBelow128 = MakeDroppedTable();
 
 inline bool Dropped(Char c) { return c < 128 ? kDroppedBelow128[c] : c == kAcuteAccent; }
 
+void AppendCleaned(TextView token, Text& word) {
+  for (Char c : token) {
+    if (!Dropped(c)) word.push_back(c);
+  }
+}
+
 }  // namespace
 
 bool IsDroppedFromWord(Char c) { return Dropped(c); }
@@ -27,9 +33,7 @@ bool IsDroppedFromWord(Char c) { return Dropped(c); }
 Text CleanToken(TextView token) {
   Text word;
   word.reserve(token.size());
-  for (Char c : token) {
-    if (!Dropped(c)) word.push_back(c);
-  }
+  AppendCleaned(token, word);
   return word;
 }
 
@@ -56,9 +60,7 @@ bool WordScanner::Next(TextView& word) {
     word = token;
   } else {
     cleaned_.clear();
-    for (Char c : token) {
-      if (!Dropped(c)) cleaned_.push_back(c);
-    }
+    AppendCleaned(token, cleaned_);
     word = cleaned_;
   }
   return true;

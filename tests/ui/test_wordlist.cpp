@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
+#include <memory>
 
 #include "QtTestSupport.h"
 #include "platform/qt/QtText.h"
@@ -57,11 +58,18 @@ QString FieldText(const Form1& form, const char* name) {
   return ToQString(ReadFieldText(*form.Control<QPlainTextEdit>(name)));
 }
 
+// The main window with scripted boxes.
+struct Window {
+  Window() { form.SetUiServices(&ui); }
+  Form1 form;
+  ScriptedUi ui;
+};
+
 // Builds the list from `text` with the count message answered.
-void BuildFrom(Form1& form, ScriptedUi& ui, const QString& text) {
-  PasteInto(form, "Text1", text);
-  ui.AnswerMessage(kAnswerOk);
-  Press(form, "Bild8");
+void BuildFrom(Window& w, const QString& text) {
+  PasteInto(w.form, "Text1", text);
+  w.ui.AnswerMessage(kAnswerOk);
+  Press(w.form, "Bild8");
 }
 
 }  // namespace
@@ -71,89 +79,64 @@ class WordListWindowTest : public QObject {
 
  private Q_SLOTS:
   void initTestCase() { InstallQtTestFailureHandler(); }
+  void init() { w_ = std::make_unique<Window>(); }
+  void cleanup() { w_.reset(); }
 
   void buildShowsTheNewWordsAndReportsThem() {
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    BuildFrom(form, ui, QStringLiteral("Der Hund bellt. Der hund, der Hund!"));
+    BuildFrom(*w_, QStringLiteral("Der Hund bellt. Der hund, der Hund!"));
     const QStringList expected = {"Der", "Hund", "bellt", "hund", "der"};
-    QCOMPARE(ShownWords(form), expected);
-    QCOMPARE(ui.Shown().size(), std::size_t{1});
-    QCOMPARE(ToQString(ui.Shown()[0].prompt), QStringLiteral(" 5 neue Wörter gefunden!"));
-    QCOMPARE(form.Sheet().Liste4.size(), std::size_t{5});
+    QCOMPARE(ShownWords(form()), expected);
+    QCOMPARE(ui().Shown().size(), std::size_t{1});
+    QCOMPARE(ToQString(ui().Shown()[0].prompt), QStringLiteral(" 5 neue Wörter gefunden!"));
+    QCOMPARE(form().Sheet().Liste4.size(), std::size_t{5});
   }
 
   void buildOverAMarkedPartKeepsTheOriginalText() {
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    PasteInto(form, "Text1", QStringLiteral("Der Hund bellt laut."));
-    auto* original = form.Control<QPlainTextEdit>("Text1");
+    PasteInto(form(), "Text1", QStringLiteral("Der Hund bellt laut."));
+    auto* original = form().Control<QPlainTextEdit>("Text1");
     QTextCursor cursor(original->document());
     cursor.setPosition(4);
     cursor.setPosition(14, QTextCursor::KeepAnchor);
     original->setTextCursor(cursor);
-    ui.AnswerMessage(kAnswerOk);
-    Press(form, "Bild8");
-    QCOMPARE(ShownWords(form), QStringList({"Hund", "bellt"}));
+    ui().AnswerMessage(kAnswerOk);
+    Press(form(), "Bild8");
+    QCOMPARE(ShownWords(form()), QStringList({"Hund", "bellt"}));
     QCOMPARE(original->toPlainText(), QStringLiteral("Der Hund bellt laut."));
     QVERIFY(!original->textCursor().hasSelection());
   }
 
-  void clickingAnEntryTogglesIt() {
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    BuildFrom(form, ui, QStringLiteral("a b c"));
-    ClickEntry(form, 1);
-    ClickEntry(form, 2);
-    QCOMPARE(ShownSelection(form), QList<int>({1, 2}));
-    ClickEntry(form, 1);
-    QCOMPARE(ShownSelection(form), QList<int>({2}));
-  }
-
   void exerciseWithOneSelectedEntryRewritesEveryEntry() {
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    BuildFrom(form, ui, QStringLiteral("Der Hund bellt."));
-    PasteInto(form, "Text2", QStringLiteral("Lösung"));
-    ClickEntry(form, 1);
-    Press(form, "Befehl1");  // "Großletter"
-    QCOMPARE(ShownWords(form), QStringList({"DER", "HUND", "BELLT"}));
-    QCOMPARE(ShownSelection(form), QList<int>({1}));
-    QCOMPARE(FieldText(form, "Text2"), QStringLiteral("Lösung"));
-    QCOMPARE(FieldText(form, "Text1"), QStringLiteral("Der Hund bellt."));
+    BuildFrom(*w_, QStringLiteral("Der Hund bellt."));
+    PasteInto(form(), "Text2", QStringLiteral("Lösung"));
+    ClickEntry(form(), 1);
+    Press(form(), "Befehl1");  // "Großletter"
+    QCOMPARE(ShownWords(form()), QStringList({"DER", "HUND", "BELLT"}));
+    QCOMPARE(ShownSelection(form()), QList<int>({1}));
+    QCOMPARE(FieldText(form(), "Text2"), QStringLiteral("Lösung"));
+    QCOMPARE(FieldText(form(), "Text1"), QStringLiteral("Der Hund bellt."));
   }
 
   void noEntrySelectedAfterKeinesSoTheNextPressWorksOnTheText() {
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    BuildFrom(form, ui, QStringLiteral("Der Hund bellt."));
-    Press(form, "Befehl21");  // "Alle"
-    QCOMPARE(ShownSelection(form), QList<int>({0, 1, 2}));
-    Press(form, "Befehl24");  // "Keines"
-    QVERIFY(ShownSelection(form).isEmpty());
-    Press(form, "Befehl1");
-    QCOMPARE(FieldText(form, "Text2"), QStringLiteral("DER HUND BELLT."));
-    QCOMPARE(ShownWords(form), QStringList({"Der", "Hund", "bellt"}));
+    BuildFrom(*w_, QStringLiteral("Der Hund bellt."));
+    Press(form(), "Befehl21");  // "Alle"
+    QCOMPARE(ShownSelection(form()), QList<int>({0, 1, 2}));
+    Press(form(), "Befehl24");  // "Keines"
+    QVERIFY(ShownSelection(form()).isEmpty());
+    Press(form(), "Befehl1");
+    QCOMPARE(FieldText(form(), "Text2"), QStringLiteral("DER HUND BELLT."));
+    QCOMPARE(ShownWords(form()), QStringList({"Der", "Hund", "bellt"}));
   }
 
   void resetAfterSichernRestoresThatCopy() {
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    BuildFrom(form, ui, QStringLiteral("Der Hund"));
-    ClickEntry(form, 0);
-    Press(form, "Befehl1");   // "Großletter"
-    Press(form, "Befehl28");  // "Sichern"
-    Press(form, "Befehl2");   // "Kleinletter"
-    QCOMPARE(ShownWords(form), QStringList({"der", "hund"}));
-    Press(form, "Befehl23");  // "Reset"
-    QCOMPARE(ShownWords(form), QStringList({"DER", "HUND"}));
-    QVERIFY(ShownSelection(form).isEmpty());
+    BuildFrom(*w_, QStringLiteral("Der Hund"));
+    ClickEntry(form(), 0);
+    Press(form(), "Befehl1");   // "Großletter"
+    Press(form(), "Befehl28");  // "Sichern"
+    Press(form(), "Befehl2");   // "Kleinletter"
+    QCOMPARE(ShownWords(form()), QStringList({"der", "hund"}));
+    Press(form(), "Befehl23");  // "Reset"
+    QCOMPARE(ShownWords(form()), QStringList({"DER", "HUND"}));
+    QVERIFY(ShownSelection(form()).isEmpty());
   }
 
   void buttonsWithoutAListPathAnswerWithTheirMessage_data() {
@@ -172,48 +155,45 @@ class WordListWindowTest : public QObject {
     QFETCH(QString, button);
     QFETCH(QString, caption);
     QFETCH(QString, message);
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    BuildFrom(form, ui, QStringLiteral("Der Hund"));
-    ClickEntry(form, 0);
-    ui.AnswerMessage(kAnswerOk);
-    Press(form, button.toLatin1().constData());
-    QCOMPARE(ui.Shown().size(), std::size_t{2});
-    QCOMPARE(ToQString(ui.Shown()[1].prompt), message);
-    QCOMPARE(ToQString(ui.Shown()[1].title), caption);
-    QCOMPARE(ShownWords(form), QStringList({"Der", "Hund"}));
-    QVERIFY(FieldText(form, "Text2").isEmpty());
+    BuildFrom(*w_, QStringLiteral("Der Hund"));
+    ClickEntry(form(), 0);
+    ui().AnswerMessage(kAnswerOk);
+    Press(form(), button.toLatin1().constData());
+    QCOMPARE(ui().Shown().size(), std::size_t{2});
+    QCOMPARE(ToQString(ui().Shown()[1].prompt), message);
+    QCOMPARE(ToQString(ui().Shown()[1].title), caption);
+    QCOMPARE(ShownWords(form()), QStringList({"Der", "Hund"}));
+    QVERIFY(FieldText(form(), "Text2").isEmpty());
   }
 
   void loeschenWithYesRemovesTheSelectedEntries() {
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    BuildFrom(form, ui, QStringLiteral("a b c d"));
-    ClickEntry(form, 1);
-    ClickEntry(form, 3);
-    ui.AnswerMessage(kAnswerYes);
-    Press(form, "Befehl25");
-    QCOMPARE(ShownWords(form), QStringList({"a", "c"}));
-    QVERIFY(ShownSelection(form).isEmpty());
+    BuildFrom(*w_, QStringLiteral("a b c d"));
+    ClickEntry(form(), 1);
+    ClickEntry(form(), 3);
+    ui().AnswerMessage(kAnswerYes);
+    Press(form(), "Befehl25");
+    QCOMPARE(ShownWords(form()), QStringList({"a", "c"}));
+    QVERIFY(ShownSelection(form()).isEmpty());
   }
 
   void selectedWordsGoToTheSolutionTextAndTheClipboard() {
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    BuildFrom(form, ui, QStringLiteral("Hund Maus Katze"));
-    PasteInto(form, "Text2", QStringLiteral("Aufgabe"));
-    ClickEntry(form, 0);
-    ClickEntry(form, 2);
-    Press(form, "Befehl20");  // "<=="
-    QCOMPARE(form.Sheet().Text2, Text(U"Aufgabe\r\nHund Katze \r\n"));
-    ui.AnswerMessage(kAnswerYes);
-    Press(form, "Befehl30");  // "Ersetze Zwischenablage"
-    QCOMPARE(ToQString(ui.clipboard), QStringLiteral("Hund\r\nKatze\r\n"));
-    QVERIFY(ShownSelection(form).isEmpty());
+    BuildFrom(*w_, QStringLiteral("Hund Maus Katze"));
+    PasteInto(form(), "Text2", QStringLiteral("Aufgabe"));
+    ClickEntry(form(), 0);
+    ClickEntry(form(), 2);
+    Press(form(), "Befehl20");  // "<=="
+    QCOMPARE(form().Sheet().Text2, Text(U"Aufgabe\r\nHund Katze \r\n"));
+    ui().AnswerMessage(kAnswerYes);
+    Press(form(), "Befehl30");  // "Ersetze Zwischenablage"
+    QCOMPARE(ToQString(ui().clipboard), QStringLiteral("Hund\r\nKatze\r\n"));
+    QVERIFY(ShownSelection(form()).isEmpty());
   }
+
+ private:
+  Form1& form() { return w_->form; }
+  ScriptedUi& ui() { return w_->ui; }
+
+  std::unique_ptr<Window> w_;
 };
 
 QTEST_MAIN(WordListWindowTest)

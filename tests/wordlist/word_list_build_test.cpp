@@ -140,14 +140,6 @@ TEST(BuildWordList, KeepsTheMarkedPassageAndEndsOnlyTheMarking) {
   EXPECT_EQ(ws.Text1.selStart, 14u) << "the caret stands behind the passage";
 }
 
-TEST(BuildWordList, SolutionTextIsNotTouched) {
-  Worksheet ws;
-  ws.Text1.Set(U"Hund");
-  ws.Text2 = U"Lösung";
-  Build(ws);
-  EXPECT_EQ(ws.Text2, U"Lösung");
-}
-
 // A list filled up to `count` entries named w0, w1, ...
 WordList NumberedList(std::size_t count) {
   std::vector<Text> texts;

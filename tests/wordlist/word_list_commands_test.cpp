@@ -77,14 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectCase{"NoneFromAll", SelectNoWords, {0, 1, 2}, {}}),
     [](const ::testing::TestParamInfo<SelectCase>& info) { return info.param.name; });
 
-TEST(SelectCommands, EmptyListStaysEmpty) {
-  Worksheet ws;
-  ScriptedUi ui;
-  SelectAllWords(ws, ui);
-  SelectNoWords(ws, ui);
-  EXPECT_TRUE(ws.Liste2.Empty());
-}
-
 TEST(DeleteSelectedWords, YesRemovesTheSelectedEntries) {
   Worksheet ws;
   ws.Liste2 = MakeList({U"a", U"b", U"c", U"d"}, {1, 3});
@@ -95,20 +87,6 @@ TEST(DeleteSelectedWords, YesRemovesTheSelectedEntries) {
   EXPECT_EQ(ws.Liste2.Texts(), (std::vector<Text>{U"a", U"c"}));
   EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
   EXPECT_EQ(ws.Liste4, std::vector<Text>{U"gesichert"}) << "the backup is not touched";
-  ASSERT_EQ(ui.Shown().size(), 1u);
-  EXPECT_EQ(ui.Shown()[0].prompt, U"Markierte Wörter aus der Liste löschen?\n\r");
-  EXPECT_EQ(ui.Shown()[0].title, U"Liste löschen");
-  EXPECT_EQ(ui.Shown()[0].style, 292);
-}
-
-TEST(DeleteSelectedWords, NoKeepsEverything) {
-  Worksheet ws;
-  ws.Liste2 = MakeList({U"a", U"b"}, {0});
-  ScriptedUi ui;
-  ui.AnswerMessage(kAnswerNo);
-  DeleteSelectedWords(ws, ui);
-  EXPECT_EQ(ws.Liste2.Texts(), (std::vector<Text>{U"a", U"b"}));
-  EXPECT_EQ(SelectedIndices(ws.Liste2), Indices{0});
 }
 
 TEST(DeleteSelectedWords, AllSelectedThenResetBringsBackTheBackup) {
@@ -123,6 +101,41 @@ TEST(DeleteSelectedWords, AllSelectedThenResetBringsBackTheBackup) {
   RestoreWordListCopy(ws, ui);
   EXPECT_EQ(ws.Liste2.Texts(), (std::vector<Text>{U"a", U"b"}));
 }
+
+// The two commands that ask first: their question, and No changes nothing.
+struct QuestionCase {
+  const char* name;
+  void (*command)(Worksheet&, UiServices&);
+  Text prompt;
+  Text title;
+};
+
+class AskingCommandTest : public ::testing::TestWithParam<QuestionCase> {};
+
+TEST_P(AskingCommandTest, AsksWithNoAsDefaultAndNoChangesNothing) {
+  const QuestionCase& c = GetParam();
+  Worksheet ws;
+  ws.Liste2 = MakeList({U"Hund", U"Maus", U"Katze"}, {0, 2});
+  ScriptedUi ui;
+  ui.clipboard = U"vorher";
+  ui.AnswerMessage(kAnswerNo);
+  c.command(ws, ui);
+  ASSERT_EQ(ui.Shown().size(), 1u);
+  EXPECT_EQ(ui.Shown()[0].prompt, c.prompt);
+  EXPECT_EQ(ui.Shown()[0].title, c.title);
+  EXPECT_EQ(ui.Shown()[0].style, 292);
+  EXPECT_EQ(ws.Liste2.Texts(), (std::vector<Text>{U"Hund", U"Maus", U"Katze"}));
+  EXPECT_EQ(SelectedIndices(ws.Liste2), (Indices{0, 2}));
+  EXPECT_EQ(ui.clipboard, U"vorher");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, AskingCommandTest,
+    ::testing::Values(QuestionCase{"Delete", DeleteSelectedWords, U"Markierte Wörter aus der Liste löschen?\n\r",
+                                   U"Liste löschen"},
+                      QuestionCase{"Copy", CopySelectedWords, U"Markierte Wörter in Ablage kopieren?\n\r",
+                                   U"Wörterliste"}),
+    [](const ::testing::TestParamInfo<QuestionCase>& info) { return info.param.name; });
 
 // Without a selection the two asking commands do nothing and ask nothing;
 // ScriptedUi fails the test on any box.
@@ -188,21 +201,6 @@ TEST(CopySelectedWords, YesPutsTheWordsIntoTheClipboardAndClearsTheirSelection) 
   EXPECT_EQ(ui.clipboard, U"Hund\r\nKatze\r\n");
   EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
   EXPECT_EQ(ws.Liste2.Texts(), (std::vector<Text>{U"Hund", U"Maus", U"Katze"}));
-  ASSERT_EQ(ui.Shown().size(), 1u);
-  EXPECT_EQ(ui.Shown()[0].prompt, U"Markierte Wörter in Ablage kopieren?\n\r");
-  EXPECT_EQ(ui.Shown()[0].title, U"Wörterliste");
-  EXPECT_EQ(ui.Shown()[0].style, 292);
-}
-
-TEST(CopySelectedWords, NoLeavesClipboardAndSelection) {
-  Worksheet ws;
-  ws.Liste2 = MakeList({U"Hund", U"Katze"}, {1});
-  ScriptedUi ui;
-  ui.clipboard = U"vorher";
-  ui.AnswerMessage(kAnswerNo);
-  CopySelectedWords(ws, ui);
-  EXPECT_EQ(ui.clipboard, U"vorher");
-  EXPECT_EQ(SelectedIndices(ws.Liste2), Indices{1});
 }
 
 TEST(WordListModel, RemoveSelectedKeepsTheOrderOfTheRest) {
@@ -214,13 +212,6 @@ TEST(WordListModel, RemoveSelectedKeepsTheOrderOfTheRest) {
   const auto unchanged = list.Revision();
   EXPECT_EQ(list.RemoveSelected(), 0u);
   EXPECT_EQ(list.Revision(), unchanged) << "nothing removed, nothing to redraw";
-}
-
-TEST(WordListModel, AppendRefusesBeyondTheLimit) {
-  WordList list;
-  list.Assign(std::vector<Text>(WordList::kMaxEntries, U"x"));
-  EXPECT_FALSE(list.Append(U"y"));
-  EXPECT_EQ(list.Count(), WordList::kMaxEntries);
 }
 
 }  // namespace
