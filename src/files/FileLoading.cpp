@@ -1,5 +1,6 @@
 #include "files/FileLoading.h"
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -40,7 +41,7 @@ std::optional<std::string> ReadStart(const std::filesystem::path& path, std::siz
 
 // The joined fields of the file, or nothing when it is no loadable text.
 std::optional<Text> ReadFileText(const std::filesystem::path& path, std::uintmax_t size) {
-  const auto bytes = ReadStart(path, kLoadReadCap);
+  const auto bytes = ReadStart(path, static_cast<std::size_t>(std::min<std::uintmax_t>(size, kLoadReadCap)));
   if (!bytes) return std::nullopt;
   const bool cutShort = size > kLoadReadCap;
   const auto text = DecodeTextFile(*bytes, cutShort);

@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScreen>
 #include <QStyle>
 #include <QLabel>
 #include <QListWidget>
@@ -103,10 +105,18 @@ void Form3::FillDrives() {
   for (const QString& root : DriveRoots()) drives_->addItem(root, root);
 }
 
+QStringList Form3::Drives() const {
+  QStringList roots;
+  for (int i = 0; i < drives_->count(); ++i) roots << drives_->itemData(i).toString();
+  return roots;
+}
+
 void Form3::DriveChosen(int index) {
   const QString root = drives_->itemData(index).toString();
   if (IsDriveReady(root)) {
-    ShowDirectory(root);
+    // That drive's current directory, while it still exists.
+    const QString last = driveDirectory_.value(root, root);
+    ShowDirectory(QFileInfo(last).isDir() ? last : root);
     return;
   }
   // Back to the drive of the directory list's path, then the message.
@@ -118,7 +128,9 @@ void Form3::DriveChosen(int index) {
 
 void Form3::ShowDirectory(const QString& path) {
   directory_ = QDir::cleanPath(QDir(path).absolutePath());
-  const int drive = drives_->findData(DriveOf(directory_, DriveRoots()));
+  const QString root = DriveOf(directory_, Drives());
+  driveDirectory_[root] = directory_;
+  const int drive = drives_->findData(root);
   if (drive >= 0) drives_->setCurrentIndex(drive);
 
   directories_->clear();
@@ -138,6 +150,7 @@ void Form3::FileClicked(QListWidgetItem* item) {
   // The file is opened by the name as the list shows it.
   selection_.path = std::filesystem::path(QFile::encodeName(QDir(directory_).filePath(item->text())).toStdString());
   path_->setText(ToQString(selection_.SelectedFile));
+  path_->setToolTip(path_->text());
   host_.run([this](Worksheet& ws, UiServices& ui) { LoadIntoPreview(ws, ui); });
 }
 
@@ -160,6 +173,10 @@ void Form3::LoadClicked() {
 
 void Form3::Open() {
   if (host_.mainWindow) host_.mainWindow->hide();
+  if (!placed_) {
+    placed_ = true;
+    if (const QScreen* where = screen()) move(where->availableGeometry().center() - rect().center());
+  }
   show();
   raise();
   activateWindow();

@@ -3,6 +3,7 @@
 // text file, its path and a preview of its text; "Laden" puts the preview
 // into the main window's original text.  While it is open the main window
 // is hidden.
+#include <QHash>
 #include <QWidget>
 #include <functional>
 
@@ -46,6 +47,8 @@ class Form3 : public QWidget {
   void BuildControls();
   void WireControls();
   void FillDrives();
+  // The roots the drive list offers.
+  QStringList Drives() const;
   // The drive list's choice changed.
   void DriveChosen(int index);
   // The directory list and the file list show `path`.
@@ -63,6 +66,8 @@ class Form3 : public QWidget {
   QLabel* path_ = nullptr;            // Bezeichnung1
   QPlainTextEdit* preview_ = nullptr;  // Text1
   QString directory_;                 // the directory list's path
+  QHash<QString, QString> driveDirectory_;  // the directory last shown per drive
+  bool placed_ = false;               // centred on the screen at the first showing
   FileSelection selection_;           // SelectedFile
   bool keyMove_ = false;              // a key was pressed in the file list
 };

@@ -193,6 +193,17 @@ class TestForm3 : public QObject {
     QCOMPARE(Preview(), QStringLiteral("Der Hund die Katze und die Maus."));
   }
 
+  void anotherDriveAndBackShowsTheDirectoryLastShownThere() {
+    auto* drives = Control<QComboBox>("Laufwerk1");
+    const int home = drives->currentIndex();
+    drives->addItem("Unterordner", Dir() + "/Unterordner");
+    Q_EMIT drives->activated(drives->count() - 1);
+    QCOMPARE(Texts(Control<QListWidget>("Datei1")), QStringList{"innen.txt"});
+    Q_EMIT drives->activated(home);
+    QCOMPARE(drives->currentIndex(), home);
+    QVERIFY(FileItem("brief.txt"));
+  }
+
   void driveNotReadyGoesBackAndWarns() {
     auto* drives = Control<QComboBox>("Laufwerk1");
     const QString before = drives->currentText();
