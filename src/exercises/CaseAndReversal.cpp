@@ -71,20 +71,13 @@ void AppendReverseWordOrder(TextView sentenceText, Text& out) {
 }
 
 Text ReverseWordOrder(TextView sentenceText) {
-  Text out;
-  out.reserve(sentenceText.size() + 1);
-  AppendReverseWordOrder(sentenceText, out);
-  return out;
+  return BuildText(sentenceText.size() + 1,
+                   [sentenceText](Text& out) { AppendReverseWordOrder(sentenceText, out); });
 }
 
 Text ReverseTextWordOrder(TextView text) { return ReverseWordOrder(text); }
 
-Text ReverseEachWord(TextView text) {
-  Text out;
-  out.reserve(text.size());
-  AppendTransformedWords(text, AppendReversed, out);
-  return out;
-}
+Text ReverseEachWord(TextView text) { return TransformWordsWith(text, text.size(), AppendReversed); }
 
 Text ReverseSentenceWordOrder(TextView text) {
   return TransformSentences(text, AppendReverseWordOrder);

@@ -32,6 +32,25 @@ void AppendMark(Char first, bool offerChoice, Text& out) {
   }
 }
 
+// Walks the characters after the first one: a delimiter is copied, a word
+// start goes to onStart, a character inside a word to onInside, and a
+// character after a control character produces nothing.
+template <class OnStart, class OnInside>
+void WalkAfterFirst(TextView text, Text& out, OnStart onStart, OnInside onInside) {
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    const Char c = text[i];
+    if (IsWordDelimiter(c)) {
+      out.push_back(c);
+      continue;
+    }
+    switch (PositionAfter(text[i - 1])) {
+      case Position::kWordStart: onStart(c); break;
+      case Position::kInsideWord: onInside(c); break;
+      case Position::kAfterControl: break;
+    }
+  }
+}
+
 // The mark of a text or entry without any character.
 void AppendEmptyMark(bool offerChoice, Text& out) { out.append(offerChoice ? U"()" : U"_"); }
 
@@ -48,18 +67,8 @@ Text KeepFirstLetters(TextView text) {
   if (text.empty()) return out;
   out.reserve(text.size() * 2);
   out.push_back(text[0]);
-  for (std::size_t i = 1; i < text.size(); ++i) {
-    const Char c = text[i];
-    if (IsWordDelimiter(c)) {
-      out.push_back(c);
-      continue;
-    }
-    switch (PositionAfter(text[i - 1])) {
-      case Position::kWordStart: out.push_back(c); break;
-      case Position::kInsideWord: out.append(kInsideGap); break;
-      case Position::kAfterControl: break;
-    }
-  }
+  WalkAfterFirst(
+      text, out, [&out](Char c) { out.push_back(c); }, [&out](Char) { out.append(kInsideGap); });
   return out;
 }
 
@@ -80,18 +89,8 @@ Text HideFirstLetters(TextView text, bool offerChoice) {
     return out;
   }
   AppendMark(text[0], offerChoice, out);
-  for (std::size_t i = 1; i < text.size(); ++i) {
-    const Char c = text[i];
-    if (IsWordDelimiter(c)) {
-      out.push_back(c);
-      continue;
-    }
-    switch (PositionAfter(text[i - 1])) {
-      case Position::kWordStart: AppendMark(c, offerChoice, out); break;
-      case Position::kInsideWord: out.push_back(c); break;
-      case Position::kAfterControl: break;
-    }
-  }
+  WalkAfterFirst(
+      text, out, [&](Char c) { AppendMark(c, offerChoice, out); }, [&out](Char c) { out.push_back(c); });
   return out;
 }
 

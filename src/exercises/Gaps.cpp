@@ -41,22 +41,13 @@ void AppendGapEveryOtherLetter(TextView word, bool fromSecondLetter, Text& out) 
 }
 
 Text GapEveryOtherLetter(TextView word, bool fromSecondLetter) {
-  Text out;
-  out.reserve(word.size());
-  AppendGapEveryOtherLetter(word, fromSecondLetter, out);
-  return out;
+  return BuildText(word.size(), [&](Text& out) { AppendGapEveryOtherLetter(word, fromSecondLetter, out); });
 }
 
 Text GapEveryOtherLetterInWords(TextView text, bool fromSecondLetter) {
-  Text out;
-  out.reserve(text.size());
-  AppendTransformedWords(
-      text,
-      [fromSecondLetter](TextView word, Text& into) {
-        AppendGapEveryOtherLetter(word, fromSecondLetter, into);
-      },
-      out);
-  return out;
+  return TransformWordsWith(text, text.size(), [fromSecondLetter](TextView word, Text& out) {
+    AppendGapEveryOtherLetter(word, fromSecondLetter, out);
+  });
 }
 
 void AppendFrameWord(TextView word, Text& out) {
@@ -70,18 +61,10 @@ void AppendFrameWord(TextView word, Text& out) {
 }
 
 Text FrameWord(TextView word) {
-  Text out;
-  out.reserve(word.size());
-  AppendFrameWord(word, out);
-  return out;
+  return BuildText(word.size(), [word](Text& out) { AppendFrameWord(word, out); });
 }
 
-Text FrameWords(TextView text) {
-  Text out;
-  out.reserve(text.size());
-  AppendTransformedWords(text, AppendFrameWord, out);
-  return out;
-}
+Text FrameWords(TextView text) { return TransformWordsWith(text, text.size(), AppendFrameWord); }
 
 Text GapChosenLetters(TextView text, TextView chosen) {
   // Chosen characters below 256 are looked up in a table; any other chosen

@@ -145,48 +145,26 @@ void AppendNumberedWord(TextView word, Text& out) {
 }  // namespace
 
 Text ShuffleWord(TextView word, const RandomDraw& draw) {
-  Text out;
-  out.reserve(word.size());
-  AppendShuffledWord(word, draw, out);
-  return out;
+  return BuildText(word.size(), [&](Text& out) { AppendShuffledWord(word, draw, out); });
 }
 
 Text ShuffleWord(TextView word) { return ShuffleWord(word, NextRandom); }
 
 Text ShuffleWords(TextView text) {
-  Text out;
-  out.reserve(text.size());
-  AppendTransformedWords(
-      text, [](TextView word, Text& into) { AppendShuffledWord(word, NextRandom, into); }, out);
-  return out;
+  return TransformWordsWith(text, text.size(),
+                            [](TextView word, Text& out) { AppendShuffledWord(word, NextRandom, out); });
 }
 
 Text SortWordByAlphabet(TextView word) {
-  Text out;
-  out.reserve(word.size());
-  AppendSortedWord(word, out);
-  return out;
+  return BuildText(word.size(), [word](Text& out) { AppendSortedWord(word, out); });
 }
 
-Text SortWordsByAlphabet(TextView text) {
-  Text out;
-  out.reserve(text.size());
-  AppendTransformedWords(text, AppendSortedWord, out);
-  return out;
-}
+Text SortWordsByAlphabet(TextView text) { return TransformWordsWith(text, text.size(), AppendSortedWord); }
 
 Text NumberWordLetters(TextView word) {
-  Text out;
-  out.reserve(word.size() * 3);
-  AppendNumberedWord(word, out);
-  return out;
+  return BuildText(word.size() * 3, [word](Text& out) { AppendNumberedWord(word, out); });
 }
 
-Text NumberWordsLetters(TextView text) {
-  Text out;
-  out.reserve(text.size() * 3);
-  AppendTransformedWords(text, AppendNumberedWord, out);
-  return out;
-}
+Text NumberWordsLetters(TextView text) { return TransformWordsWith(text, text.size() * 3, AppendNumberedWord); }
 
 }  // namespace tesmoran

@@ -3,10 +3,7 @@
 namespace tesmoran {
 
 Text TransformWords(TextView text, const WordTransform& transform) {
-  Text out;
-  out.reserve(text.size() + text.size() / 2);
-  AppendTransformedWords(text, transform, out);
-  return out;
+  return TransformWordsWith(text, text.size() + text.size() / 2, transform);
 }
 
 }  // namespace tesmoran

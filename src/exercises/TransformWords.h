@@ -28,6 +28,21 @@ void AppendTransformedWords(TextView text, AppendWord&& appendWord, Text& out) {
   appendWord(text.substr(start), out);
 }
 
+// A fresh text with room for capacity characters, filled by append(out).
+template <class Append>
+Text BuildText(std::size_t capacity, Append&& append) {
+  Text out;
+  out.reserve(capacity);
+  append(out);
+  return out;
+}
+
+// The scanned text as a fresh text with room for capacity characters.
+template <class AppendWord>
+Text TransformWordsWith(TextView text, std::size_t capacity, AppendWord&& appendWord) {
+  return BuildText(capacity, [&](Text& out) { AppendTransformedWords(text, appendWord, out); });
+}
+
 Text TransformWords(TextView text, const WordTransform& transform);
 
 }  // namespace tesmoran
