@@ -49,6 +49,16 @@ QStringList Expected(const Text& text) {
   return lines;
 }
 
+// A main window with scripted boxes and a solution text.
+struct ScriptedForm {
+  explicit ScriptedForm(const QString& solution) {
+    form.SetUiServices(&ui);
+    testing::PasteInto(form, "Text2", solution);
+  }
+  Form1 form;
+  ScriptedUi ui;
+};
+
 }  // namespace
 
 class TestFiles : public QObject {
@@ -96,38 +106,30 @@ class TestFiles : public QObject {
   }
 
   void saveIconWritesTheSolutionText() {
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    testing::PasteInto(form, "Text2", QStringLiteral("Lösung eins\nLösung zwei"));
-    ui.AnswerMessage(kAnswerYes).AnswerInput(U"blatt.txt");
-    testing::Click(form, "Bild6");
+    ScriptedForm scripted(QStringLiteral("Lösung eins\nLösung zwei"));
+    scripted.ui.AnswerMessage(kAnswerYes).AnswerInput(U"blatt.txt");
+    testing::Click(scripted.form, "Bild6");
     QFile saved(scratch_.filePath("blatt.txt"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("L\xF6sung eins\r\nL\xF6sung zwei\r\n"));
   }
 
   void saveIconWithPdfNameWritesThePrintedPages() {
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    testing::PasteInto(form, "Text2", QStringLiteral("DER HUND BELLT."));
-    ui.AnswerMessage(kAnswerYes).AnswerInput(U"Blatt.PDF");
-    testing::Click(form, "Bild6");
+    ScriptedForm scripted(QStringLiteral("DER HUND BELLT."));
+    scripted.ui.AnswerMessage(kAnswerYes).AnswerInput(U"Blatt.PDF");
+    testing::Click(scripted.form, "Bild6");
     QCOMPARE(PdfLines(scratch_.filePath("Blatt.PDF")), (QStringList{"DER HUND", "BELLT."}));
   }
 
   void printIconWithoutPrinterExplains() {
     if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a default printer is set up here; nothing is printed");
-    Form1 form;
-    ScriptedUi ui;
-    form.SetUiServices(&ui);
-    testing::PasteInto(form, "Text2", QStringLiteral("Text"));
-    ui.AnswerMessage(kAnswerYes).AnswerMessage();
-    testing::Click(form, "Bild9");
-    QCOMPARE(ui.Shown().size(), std::size_t{2});
-    QVERIFY(ToQString(ui.Shown()[1].prompt).startsWith(QStringLiteral("Es ist kein Drucker eingerichtet.")));
-    QCOMPARE(ui.Shown()[1].style, style::kOkStop);
+    ScriptedForm scripted(QStringLiteral("Text"));
+    scripted.ui.AnswerMessage(kAnswerYes).AnswerMessage();
+    testing::Click(scripted.form, "Bild9");
+    const auto& shown = scripted.ui.Shown();
+    QCOMPARE(shown.size(), std::size_t{2});
+    QVERIFY(ToQString(shown[1].prompt).startsWith(QStringLiteral("Es ist kein Drucker eingerichtet.")));
+    QCOMPARE(shown[1].style, style::kOkStop);
   }
 
   void loadIconHidesTheMainWindowAndOpensTheFileWindowOnce() {
