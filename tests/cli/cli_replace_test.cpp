@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
+#include <sys/wait.h>
 
 #include "app/cli/CliCommands.h"
 
@@ -80,6 +82,20 @@ TEST(ReplaceCommand, HelpGoesToStandardOutput) {
   EXPECT_EQ(RunReplaceCommand({"--help"}, in, out, err), 0);
   EXPECT_NE(out.str().find("ersetzen --search S --replacement A"), std::string::npos);
   EXPECT_EQ(err.str(), "");
+}
+
+TEST(ReplaceCommand, RunsFromTheProgramItself) {
+  const std::string command = std::string("'") + TESMORAN_CLI_PATH +
+                              "' ersetzen --search Hund --replacement Kater --text 'Der Hund und der hund'";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string out;
+  char buffer[256];
+  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+  const int status = pclose(pipe);
+  EXPECT_EQ(out, "Der Kater und der hund\n");
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 }  // namespace
