@@ -98,6 +98,44 @@ INSTANTIATE_TEST_SUITE_P(
                       ReverseCase{U"bellt.\r\nDie Katze.", U". Katze bellt.\r\nDie"},
                       ReverseCase{U"Hm ,", U",  Hm"}));
 
+// The walk as it moves every punctuation mark it meets, also one with
+// characters of its own word behind it (and so drops those characters).
+Text ReverseMovingEveryMark(const Text& sentence) {
+  const Text x = U" " + sentence;
+  Text r;
+  std::size_t e = x.size();  // one past the word not yet emitted
+  for (std::size_t p = x.size(); p-- > 0;) {
+    if (IsPunctuationMark(x[p])) {
+      r.push_back(x[p]);
+      e = p;
+      --p;
+    }
+    if (x[p] == U' ') {
+      r.append(x.substr(p, e - p));
+      e = p;
+    }
+  }
+  return r;
+}
+
+TEST(ReverseWordOrderMarks, DiffersFromMovingEveryMarkOnlyWhereThatLosesCharacters) {
+  const Text alphabet = U"ab .!,\r?";
+  int compared = 0;
+  for (unsigned code = 0; code < 8u * 8 * 8 * 8 * 8 * 8; ++code) {
+    Text sentence;
+    for (unsigned rest = code; sentence.size() < 6; rest /= 8) sentence.push_back(alphabet[rest % 8]);
+    Text moved = ReverseMovingEveryMark(sentence);
+    Text all = U" " + sentence;
+    Text movedSorted = moved;
+    std::sort(all.begin(), all.end());
+    std::sort(movedSorted.begin(), movedSorted.end());
+    if (movedSorted != all) continue;  // moving every mark lost characters here
+    ++compared;
+    ASSERT_EQ(ReverseWordOrder(sentence), moved) << EncodeUtf8(sentence);
+  }
+  EXPECT_GT(compared, 10000);
+}
+
 struct SentenceCase {
   Text text;
   Text wordOrder;  // "Umkehrsatz"
