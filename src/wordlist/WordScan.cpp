@@ -28,8 +28,6 @@ void AppendCleaned(TextView token, Text& word) {
 
 }  // namespace
 
-bool IsDroppedFromWord(Char c) { return Dropped(c); }
-
 Text CleanToken(TextView token) {
   Text word;
   word.reserve(token.size());

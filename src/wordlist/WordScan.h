@@ -9,12 +9,9 @@
 
 namespace tesmoran {
 
-// True for the characters a token loses: codes below 33 (control characters
-// and the space) and : . ! ? , ; ´ ` ' - and the double quotation mark.
-bool IsDroppedFromWord(Char c);
-
-// The token without the characters of IsDroppedFromWord, in order.  A token
-// made only of such characters gives the empty word.
+// The token without the characters a word never holds: codes below 33
+// (control characters and the space) and : . ! ? , ; ´ ` ' - and the double
+// quotation mark.  A token made only of such characters gives the empty word.
 Text CleanToken(TextView token);
 
 // Hands out the cleaned words of a text one by one, in the order of the text.
