@@ -1,5 +1,6 @@
 #include "worksheet/SearchReplace.h"
 
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -36,13 +37,6 @@ class Matcher {
   std::vector<std::size_t> border_;
 };
 
-// A stretch of characters still to be read: the rest of the text or of an
-// inserted replacement.
-struct Pending {
-  const Char* next;
-  const Char* end;
-};
-
 }  // namespace
 
 Text ReplaceOnceThrough(TextView text, TextView search, TextView replacement) {
@@ -65,37 +59,43 @@ Text ReplaceOnceThrough(TextView text, TextView search, TextView replacement) {
 
 std::optional<Text> ReplaceUntilNoneLeft(TextView text, TextView search, TextView replacement,
                                          std::size_t workLimit) {
-  if (search.empty()) return Text(text);
-  // The text is always `out` followed by the pending stretches, top of the
-  // stack first.  `out` holds no occurrence; an occurrence that a character
-  // completes is therefore the first one of the whole text.  It is cut off
-  // the end of `out` and its replacement is read next, so occurrences that
-  // the replacement forms with the characters before or after it are found
+  if (search.empty() || search.size() > text.size()) return Text(text);
+  constexpr std::size_t kMaxStored = std::numeric_limits<std::uint32_t>::max();
+  if (search.size() >= kMaxStored || replacement.size() >= kMaxStored) return std::nullopt;
+  // The text is always `out`, then the rest of each inserted replacement
+  // still to be read (the latest first), then the rest of the original text.
+  // `out` holds no occurrence; an occurrence that a character completes is
+  // therefore the first one of the whole text.  It is cut off the end of
+  // `out` and its replacement is read next, so occurrences that the
+  // replacement forms with the characters before or after it are found
   // without searching the text from its start again.
   const Matcher matcher(search);
   Text out;
   out.reserve(text.size());
-  std::vector<std::size_t> states;  // matcher state after each character of out
+  std::vector<std::uint32_t> states;  // matcher state after each character of out
   states.reserve(text.size());
-  std::vector<Pending> pending{{text.data(), text.data() + text.size()}};
+  std::vector<std::uint32_t> inserted;  // next character of each pending replacement
+  std::size_t next = 0;                 // next character of the original text
   std::size_t work = 0;
-  while (!pending.empty()) {
-    Pending& top = pending.back();
-    if (top.next == top.end) {
-      pending.pop_back();
-      continue;
+  for (;;) {
+    Char c;
+    if (!inserted.empty()) {
+      std::uint32_t& position = inserted.back();
+      c = replacement[position];
+      if (++position == replacement.size()) inserted.pop_back();
+    } else if (next < text.size()) {
+      c = text[next++];
+    } else {
+      break;
     }
     if (++work > workLimit) return std::nullopt;
-    const Char c = *top.next++;
     const std::size_t state = matcher.Step(states.empty() ? 0 : states.back(), c);
     out.push_back(c);
-    states.push_back(state);
+    states.push_back(static_cast<std::uint32_t>(state));
     if (state == matcher.Length()) {
       out.resize(out.size() - search.size());
       states.resize(states.size() - search.size());
-      if (!replacement.empty()) {
-        pending.push_back({replacement.data(), replacement.data() + replacement.size()});
-      }
+      if (!replacement.empty()) inserted.push_back(0);
     }
   }
   return out;
