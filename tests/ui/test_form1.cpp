@@ -143,29 +143,6 @@ class Form1LayoutTest : public QObject {
     QVERIFY(form.Control<QFrame>("Figur5")->geometry().contains(List(form, "Liste2")->geometry()));
   }
 
-  void colours_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("role");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("Text1 paper") << "Text1" << int(QPalette::Base) << QColor(255, 192, 192);
-    QTest::newRow("Text1 ink") << "Text1" << int(QPalette::Text) << QColor(0, 0, 128);
-    QTest::newRow("Text2 paper") << "Text2" << int(QPalette::Base) << QColor(192, 255, 192);
-    QTest::newRow("Text2 ink") << "Text2" << int(QPalette::Text) << QColor(0, 0, 0);
-    QTest::newRow("Bezeichnung7") << "Bezeichnung7" << int(QPalette::Window) << QColor(255, 192, 192);
-    QTest::newRow("Bezeichnung2") << "Bezeichnung2" << int(QPalette::Window) << QColor(192, 255, 192);
-    QTest::newRow("Bezeichnung1") << "Bezeichnung1" << int(QPalette::Window) << QColor(255, 255, 224);
-    QTest::newRow("Liste2") << "Liste2" << int(QPalette::Base) << QColor(255, 255, 224);
-    QTest::newRow("Liste3") << "Liste3" << int(QPalette::Base) << QColor(255, 255, 255);
-  }
-  void colours() {
-    QFETCH(QString, name);
-    QFETCH(int, role);
-    QFETCH(QColor, colour);
-    Form1 form;
-    auto* w = form.Control<QWidget>(name.toLatin1().constData());
-    QCOMPARE(w->palette().color(QPalette::ColorRole(role)), colour);
-  }
-
   void fonts() {
     Form1 form;
     for (const char* name : {"Text1", "Text2"}) {
@@ -198,13 +175,6 @@ class Form1LayoutTest : public QObject {
       QCOMPARE(icon->focusPolicy(), Qt::StrongFocus);
     }
     QCOMPARE(form.Control<QToolButton>("Bild13")->toolTip(), QStringLiteral("Löscht den Lösungstext"));
-  }
-
-  void theListsAreSelectableAsIntended() {
-    Form1 form;
-    QCOMPARE(List(form, "Liste2")->selectionMode(), QAbstractItemView::MultiSelection);
-    QCOMPARE(List(form, "Liste1")->selectionMode(), QAbstractItemView::SingleSelection);
-    QCOMPARE(List(form, "Liste3")->selectionMode(), QAbstractItemView::SingleSelection);
   }
 
   void tabOrderGoesFromIconsToFieldsToButtons() {
