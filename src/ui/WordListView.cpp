@@ -2,7 +2,6 @@
 
 #include <QItemSelection>
 #include <QListWidget>
-#include <QScrollBar>
 #include <QStringList>
 #include <vector>
 
@@ -21,7 +20,6 @@ void ReadWordListSelection(const QListWidget& view, WordList& list) {
 }
 
 void RedrawWordList(QListWidget& view, const WordList& list) {
-  const int scrolledTo = view.verticalScrollBar()->value();
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(list.Count()));
   for (const WordEntry& e : list.Entries()) texts.append(ToQString(e.text));
@@ -43,7 +41,6 @@ void RedrawWordList(QListWidget& view, const WordList& list) {
     i = last + 1;
   }
   if (!selection.isEmpty()) view.selectionModel()->select(selection, QItemSelectionModel::Select);
-  view.verticalScrollBar()->setValue(scrolledTo);
   view.setUpdatesEnabled(true);
 }
 

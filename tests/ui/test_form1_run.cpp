@@ -1,5 +1,6 @@
 // The main window as the logic sees it: what Run reads from the widgets and
 // writes back, line breaks, marked parts, undo and the word list.
+#include <QScrollBar>
 #include <stdexcept>
 
 #include "QtTestSupport.h"
@@ -187,6 +188,25 @@ class Form1RunTest : public QObject {
     QList<bool> selected;
     for (int i = 0; i < words->count(); ++i) selected << words->item(i)->isSelected();
     QCOMPARE(selected, (QList<bool>{false, true, true, false}));
+  }
+
+  void redrawingTheWordListKeepsItsScrollPosition() {
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    std::vector<Text> words;
+    for (int i = 0; i < 300; ++i) words.push_back(U"wort" + FromQString(QString::number(i)));
+    form.Run([&words](Worksheet& ws, UiServices&) { ws.Liste2.Assign(words); });
+    QListWidget* list = List(form, "Liste2");
+    QCoreApplication::processEvents();
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum() / 2);
+    const int scrolledTo = list->verticalScrollBar()->value();
+    QVERIFY(scrolledTo > 0);
+    list->item(0)->setSelected(true);
+    Click(form, "Befehl1");
+    QCoreApplication::processEvents();
+    QCOMPARE(list->item(299)->text(), QStringLiteral("WORT299"));
+    QCOMPARE(list->verticalScrollBar()->value(), scrolledTo);
   }
 
   void selectionOnTheScreenReachesTheLogic() {
