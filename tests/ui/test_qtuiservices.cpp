@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -91,6 +93,17 @@ class QtUiServicesTest : public QObject {
     QFETCH(QString, caption);
     QMessageBox box;
     QCOMPARE(Caption(box.addButton(button)), caption);
+  }
+
+  void textFieldMenusSpeakGerman() {
+    QPlainTextEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList captions;
+    for (QAction* action : menu->actions()) {
+      captions << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+    }
+    QVERIFY2(captions.contains(QStringLiteral("Rückgängig")), qPrintable(captions.join(QLatin1Char('|'))));
+    QVERIFY2(captions.contains(QStringLiteral("Einfügen")), qPrintable(captions.join(QLatin1Char('|'))));
   }
 
   void promptLineBreaks_data() {
