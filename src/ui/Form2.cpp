@@ -9,6 +9,7 @@
 
 #include "ui/Form1Layout.h"
 #include "ui/IconHelp.h"
+#include "ui/SmallWindowLook.h"
 
 // The icon pictures are the main window's; make sure they are registered
 // even when the help window is made on its own.
@@ -17,8 +18,6 @@ static void RegisterHelpPictures() { Q_INIT_RESOURCE(icons); }
 namespace tesmoran {
 namespace {
 
-const QColor kGround(128, 255, 255);
-const QColor kDarkBlue(0, 0, 128);
 const QColor kLabelInk(0, 0, 192);
 const QColor kLabelPaper(224, 224, 224);
 
@@ -28,18 +27,6 @@ constexpr int kHeightUnits = 3750;
 constexpr int kIconUnits = 495;
 constexpr int kColumnLeft[] = {120, 720, 1320};
 constexpr int kRowTop[] = {240, 840, 1440, 2040};
-
-void Place(QWidget& w, int left, int top, int width, int height) {
-  w.setGeometry(UnitsToPixels(left), UnitsToPixels(top), UnitsToPixels(width), UnitsToPixels(height));
-}
-
-void Paint(QWidget& w, const QColor& paper, const QColor& ink) {
-  QPalette p = w.palette();
-  p.setColor(QPalette::Window, paper);
-  p.setColor(QPalette::WindowText, ink);
-  w.setPalette(p);
-  w.setAutoFillBackground(true);
-}
 
 QFont BoldFont() {
   QFont font = ControlFont(true);
@@ -54,16 +41,16 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("TESMORAN: Hilfe"));
   setFixedSize(UnitsToPixels(kWidthUnits), UnitsToPixels(kHeightUnits));
-  Paint(*this, kGround, Qt::black);
+  Paint(*this, kLightCyanGround);
 
   auto* frame = new QFrame(this);
   frame->setObjectName(QStringLiteral("Figur1"));
-  Place(*frame, 1920, 240, 2415, 3015);
+  PlaceInUnits(*frame, 1920, 240, 2415, 3015);
   Paint(*frame, kDarkBlue, kDarkBlue);
 
   label_ = new QLabel(this);
   label_->setObjectName(QStringLiteral("Bezeichnung1"));
-  Place(*label_, 2040, 360, 2175, 2775);
+  PlaceInUnits(*label_, 2040, 360, 2175, 2775);
   Paint(*label_, kLabelPaper, kLabelInk);
   label_->setFont(BoldFont());
   label_->setTextFormat(Qt::PlainText);
@@ -72,14 +59,14 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   auto* hint = new QLabel(QStringLiteral("Für Hilfetexte die jeweiligen Symbole anklicken ..."), this);
   hint->setObjectName(QStringLiteral("Bezeichnung2"));
-  Place(*hint, 0, 3480, 4575, 255);
+  PlaceInUnits(*hint, 0, 3480, 4575, 255);
   Paint(*hint, kDarkBlue, Qt::white);
   hint->setFont(ControlFont());
   hint->setAlignment(Qt::AlignCenter);
 
   auto* done = new QPushButton(QStringLiteral("F e r t i g"), this);
   done->setObjectName(QStringLiteral("Befehl1"));
-  Place(*done, 120, 2760, 1695, 495);
+  PlaceInUnits(*done, 120, 2760, 1695, 495);
   done->setFont(BoldFont());
   connect(done, &QPushButton::clicked, this, &Form2::Befehl1Click);
 
@@ -94,7 +81,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   for (const IconHelp& help : IconHelpTexts()) {
     auto* icon = new QToolButton(this);
     icon->setObjectName(QString::fromLatin1(help.helpIcon));
-    Place(*icon, kColumnLeft[help.column - 1], kRowTop[help.row - 1], kIconUnits, kIconUnits);
+    PlaceInUnits(*icon, kColumnLeft[help.column - 1], kRowTop[help.row - 1], kIconUnits, kIconUnits);
     const int side = UnitsToPixels(kIconUnits) - 4;
     icon->setIconSize(QSize(side, side));
     icon->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(help.mainIcon))));

@@ -10,14 +10,12 @@
 #include <QScreen>
 
 #include "ui/Form1Layout.h"
+#include "ui/SmallWindowLook.h"
 
 static void RegisterAboutPicture() { Q_INIT_RESOURCE(icons); }
 
 namespace tesmoran {
 namespace {
-
-const QColor kGround(128, 255, 255);
-const QColor kDarkBlue(0, 0, 128);
 
 // The window's inner area, in 1/1440 inch.
 constexpr int kWidthUnits = 3495;
@@ -35,13 +33,8 @@ struct LabelLook {
 QLabel* MakeLabel(QWidget& window, const LabelLook& look) {
   auto* label = new QLabel(look.text, &window);
   label->setObjectName(QString::fromLatin1(look.name));
-  label->setGeometry(UnitsToPixels(look.left), UnitsToPixels(look.top), UnitsToPixels(look.width),
-                     UnitsToPixels(look.height));
-  QPalette p = label->palette();
-  p.setColor(QPalette::Window, look.paper);
-  p.setColor(QPalette::WindowText, look.ink);
-  label->setPalette(p);
-  label->setAutoFillBackground(true);
+  PlaceInUnits(*label, look.left, look.top, look.width, look.height);
+  Paint(*label, look.paper, look.ink);
   QFont font = ControlFont(look.bold);
   font.setPointSizeF(look.points);
   font.setItalic(look.italic);
@@ -80,18 +73,12 @@ TSMLABEL::TSMLABEL(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("TSMLABEL"));
   setWindowTitle(QStringLiteral("Info"));
   setFixedSize(UnitsToPixels(kWidthUnits), UnitsToPixels(kHeightUnits));
-  QPalette ground = palette();
-  ground.setColor(QPalette::Window, kGround);
-  setPalette(ground);
-  setAutoFillBackground(true);
+  Paint(*this, kLightCyanGround);
 
   auto* frame = new QFrame(this);
   frame->setObjectName(QStringLiteral("Figur1"));
-  frame->setGeometry(UnitsToPixels(120), UnitsToPixels(120), UnitsToPixels(3255), UnitsToPixels(2895));
-  QPalette blue = frame->palette();
-  blue.setColor(QPalette::Window, kDarkBlue);
-  frame->setPalette(blue);
-  frame->setAutoFillBackground(true);
+  PlaceInUnits(*frame, 120, 120, 3255, 2895);
+  Paint(*frame, kDarkBlue);
 
   const LabelLook labels[] = {
       {"Bezeichnung2", QStringLiteral("T"), 360, 240, 375, 615, kDarkBlue, QColor(255, 0, 255), 18,
@@ -108,7 +95,7 @@ TSMLABEL::TSMLABEL(QWidget* parent) : QWidget(parent, Qt::Window) {
        false, false, true, true},
       {"Bezeichnung1", QStringLiteral("O k a y"), 240, 2400, 2175, 615, kDarkBlue, Qt::red, 18,
        true, true, true, false},
-      {"Bezeichnung8", AddressLine(), 120, 3120, 3255, 255, kGround, kDarkBlue, 8, false, false,
+      {"Bezeichnung8", AddressLine(), 120, 3120, 3255, 255, kLightCyanGround, kDarkBlue, 8, false, false,
        true, false},
   };
   for (const LabelLook& look : labels) MakeLabel(*this, look);
@@ -116,11 +103,10 @@ TSMLABEL::TSMLABEL(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("Bild1"));
-  picture->setGeometry(UnitsToPixels(2400), UnitsToPixels(2400), UnitsToPixels(855), UnitsToPixels(615));
+  PlaceInUnits(*picture, 2400, 2400, 855, 615);
   picture->setAlignment(Qt::AlignCenter);
   picture->setPixmap(QIcon(QStringLiteral(":/icons/Bild3.svg")).pixmap(32, 32));
-  picture->setPalette(blue);
-  picture->setAutoFillBackground(true);
+  Paint(*picture, kDarkBlue);
 
   for (const char* name : {"Bezeichnung1", "Bild1"}) {
     QWidget* clickable = findChild<QWidget*>(QLatin1String(name));

@@ -18,6 +18,20 @@ struct CliCase {
   std::string errContains;
 };
 
+struct CliRun {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+CliRun RunReplace(const CliCase& c) {
+  std::istringstream in(c.input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int exitCode = RunReplaceCommand(c.args, in, out, err);
+  return {exitCode, out.str(), err.str()};
+}
+
 TEST(ReplaceCommand, PrintsWhatTheSolutionTextReceives) {
   const CliCase cases[] = {
       {"text option", {"--search", "Hund", "--replacement", "Kater", "--text", "Der Hund und der Hund"},
@@ -40,12 +54,10 @@ TEST(ReplaceCommand, PrintsWhatTheSolutionTextReceives) {
       {"empty text", {"--search", "a", "--replacement", "b", "--text", ""}, "", 0, "\n", ""},
   };
   for (const CliCase& c : cases) {
-    std::istringstream in(c.input);
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(RunReplaceCommand(c.args, in, out, err), c.exitCode) << c.name;
-    EXPECT_EQ(out.str(), c.out) << c.name;
-    EXPECT_EQ(err.str(), "") << c.name;
+    const CliRun run = RunReplace(c);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.name;
+    EXPECT_EQ(run.out, c.out) << c.name;
+    EXPECT_EQ(run.err, "") << c.name;
   }
 }
 
@@ -66,22 +78,18 @@ TEST(ReplaceCommand, RejectsMissingPiecesAndBadOptions) {
        "usage:"},
   };
   for (const CliCase& c : cases) {
-    std::istringstream in(c.input);
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(RunReplaceCommand(c.args, in, out, err), c.exitCode) << c.name;
-    EXPECT_EQ(out.str(), c.out) << c.name;
-    EXPECT_NE(err.str().find(c.errContains), std::string::npos) << c.name << ": " << err.str();
+    const CliRun run = RunReplace(c);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.name;
+    EXPECT_EQ(run.out, c.out) << c.name;
+    EXPECT_NE(run.err.find(c.errContains), std::string::npos) << c.name << ": " << run.err;
   }
 }
 
 TEST(ReplaceCommand, HelpGoesToStandardOutput) {
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  EXPECT_EQ(RunReplaceCommand({"--help"}, in, out, err), 0);
-  EXPECT_NE(out.str().find("ersetzen --search S --replacement A"), std::string::npos);
-  EXPECT_EQ(err.str(), "");
+  const CliRun run = RunReplace({"help", {"--help"}, "", 0, "", ""});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("ersetzen --search S --replacement A"), std::string::npos);
+  EXPECT_EQ(run.err, "");
 }
 
 TEST(ReplaceCommand, RunsFromTheProgramItself) {
