@@ -73,6 +73,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   timer_ = new QTimer(this);
   timer_->setObjectName(QStringLiteral("Zeit1"));
   timer_->setInterval(kHelpTextMilliseconds);
+  timer_->setTimerType(Qt::PreciseTimer);  // five seconds from the last click, not about five
   connect(timer_, &QTimer::timeout, this, &Form2::Zeit1Timer);
 
   // Loading: the general text, then each help icon gets the picture of the
