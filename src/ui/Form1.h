@@ -39,9 +39,11 @@ class Form1 : public QWidget {
   void Run(const std::function<void(Worksheet&, UiServices&)>& command);
 
   // A control of the window by its name ("Text1", "Befehl14", "Bild8").
+  // Only the window's own controls count: the file window, a child of this
+  // one, has controls of the same names.
   template <class T>
   T* Control(const char* name) const {
-    return findChild<T*>(QString::fromLatin1(name));
+    return findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
   }
 
   // Shows the working-mode list so that a mode can be chosen.
