@@ -1,63 +1,49 @@
-// The main window's file icons, and the printed pages written as PDF files.
+// The file window driven through its real widgets in a scratch directory,
+// the main window's file icons, and the printed pages written as PDF files.
+#include <QComboBox>
 #include <QDir>
-#include <QFile>
+#include <QLabel>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
 
-#include "QtTestSupport.h"
 #include "files/PrintLines.h"
-#include "files/Printing.h"
-#include "platform/qt/QtPrinter.h"
 #include "test_form1_support.h"
 #include "ui/Form3.h"
 
 using namespace tesmoran;
-using tesmoran::testing::ScriptedUi;
+using namespace tesmoran::testing;
 
 namespace {
 
-// The text of a PDF file as the poppler tools read it; pages end with a
-// form feed.
-QString PdfText(const QString& pdf) {
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+QStringList NonEmptyLines(const QStringList& lines) {
+  QStringList kept;
+  for (QString line : lines) {
+    while (line.endsWith(' ')) line.chop(1);
+    if (!line.isEmpty()) kept << line;
+  }
+  return kept;
+}
+
+// The non-empty lines of a PDF's text as the poppler tools read it, trailing
+// spaces dropped; `pages` gets the number of page ends.
+QStringList PdfLines(const QString& pdf, int* pages = nullptr) {
   QProcess tool;
   tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-  if (!tool.waitForFinished(30000) || tool.exitCode() != 0) return QStringLiteral("<pdftotext failed>");
-  return QString::fromUtf8(tool.readAllStandardOutput());
+  if (!tool.waitForFinished(30000) || tool.exitCode() != 0) return {QStringLiteral("<pdftotext failed>")};
+  QString all = QString::fromUtf8(tool.readAllStandardOutput());
+  if (pages) *pages = int(all.count('\f'));
+  return NonEmptyLines(all.remove('\f').split('\n'));
 }
 
-// The non-empty lines of a PDF's text, trailing spaces dropped.
-QStringList PdfLines(const QString& pdf) {
-  QStringList lines;
-  for (QString line : PdfText(pdf).split('\n')) {
-    line.remove('\f');
-    while (line.endsWith(' ')) line.chop(1);
-    if (!line.isEmpty()) lines << line;
-  }
-  return lines;
-}
-
-QStringList Expected(const Text& text) {
-  QStringList lines;
-  for (const Text& line : PaperLines(text)) {
-    QString shown = ToQString(line);
-    while (shown.endsWith(' ')) shown.chop(1);
-    if (!shown.isEmpty()) lines << shown;
-  }
-  return lines;
-}
-
-// A main window with scripted boxes and a solution text.
-struct ScriptedForm {
-  explicit ScriptedForm(const QString& solution) {
-    form.SetUiServices(&ui);
-    testing::PasteInto(form, "Text2", solution);
-  }
-  Form1 form;
-  ScriptedUi ui;
-};
+const QString kBriefPreview = QStringLiteral("Der Hund die Katze und die Maus.");
 
 }  // namespace
 
@@ -67,103 +53,169 @@ class TestFiles : public QObject {
  private:
   QTemporaryDir scratch_;
   QString previousDir_;
+  std::unique_ptr<QWidget> main_;
+  Form3* files_ = nullptr;
+  std::unique_ptr<ScriptedUi> ui_;
+  Worksheet sheet_;
 
-  QString PrintToPdf(const Text& text, const char* name) {
-    const QString pdf = scratch_.filePath(QString::fromLatin1(name));
-    QtPrinterProvider printers;
-    Text reason;
-    auto printer = printers.PdfPrinter(std::filesystem::path(QFile::encodeName(pdf).toStdString()), reason);
-    if (!printer || !PrintText(text, *printer, reason)) return {};
-    return pdf;
+  QString Dir() const { return QDir(scratch_.path()).canonicalPath(); }
+  QString Path() const { return Child<QLabel>(*files_, "Bezeichnung1")->text(); }
+  QString Preview() const { return Field(*files_, "Text1")->toPlainText(); }
+  void ClickFile(const QString& name) {
+    QListWidget* list = List(*files_, "Datei1");
+    QListWidgetItem* item = list->findItems(name, Qt::MatchExactly).value(0);
+    QVERIFY2(item, qPrintable(name));
+    ClickRow(list, item);
+  }
+  void Press(const char* button) { QTest::mouseClick(Child<QPushButton>(*files_, button), Qt::LeftButton); }
+  void ExpectBackInTheMainWindow() {
+    QVERIFY(!files_->isVisible());
+    QVERIFY(main_->isVisible());
   }
 
  private Q_SLOTS:
   void initTestCase() {
-    tesmoran::testing::InstallQtTestFailureHandler();
+    InstallQtTestFailureHandler();
     QVERIFY(scratch_.isValid());
+    WriteFile(scratch_.filePath("brief.txt"), "Der Hund, die Katze\r\nund die Maus.\r\n");
+    WriteFile(scratch_.filePath("B.TXT"), "Gr\xF6\xDF" "e");
+    for (const char* name : {"c.Doc", "d.dok", "e.asc", "f.dat", "g.pdf", "h.txt.bak", "leer.txt"}) {
+      WriteFile(scratch_.filePath(QLatin1String(name)), name[0] == 'l' ? "" : "x");
+    }
+    QVERIFY(QDir(scratch_.path()).mkdir(QStringLiteral("Unterordner")));
+    WriteFile(scratch_.filePath("Unterordner/innen.txt"), "innen");
     previousDir_ = QDir::currentPath();
     QDir::setCurrent(scratch_.path());
   }
   void cleanupTestCase() { QDir::setCurrent(previousDir_); }
 
-  void printedPdfShowsTheBrokenLines() {
-    const Text text = U"Die Katze schläft auf dem warmen Ofen, der Hund bellt laut im Garten.\r\n"
-                      U"Ein_ganz_langes_Wort_ohne_jede_Lücke_bis_weit_über_den_Rand_hinaus";
-    const QString pdf = PrintToPdf(text, "zeilen.pdf");
-    QVERIFY(!pdf.isEmpty());
-    QCOMPARE(PdfLines(pdf), Expected(text));
-    QCOMPARE(PdfLines(pdf).first(), QStringLiteral("Die Katze schläft auf dem warmen Ofen, der"));
+  // The file window alone, over a stand-in main window.
+  void init() {
+    sheet_ = Worksheet{};
+    ui_ = std::make_unique<ScriptedUi>();
+    main_ = std::make_unique<QWidget>();
+    main_->show();
+    Form3::Host host{main_.get(), [this](const Command& command) { command(sheet_, *ui_); }};
+    files_ = new Form3(std::move(host), main_.get());
+    files_->Open();
+  }
+  void cleanup() { main_.reset(); }
+
+  void opensOverTheHiddenMainWindowWithTheTextFiles() {
+    QVERIFY(files_->isVisible());
+    QVERIFY(!main_->isVisible());
+    QCOMPARE(files_->windowTitle(), QStringLiteral("TESMORAN: D a t e i e n"));
+    QCOMPARE(Entries(List(*files_, "Datei1")),
+             (QStringList{"B.TXT", "brief.txt", "c.Doc", "d.dok", "e.asc", "f.dat", "leer.txt"}));
+    QVERIFY(!Child<QComboBox>(*files_, "Laufwerk1")->currentData().toString().isEmpty());
   }
 
-  void fullPageStartsANewOne() {
-    Text text;
-    for (int i = 1; i <= 120; ++i) text += U"Zeile " + FromQString(QString::number(i)) + U"\r\n";
-    const QString pdf = PrintToPdf(text, "seiten.pdf");
-    QVERIFY(!pdf.isEmpty());
-    const QString all = PdfText(pdf);
-    QVERIFY2(all.count('\f') >= 3, qPrintable(QString::number(all.count('\f'))));
-    QCOMPARE(PdfLines(pdf), Expected(text));
+  void clickingAFileShowsItsPathAndPreviewAndLadenTakesIt() {
+    ClickFile("brief.txt");
+    QCOMPARE(Path(), Dir() + "/brief.txt");
+    QCOMPARE(Preview(), kBriefPreview);
+    QVERIFY(sheet_.Text1.text.empty());
+    ClickFile("B.TXT");
+    Press("Befehl2");  // "Laden"
+    QCOMPARE(sheet_.Text1.text, Text(U"Größe"));
+    ExpectBackInTheMainWindow();
   }
 
-  void saveIconWritesTheSolutionText() {
-    ScriptedForm scripted(QStringLiteral("Lösung eins\nLösung zwei"));
-    scripted.ui.AnswerMessage(kAnswerYes).AnswerInput(U"blatt.txt");
-    testing::Click(scripted.form, "Bild6");
+  void ladenWithoutAFileAsksForOne() {
+    ui_->AnswerMessage();
+    Press("Befehl2");
+    QCOMPARE(ui_->Shown().at(0).prompt, Text(U"Erst eine Datei auswählen!"));
+    QVERIFY(files_->isVisible());
+    QVERIFY(sheet_.Text1.text.empty());
+  }
+
+  void abbruchOrClosingReturnsWithoutTouchingTheOriginalText() {
+    sheet_.Text1.Set(U"bleibt");
+    ClickFile("brief.txt");
+    Press("Befehl1");  // "Abbruch"
+    ExpectBackInTheMainWindow();
+    files_->Open();
+    QCOMPARE(Preview(), kBriefPreview);  // the window keeps its state while hidden
+    QVERIFY(files_->close());
+    ExpectBackInTheMainWindow();
+    QCOMPARE(sheet_.Text1.text, Text(U"bleibt"));
+  }
+
+  void doubleClickOnADirectoryShowsItsFiles() {
+    QListWidget* dirs = List(*files_, "Verzeichnis1");
+    ClickRow(dirs, dirs->findItems("Unterordner", Qt::MatchEndsWith).value(0), true);
+    QCOMPARE(Entries(List(*files_, "Datei1")), QStringList{"innen.txt"});
+    ClickFile("innen.txt");
+    QCOMPARE(Path(), Dir() + "/Unterordner/innen.txt");
+    QCOMPARE(Preview(), QStringLiteral("innen"));
+  }
+
+  void driveNotReadyGoesBackAndWarns() {
+    auto* drives = Child<QComboBox>(*files_, "Laufwerk1");
+    const QString before = drives->currentText();
+    drives->addItem("/gibt/es/nicht", "/gibt/es/nicht");
+    ui_->AnswerMessage();
+    drives->setCurrentIndex(drives->count() - 1);
+    Q_EMIT drives->activated(drives->count() - 1);
+    QCOMPARE(ui_->Shown().at(0).prompt, Text(U"Laufwerk ist nicht bereit!\r"));
+    QCOMPARE(ui_->Shown()[0].style, style::kOkExclamation);
+    QCOMPARE(drives->currentText(), before);
+    QCOMPARE(Entries(List(*files_, "Datei1")).size(), 7);
+  }
+
+  // ---- through the main window ----
+
+  void loadIconHidesTheMainWindowUntilLadenTakesTheFileAsOneUndoStep() {
+    Form1 form;
+    form.show();
+    PasteInto(form, "Text1", QStringLiteral("vorher"));
+    Click(form, "Bild5");
+    auto* window = form.findChild<Form3*>(QStringLiteral("Form3"));
+    QVERIFY(window && window->isVisible());
+    QVERIFY(!form.isVisible());
+    QListWidget* list = List(*window, "Datei1");
+    ClickRow(list, list->findItems(QStringLiteral("brief.txt"), Qt::MatchExactly).value(0));
+    QTest::mouseClick(Child<QPushButton>(*window, "Befehl2"), Qt::LeftButton);
+    QVERIFY(form.isVisible());
+    QCOMPARE(FieldText(form, "Text1"), FromQString(kBriefPreview));
+    Field(form, "Text1")->undo();
+    QCOMPARE(FieldText(form, "Text1"), Text(U"vorher"));
+    Click(form, "Bild5");
+    QCOMPARE(form.findChildren<Form3*>().size(), 1);
+  }
+
+  // A text file, or with a PDF name the printed pages: long lines broken,
+  // full pages continued on the next.
+  void saveIconWritesTheSolutionTextAsFileOrPrintedPages() {
+    QStringList lines{"Die Katze schläft auf dem warmen Ofen, der Hund bellt laut im Garten.",
+                      "Ein_ganz_langes_Wort_ohne_jede_Lücke_bis_weit_über_den_Rand_hinaus"};
+    for (int i = 1; i <= 120; ++i) lines << QStringLiteral("Zeile %1").arg(i);
+    Window w;
+    PasteInto(w.form, "Text2", lines.join('\n'));
+    w.ui.AnswerMessage(kAnswerYes).AnswerInput(U"blatt.txt").AnswerMessage(kAnswerYes).AnswerInput(U"Blatt.PDF");
+    Click(w.form, "Bild6");
+    Click(w.form, "Bild6");
     QFile saved(scratch_.filePath("blatt.txt"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), QByteArray("L\xF6sung eins\r\nL\xF6sung zwei\r\n"));
-  }
-
-  void saveIconWithPdfNameWritesThePrintedPages() {
-    ScriptedForm scripted(QStringLiteral("DER HUND BELLT."));
-    scripted.ui.AnswerMessage(kAnswerYes).AnswerInput(U"Blatt.PDF");
-    testing::Click(scripted.form, "Bild6");
-    QCOMPARE(PdfLines(scratch_.filePath("Blatt.PDF")), (QStringList{"DER HUND", "BELLT."}));
+    QCOMPARE(saved.readAll(), (lines.join("\r\n") + "\r\n").toLatin1());
+    QStringList printed;
+    for (const Text& line : PaperLines(FromQString(lines.join("\r\n")))) printed << ToQString(line);
+    int pages = 0;
+    const QStringList shown = PdfLines(scratch_.filePath("Blatt.PDF"), &pages);
+    QCOMPARE(shown, NonEmptyLines(printed));
+    QCOMPARE(shown.first(), QStringLiteral("Die Katze schläft auf dem warmen Ofen, der"));
+    QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
   }
 
   void printIconWithoutPrinterExplains() {
     if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a default printer is set up here; nothing is printed");
-    ScriptedForm scripted(QStringLiteral("Text"));
-    scripted.ui.AnswerMessage(kAnswerYes).AnswerMessage();
-    testing::Click(scripted.form, "Bild9");
-    const auto& shown = scripted.ui.Shown();
-    QCOMPARE(shown.size(), std::size_t{2});
-    QVERIFY(ToQString(shown[1].prompt).startsWith(QStringLiteral("Es ist kein Drucker eingerichtet.")));
-    QCOMPARE(shown[1].style, style::kOkStop);
-  }
-
-  void loadIconHidesTheMainWindowAndOpensTheFileWindowOnce() {
-    Form1 form;
-    form.show();
-    testing::Click(form, "Bild5");
-    auto* files = form.findChild<Form3*>(QStringLiteral("Form3"));
-    QVERIFY(files);
-    QVERIFY(files->isVisible());
-    QVERIFY(!form.isVisible());
-    QTest::mouseClick(files->findChild<QPushButton*>(QStringLiteral("Befehl1")), Qt::LeftButton);
-    QVERIFY(form.isVisible());
-    testing::Click(form, "Bild5");
-    QCOMPARE(form.findChildren<Form3*>().size(), 1);
-  }
-
-  void ladenInTheFileWindowIsOneUndoStepOfTheOriginalText() {
-    QFile file(scratch_.filePath("laden.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("eins, zwei\r\ndrei");
-    file.close();
-    Form1 form;
-    form.show();
-    testing::PasteInto(form, "Text1", QStringLiteral("vorher"));
-    testing::Click(form, "Bild5");
-    auto* window = form.findChild<Form3*>(QStringLiteral("Form3"));
-    auto* list = window->findChild<QListWidget*>(QStringLiteral("Datei1"));
-    QListWidgetItem* item = list->findItems(QStringLiteral("laden.txt"), Qt::MatchExactly).value(0);
-    QVERIFY(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Befehl2")), Qt::LeftButton);
-    QCOMPARE(testing::FieldText(form, "Text1"), Text(U"eins zwei drei"));
-    testing::Field(form, "Text1")->undo();
-    QCOMPARE(testing::FieldText(form, "Text1"), Text(U"vorher"));
+    Window w;
+    PasteInto(w.form, "Text2", QStringLiteral("Text"));
+    w.ui.AnswerMessage(kAnswerYes).AnswerMessage();
+    Click(w.form, "Bild9");
+    QCOMPARE(w.ui.Shown().size(), std::size_t{2});
+    QVERIFY(ToQString(w.ui.Shown()[1].prompt).startsWith(QStringLiteral("Es ist kein Drucker eingerichtet.")));
+    QCOMPARE(w.ui.Shown()[1].style, style::kOkStop);
   }
 };
 

@@ -1,53 +1,70 @@
 #pragma once
-// Shared pieces of the main-window tests: finding controls, typing into the
-// text fields and reading them the way the program reads them.
+// Shared pieces of the window tests: finding controls, typing into the text
+// fields, clicking list entries and reading the fields as the program does.
 #include <QAbstractButton>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QtTest>
 
+#include "QtTestSupport.h"
 #include "platform/qt/QtText.h"
 #include "ui/Form1.h"
 #include "ui/TextFieldBinding.h"
 
 namespace tesmoran::testing {
 
-inline QPlainTextEdit* Field(const Form1& form, const char* name) {
-  auto* field = form.Control<QPlainTextEdit>(name);
-  if (!field) qFatal("no text field %s", name);
-  return field;
+// A control of a window by name; the window's own ones come first (the main
+// window holds the file window, whose controls have the same names).
+template <class T>
+T* Child(const QWidget& window, const char* name) {
+  T* child = window.findChild<T*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+  if (!child) child = window.findChild<T*>(QLatin1String(name));
+  if (!child) qFatal("no control %s", name);
+  return child;
 }
-
-inline QListWidget* List(const Form1& form, const char* name) {
-  auto* list = form.Control<QListWidget>(name);
-  if (!list) qFatal("no list %s", name);
-  return list;
-}
-
-inline void Click(const Form1& form, const char* name) {
-  auto* button = form.Control<QAbstractButton>(name);
-  if (!button) qFatal("no button %s", name);
-  button->click();
-}
+inline QPlainTextEdit* Field(const QWidget& w, const char* name) { return Child<QPlainTextEdit>(w, name); }
+inline QListWidget* List(const QWidget& w, const char* name) { return Child<QListWidget>(w, name); }
+inline void Click(const QWidget& w, const char* name) { Child<QAbstractButton>(w, name)->click(); }
+inline int Px(int units) { return qRound(units / 15.0); }
 
 // What the program reads from a field.
-inline Text FieldText(const Form1& form, const char* name) { return ReadFieldText(*Field(form, name)); }
+inline Text FieldText(const QWidget& w, const char* name) { return ReadFieldText(*Field(w, name)); }
 
 // Puts a text into a field the way a paste by the user does.
-inline void PasteInto(const Form1& form, const char* name, const QString& text) {
-  QPlainTextEdit* field = Field(form, name);
+inline void PasteInto(const QWidget& w, const char* name, const QString& text) {
+  QPlainTextEdit* field = Field(w, name);
   field->selectAll();
   field->insertPlainText(text);
 }
 
 // Marks field positions [from, to) of a field.
-inline void MarkFieldPositions(const Form1& form, const char* name, int from, int to) {
-  QPlainTextEdit* field = Field(form, name);
+inline void MarkFieldPositions(const QWidget& w, const char* name, int from, int to) {
+  QPlainTextEdit* field = Field(w, name);
   QTextCursor cursor(field->document());
   cursor.setPosition(from);
   cursor.setPosition(to, QTextCursor::KeepAnchor);
   field->setTextCursor(cursor);
 }
+
+// A mouse click on an entry of a list, as the user makes it.
+inline void ClickRow(QListWidget* list, QListWidgetItem* item, bool twice = false) {
+  const QPoint at = list->visualItemRect(item).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  if (twice) QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+inline QStringList Entries(const QListWidget* list) {
+  QStringList texts;
+  for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+  return texts;
+}
+
+// The main window with scripted boxes.
+struct Window {
+  Window() { form.SetUiServices(&ui); }
+  Form1 form;
+  ScriptedUi ui;
+};
 
 }  // namespace tesmoran::testing
 
