@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "FilesTestSupport.h"
 #include "ScriptedUi.h"
 #include "files/FileLoading.h"
@@ -9,107 +11,58 @@
 namespace tesmoran {
 namespace {
 
-using testing::ScratchDir;
 using testing::ScriptedUi;
 
 const Text kLoadError = U"BRIEF.TXT\n\r--------------------------------------\n\r"
                         U"Dateifehler beim Laden!\n\rText wird nicht geladen!";
-const Text kSizeQuestion = U"Die Datei ist zu umfangreich\n\roder hat ein anderes Format.\n\r"
-                           U"Diese Datei trotzdem laden?";
 
 class LoadSelectedFileTest : public ::testing::Test {
  protected:
-  // Chooses `name` in the scratch directory and loads it.
-  bool Load(const std::string& name) {
-    selection = SelectFile(Text(dir.Path().u32string()), Text(name.begin(), name.end()));
+  // Writes Brief.txt (removes it for no bytes), chooses and loads it.
+  bool Load(const std::optional<std::string>& bytes) {
+    if (bytes) dir.Write("Brief.txt", *bytes);
+    if (!bytes) std::filesystem::remove(dir.Path() / "Brief.txt");
+    selection = SelectFile(Text(dir.Path().u32string()), U"Brief.txt");
     return LoadSelectedFile(selection, preview, sheet, ui);
   }
-  void ExpectLoadError() {
-    ASSERT_EQ(ui.Shown().size(), 1u);
-    EXPECT_EQ(ui.Shown()[0].prompt, kLoadError);
-    EXPECT_EQ(ui.Shown()[0].title, U"Dateifehler");
-    EXPECT_EQ(ui.Shown()[0].style, style::kOkStop);
+  void ExpectBox(std::size_t index, const Text& prompt, int style) {
+    ASSERT_GT(ui.Shown().size(), index);
+    EXPECT_EQ(ui.Shown()[index].prompt, prompt);
+    EXPECT_EQ(ui.Shown()[index].title, U"Dateifehler");
+    EXPECT_EQ(ui.Shown()[index].style, style);
   }
 
-  ScratchDir dir;
+  testing::ScratchDir dir;
   ScriptedUi ui;
   Worksheet sheet;
   FileSelection selection;
   Text preview = U"Text1";
 };
 
-TEST_F(LoadSelectedFileTest, JoinsTheLinesIntoThePreview) {
-  dir.Write("Brief.txt", "Der Hund, die Katze\r\nund die Maus.\r\n");
-  EXPECT_TRUE(Load("Brief.txt"));
-  EXPECT_EQ(preview, U"Der Hund die Katze und die Maus.");
-  EXPECT_TRUE(sheet.WorkText.empty());
-}
-
-TEST_F(LoadSelectedFileTest, TurnsTheSelectedFileIntoCapitalsButOpensItAsChosen) {
-  dir.Write("brief.txt", "klein");
-  ASSERT_TRUE(Load("brief.txt"));
-  EXPECT_EQ(selection.SelectedFile, ToUpper(Text(dir.Path().u32string()) + U"/brief.txt"));
-  EXPECT_EQ(preview, U"klein");
-}
-
-TEST_F(LoadSelectedFileTest, UsesWorkTextOnlyAsItsBuffer) {
-  sheet.WorkText = U"alt";
-  dir.Write("Brief.txt", "neu");
-  ASSERT_TRUE(Load("Brief.txt"));
-  EXPECT_TRUE(sheet.WorkText.empty());
-}
-
-struct EncodingCase {
-  const char* name;
-  std::string bytes;
-};
-
-class SameTextInEveryEncoding : public LoadSelectedFileTest, public ::testing::WithParamInterface<EncodingCase> {};
-
-TEST_P(SameTextInEveryEncoding, LoadsTheGermanText) {
-  dir.Write("Brief.txt", GetParam().bytes);
-  ASSERT_TRUE(Load("Brief.txt"));
-  EXPECT_EQ(EncodeUtf8(preview), "Größere Äpfel für Übermütige ärgern süß");
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, SameTextInEveryEncoding,
-                         ::testing::Values(EncodingCase{"CodePage1252", "Gr\xF6\xDF" "ere \xC4pfel f\xFCr\r\n"
-                                                                       "\xDC" "berm\xFCtige \xE4rgern s\xFC\xDF"},
-                                           EncodingCase{"Utf8", "Größere Äpfel für\r\nÜbermütige ärgern süß"},
-                                           EncodingCase{"Utf8WithByteOrderMark",
-                                                        "\xEF\xBB\xBFGrößere Äpfel für\nÜbermütige ärgern süß"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct SizeCase {
-  const char* name;
-  std::size_t bytes;
-  bool asks;
-};
-
-class SizeQuestion : public LoadSelectedFileTest, public ::testing::WithParamInterface<SizeCase> {};
-
-TEST_P(SizeQuestion, AsksOnlyAboveTheByteLimit) {
-  dir.Write("Brief.txt", std::string(GetParam().bytes, 'a'));
-  if (GetParam().asks) ui.AnswerMessage(kAnswerYes);
-  ASSERT_TRUE(Load("Brief.txt"));
-  EXPECT_EQ(ui.Shown().size(), GetParam().asks ? 1u : 0u);
-  if (GetParam().asks) {
-    EXPECT_EQ(ui.Shown()[0].prompt, kSizeQuestion);
-    EXPECT_EQ(ui.Shown()[0].title, U"Dateifehler");
-    EXPECT_EQ(ui.Shown()[0].style, style::kYesNoQuestion);
+TEST_F(LoadSelectedFileTest, LoadsTheSameGermanTextFromEveryEncoding) {
+  const std::string cases[] = {
+      "Gr\xF6\xDF" "ere \xC4pfel f\xFCr\r\n\xDC" "berm\xFCtige \xE4rgern s\xFC\xDF",
+      "Größere Äpfel für\r\nÜbermütige ärgern süß",
+      "\xEF\xBB\xBFGrößere Äpfel für\nÜbermütige ärgern süß",
+  };
+  for (const std::string& bytes : cases) {
+    sheet.WorkText = U"Puffer";
+    ASSERT_TRUE(Load(bytes)) << bytes;
+    EXPECT_EQ(EncodeUtf8(preview), "Größere Äpfel für Übermütige ärgern süß");
+    EXPECT_TRUE(sheet.WorkText.empty()) << "the work text is only the loading buffer";
   }
+  EXPECT_EQ(selection.SelectedFile, ToUpper(Text(dir.Path().u32string()) + U"/Brief.txt"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, SizeQuestion,
-                         ::testing::Values(SizeCase{"Exactly31000", 31000, false}, SizeCase{"Bytes31001", 31001, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(LoadSelectedFileTest, NoToTheSizeQuestionKeepsEverything) {
-  dir.Write("Brief.txt", std::string(31001, 'a'));
+TEST_F(LoadSelectedFileTest, AsksOnlyAboveTheByteLimitAndNoKeepsEverything) {
+  ASSERT_TRUE(Load(std::string(31000, 'a')));
+  EXPECT_TRUE(ui.Shown().empty());
   sheet.WorkText = U"Puffer";
   ui.AnswerMessage(kAnswerNo);
-  EXPECT_FALSE(Load("Brief.txt"));
-  EXPECT_EQ(preview, U"Text1");
+  EXPECT_FALSE(Load(std::string(31001, 'b')));
+  ExpectBox(0, U"Die Datei ist zu umfangreich\n\roder hat ein anderes Format.\n\rDiese Datei trotzdem laden?",
+            style::kYesNoQuestion);
+  EXPECT_EQ(preview, Text(31000, U'a'));
   EXPECT_EQ(sheet.WorkText, U"Puffer");
 }
 
@@ -117,43 +70,23 @@ TEST_F(LoadSelectedFileTest, StopsReadingAfterTheCharacterLimit) {
   // Lines of 99 letters: each field adds 100 characters with its space.
   std::string file;
   for (int i = 0; i < 400; ++i) file += std::string(99, 'x') + "\r\n";
-  dir.Write("Brief.txt", file);
   ui.AnswerMessage(kAnswerYes);
-  ASSERT_TRUE(Load("Brief.txt"));
+  ASSERT_TRUE(Load(file));
   // 311 fields make 31100 > 31000 characters; the last space goes.
   EXPECT_EQ(preview.size(), 31099u);
 }
 
-struct BrokenCase {
-  const char* name;
-  std::string bytes;
-};
-
-class LoadErrors : public LoadSelectedFileTest, public ::testing::WithParamInterface<BrokenCase> {};
-
-TEST_P(LoadErrors, ShowTheLoadErrorAndKeepThePreview) {
-  dir.Write("Brief.txt", GetParam().bytes);
-  sheet.WorkText = U"Puffer";
-  ui.AnswerMessage();
-  EXPECT_FALSE(Load("Brief.txt"));
-  ExpectLoadError();
-  EXPECT_EQ(preview, U"Text1");
-  EXPECT_TRUE(sheet.WorkText.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, LoadErrors,
-                         ::testing::Values(BrokenCase{"EmptyFile", ""}, BrokenCase{"NulBytes", std::string("ab\0\0", 4)},
-                                           BrokenCase{"ControlBytes", "\x7F" "ELF\x02\x01\x01"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(LoadSelectedFileTest, FileGoneSinceTheClickShowsTheLoadError) {
-  const auto file = dir.Write("Brief.txt", "da");
-  selection = SelectFile(Text(dir.Path().u32string()), U"Brief.txt");
-  std::filesystem::remove(file);
-  ui.AnswerMessage();
-  EXPECT_FALSE(LoadSelectedFile(selection, preview, sheet, ui));
-  ExpectLoadError();
-  EXPECT_EQ(preview, U"Text1");
+TEST_F(LoadSelectedFileTest, UnreadableFileShowsTheLoadErrorAndKeepsThePreview) {
+  const std::optional<std::string> cases[] = {"", std::string("ab\0\0", 4), "\x7F" "ELF\x02\x01\x01", std::nullopt};
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const auto& bytes = cases[i];
+    sheet.WorkText = U"Puffer";
+    ui.AnswerMessage();
+    EXPECT_FALSE(Load(bytes)) << bytes.value_or("(no file)");
+    ExpectBox(i, kLoadError, style::kOkStop);
+    EXPECT_EQ(preview, U"Text1");
+    EXPECT_TRUE(sheet.WorkText.empty());
+  }
 }
 
 TEST(SelectFile, PutsOneSeparatorBetweenDirectoryAndName) {

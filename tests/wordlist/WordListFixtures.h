@@ -2,12 +2,9 @@
 // Small helpers shared by the word-list tests.
 #include <cstddef>
 #include <set>
-#include <string>
 #include <vector>
 
-#include "text/Utf8.h"
 #include "wordlist/WordList.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran::testing {
 
@@ -25,14 +22,6 @@ inline std::vector<std::size_t> SelectedIndices(const WordList& list) {
     if (list.IsSelected(i)) indices.push_back(i);
   }
   return indices;
-}
-
-// Readable failure output for texts.
-inline std::string Show(const Text& text) { return EncodeUtf8(text); }
-inline std::string Show(const std::vector<Text>& texts) {
-  std::string out = "{";
-  for (const Text& t : texts) out += "«" + EncodeUtf8(t) + "» ";
-  return out + "}";
 }
 
 }  // namespace tesmoran::testing
