@@ -79,19 +79,11 @@ class QtUiServicesTest : public QObject {
     QCOMPARE(box->textFormat(), Qt::PlainText);
   }
 
-  void buttonsSpeakGerman_data() {
-    QTest::addColumn<QMessageBox::StandardButton>("button");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("yes") << QMessageBox::Yes << QStringLiteral("Ja");
-    QTest::newRow("no") << QMessageBox::No << QStringLiteral("Nein");
-    QTest::newRow("ok") << QMessageBox::Ok << QStringLiteral("OK");
-    QTest::newRow("cancel") << QMessageBox::Cancel << QStringLiteral("Abbrechen");
-  }
   void buttonsSpeakGerman() {
-    QFETCH(QMessageBox::StandardButton, button);
-    QFETCH(QString, caption);
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Yes, "Ja"}, {QMessageBox::No, "Nein"}, {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Abbrechen"}};
     QMessageBox box;
-    QCOMPARE(Caption(box.addButton(button)), caption);
+    for (const auto& [button, caption] : captions) QCOMPARE(Caption(box.addButton(button)), QLatin1String(caption));
   }
 
   void textFieldMenusSpeakGerman() {
@@ -105,23 +97,14 @@ class QtUiServicesTest : public QObject {
              qPrintable(captions.join(QLatin1Char('|'))));
   }
 
-  void promptLineBreaks_data() {
-    QTest::addColumn<Text>("prompt");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("CR") << Text(U"a\rb") << QStringLiteral("a\nb");
-    QTest::newRow("LF") << Text(U"a\nb") << QStringLiteral("a\nb");
-    QTest::newRow("CR LF") << Text(U"a\r\nb") << QStringLiteral("a\nb");
-    QTest::newRow("LF CR") << Text(U"a\n\rb") << QStringLiteral("a\nb");
-    QTest::newRow("two CR LF") << Text(U"a\r\n\r\nb") << QStringLiteral("a\n\nb");
-    QTest::newRow("trailing CR") << Text(U"Das Programm jetzt beenden?\r")
-                                 << QStringLiteral("Das Programm jetzt beenden?\n");
-  }
-  void promptLineBreaks() {
-    QFETCH(Text, prompt);
-    QFETCH(QString, shown);
-    QCOMPARE(QtUiServices::PromptLines(prompt), shown);
-    std::unique_ptr<QMessageBox> box(QtUiServices::BuildMessageBox(prompt, 0, U"T", nullptr));
-    QCOMPARE(box->text(), shown);
+  void promptLineBreaksAreShownAsLineBreaks() {
+    const std::pair<Text, QString> rows[] = {
+        {U"a\rb", "a\nb"}, {U"a\nb", "a\nb"}, {U"a\r\nb", "a\nb"}, {U"a\n\rb", "a\nb"}, {U"a\r\n\r\nb", "a\n\nb"},
+        {U"Das Programm jetzt beenden?\r", "Das Programm jetzt beenden?\n"}};
+    for (const auto& [prompt, shown] : rows) {
+      std::unique_ptr<QMessageBox> box(QtUiServices::BuildMessageBox(prompt, 0, U"T", nullptr));
+      QCOMPARE(box->text(), shown);
+    }
   }
 
   void messageBoxAnswers_data() {
