@@ -1,7 +1,8 @@
 #pragma once
 // Shared pieces of the file tests: a scratch directory and printers that
 // record what they are given.
-#include <atomic>
+#include <unistd.h>
+
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -12,50 +13,43 @@
 
 #include "files/Printer.h"
 #include "text/Utf8.h"
-#include <unistd.h>
 
 namespace tesmoran::testing {
+namespace fs = std::filesystem;
 
 // A fresh directory, the working directory while it lives.
-class ScratchDir {
- public:
+struct ScratchDir {
   ScratchDir() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("tesmoran-files-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-    std::filesystem::current_path(path_);
+    fs::create_directories(path);
+    fs::current_path(path);
   }
   ~ScratchDir() {
     std::error_code ignored;
-    std::filesystem::current_path(previousCwd_, ignored);
-    std::filesystem::remove_all(path_, ignored);
+    fs::current_path(previousCwd, ignored);
+    fs::remove_all(path, ignored);
   }
-  const std::filesystem::path& Path() const { return path_; }
   void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
+    std::ofstream(path / name, std::ios::binary) << bytes;
   }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(path / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  Text Directory() const { return Text(path.u32string()); }
 
- private:
-  std::filesystem::path previousCwd_ = std::filesystem::current_path();
-  std::filesystem::path path_;
+  fs::path previousCwd = fs::current_path();
+  fs::path path = fs::temp_directory_path() / ("tesmoran-files-" + std::to_string(::getpid()));
 };
-
-inline std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 struct PrintRecord {
   Text font;
   int size = 0;
   std::vector<Text> lines;
   bool ended = false;
-  std::filesystem::path file;  // a PDF printer writes its lines here
+  fs::path file;  // a PDF printer writes its lines here
 };
 
-// Hands out printers that record into `made`; the line with index
-// failAtLine fails; no default printer when hasPrinter is false.
+// Its printers record into `made`; the line with index failAtLine fails.
 struct RecordingProvider : PrinterProvider {
   struct Recorder : Printer {
     Recorder(PrintRecord& r, long failAt) : record(r), failAtLine(failAt) {}
@@ -65,10 +59,7 @@ struct RecordingProvider : PrinterProvider {
       return true;
     }
     bool PrintLine(TextView line, Text& reason) override {
-      if (failAtLine == static_cast<long>(record.lines.size())) {
-        reason = U"Papierstau";
-        return false;
-      }
+      if (failAtLine == static_cast<long>(record.lines.size())) return reason = U"Papierstau", false;
       record.lines.emplace_back(line);
       if (!record.file.empty()) std::ofstream(record.file, std::ios::binary | std::ios::app) << EncodeUtf8(line) << '\n';
       return true;
@@ -79,13 +70,10 @@ struct RecordingProvider : PrinterProvider {
   };
 
   std::unique_ptr<Printer> DefaultPrinter(Text& reason) override {
-    if (!hasPrinter) {
-      reason = U"kein Gerät";
-      return nullptr;
-    }
+    if (!hasPrinter) return reason = U"kein Gerät", nullptr;
     return std::make_unique<Recorder>(made.emplace_back(), failAtLine);
   }
-  std::unique_ptr<Printer> PdfPrinter(const std::filesystem::path& file, Text& reason) override {
+  std::unique_ptr<Printer> PdfPrinter(const fs::path& file, Text& reason) override {
     auto printer = DefaultPrinter(reason);
     if (printer) made.back().file = file;
     return printer;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "files/FieldReader.h"
@@ -14,18 +15,13 @@ TEST(JoinFields, JoinsTheFieldsOfAllLinesWithOneSpace) {
   const std::pair<Text, Text> cases[] = {  // file, loaded text
       {U"Der Hund, die Katze\r\nund die Maus.\r\n", U"Der Hund die Katze und die Maus."},
       {U"eins\nzwei\rdrei\r", U"eins zwei drei"},
-      {U"a,b", U"a b"},
-      {U"\"a, b, c\",d", U"a, b, c d"},
-      {U"\" a \",b", U" a  b"},
-      {U"\"Halt\" rief er,und", U"Halt rief er und"},
+      {U"\"a, b, c\",d,,e", U"a, b, c d  e"},
+      {U"\" a \",\"Halt\" rief er", U" a  Halt rief er"},
       {U"\"Hallo, Welt\r\nweiter", U"\"Hallo Welt weiter"},
       {U"Er sagte \"ja\", gut", U"Er sagte \"ja\" gut"},
       {U"Absatz eins\r\n\r\nAbsatz zwei\r\n", U"Absatz eins  Absatz zwei"},
-      {U"a,,b", U"a  b"},
-      {U"a,    b\r\n   c", U"a b c"},
-      {U"Hallo   \r\nWelt  ,x", U"Hallo Welt x"},
+      {U"a,    b  \r\n   c,", U"a b c"},
       {U"\ta\tb", U"\ta\tb"},
-      {U"a,", U"a"},
       {U"    ", U""},
   };
   for (const auto& [file, loaded] : cases) {
@@ -43,29 +39,21 @@ TEST(JoinFields, StopsWithTheFieldThatGoesOverTheLimit) {
 }
 
 TEST(DecodeTextFile, ReadsCodePageOrUtf8AndRefusesBinaries) {
-  struct Case {
-    std::string bytes;
-    bool cutShort;
-    std::optional<Text> text;
-  };
-  const Case cases[] = {
+  const std::tuple<std::string, bool, std::optional<Text>> cases[] = {  // bytes, cut short, text
       {"5 \x80 \x84" "a\x93", false, U"5 € „a“"},
-      {"\xEF\xBB\xBF" "\xC3\xA4", false, U"ä"},
       {"\xEF\xBB\xBF\xF6", false, std::nullopt},
       {"ab\x01", false, std::nullopt},
       {"ab\x81", false, std::nullopt},
-      {"a\tb\x0C", false, U"a\tb\f"},
-      {"Ende\r\n\x1A", false, U"Ende\r\n"},
-      {"\x89PNG\r\n\x1A\n\x01", false, std::nullopt},
+      {"a\tb\x0C" "Ende\r\n\x1A", false, U"a\tb\fEnde\r\n"},
+      {"\x89PNG\r\n\x1A\n", false, std::nullopt},
       {"Stra\xC3\x9F" "e \xC3", true, U"Straße "},
       {"Stra\xDF" "e", true, U"Straße"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.bytes);
-    const std::optional<Text> text = DecodeTextFile(c.bytes, c.cutShort);
-    ASSERT_EQ(text.has_value(), c.text.has_value());
+  for (const auto& [bytes, cutShort, expected] : cases) {
+    const std::optional<Text> text = DecodeTextFile(bytes, cutShort);
+    ASSERT_EQ(text.has_value(), expected.has_value()) << bytes;
     if (text) {
-      EXPECT_EQ(EncodeUtf8(*text), EncodeUtf8(*c.text));
+      EXPECT_EQ(EncodeUtf8(*text), EncodeUtf8(*expected));
     }
   }
 }

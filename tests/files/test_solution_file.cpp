@@ -13,7 +13,6 @@
 namespace tesmoran {
 namespace {
 
-using testing::ReadBytes;
 using testing::ScriptedUi;
 
 class SaveSolutionTextTest : public ::testing::Test {
@@ -25,7 +24,6 @@ class SaveSolutionTextTest : public ::testing::Test {
     if (fails) ui.AnswerMessage();
     SaveSolutionText(sheet, ui, printers);
   }
-  std::string Saved(const char* name) const { return ReadBytes(dir.Path() / name); }
   void ExpectError(const Text& part) {
     ASSERT_EQ(ui.Shown().size(), 3u);
     EXPECT_NE(ui.Shown()[2].prompt.find(part), Text::npos) << EncodeUtf8(ui.Shown()[2].prompt);
@@ -57,7 +55,7 @@ TEST_F(SaveSolutionTextTest, AsksThenOverwritesTheNamedFileSilently) {
   EXPECT_EQ(ui.Shown()[1].prompt, U"Lösungstext speichern als:");
   EXPECT_EQ(ui.Shown()[1].title, U"Speichern");
   EXPECT_EQ(ui.Shown()[1].defaultAnswer, U"TESMORAN.TXT");
-  EXPECT_EQ(Saved("TESMORAN.TXT"), "L\xF6sung\r\n");
+  EXPECT_EQ(dir.Read("TESMORAN.TXT"), "L\xF6sung\r\n");
 }
 
 TEST_F(SaveSolutionTextTest, NoOrAnEmptyNameWritesNothing) {
@@ -66,7 +64,7 @@ TEST_F(SaveSolutionTextTest, NoOrAnEmptyNameWritesNothing) {
   SaveSolutionText(sheet, ui, printers);
   SaveAs(U"Lösung", U"");
   EXPECT_EQ(ui.Shown().size(), 3u);
-  EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path));
 }
 
 TEST_F(SaveSolutionTextTest, WritesTheTextPlusCrLfAndLoadsItBackUnchanged) {
@@ -77,8 +75,8 @@ TEST_F(SaveSolutionTextTest, WritesTheTextPlusCrLfAndLoadsItBackUnchanged) {
   };
   for (const auto& [solution, bytes, loaded] : cases) {
     SaveAs(solution, U"blatt");  // no extension added
-    EXPECT_EQ(Saved("blatt"), bytes);
-    FileSelection selection = SelectFile(Text(dir.Path().u32string()), U"blatt");
+    EXPECT_EQ(dir.Read("blatt"), bytes);
+    FileSelection selection = SelectFile(dir.Directory(), U"blatt");
     Text preview;
     ASSERT_TRUE(LoadSelectedFile(selection, preview, sheet, ui));
     EXPECT_EQ(EncodeUtf8(preview), EncodeUtf8(loaded));
@@ -86,7 +84,7 @@ TEST_F(SaveSolutionTextTest, WritesTheTextPlusCrLfAndLoadsItBackUnchanged) {
 }
 
 TEST_F(SaveSolutionTextTest, MissingDirectoryOrDirectoryNameIsReported) {
-  std::filesystem::create_directory(dir.Path() / "ordner");
+  std::filesystem::create_directory(dir.path / "ordner");
   SaveAs(U"Lösung", U"fehlt/blatt.txt", true);
   ASSERT_EQ(ui.Shown().size(), 3u);
   EXPECT_EQ(ui.Shown()[2].prompt, U"Die Datei \"fehlt/blatt.txt\" kann nicht gespeichert werden.\r\n"
@@ -96,7 +94,7 @@ TEST_F(SaveSolutionTextTest, MissingDirectoryOrDirectoryNameIsReported) {
   SaveAs(U"Lösung", U"ordner", true);
   ASSERT_EQ(ui.Shown().size(), 6u);
   EXPECT_NE(ui.Shown()[5].prompt.find(U"Verzeichnis"), Text::npos);
-  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "ordner"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.path / "ordner"));
 }
 
 TEST_F(SaveSolutionTextTest, FailedWriteLeavesTheExistingFileUnchanged) {
@@ -111,26 +109,27 @@ TEST_F(SaveSolutionTextTest, FailedWriteLeavesTheExistingFileUnchanged) {
   setrlimit(RLIMIT_FSIZE, &previous);
   std::signal(SIGXFSZ, handler);
   ExpectError(U"zu groß");
-  EXPECT_EQ(Saved("TESMORAN.TXT"), "alter Inhalt\r\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "no temporary file left";
+  EXPECT_EQ(dir.Read("TESMORAN.TXT"), "alter Inhalt\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 1) << "no temporary file left";
 }
 
 TEST_F(SaveSolutionTextTest, PdfNameGetsThePrintedLinesOrNoFileAtAll) {
   SaveAs(U"\r\nDER HUND BELLT.", U"Blatt.PDF");
   ASSERT_EQ(printers.made.size(), 1u);
   EXPECT_EQ(printers.made[0].lines, (std::vector<Text>{U"", U"DER HUND ", U"BELLT."}));
-  EXPECT_EQ(Saved("Blatt.PDF"), "\nDER HUND \nBELLT.\n");
-  std::filesystem::remove(dir.Path() / "Blatt.PDF");
+  EXPECT_EQ(dir.Read("Blatt.PDF"), "\nDER HUND \nBELLT.\n");
+  std::filesystem::remove(dir.path / "Blatt.PDF");
   printers.failAtLine = 1;
   SaveAs(U"eins\r\nzwei", U"blatt.pdf", true);
   ASSERT_EQ(ui.Shown().size(), 5u);
   EXPECT_NE(ui.Shown()[4].prompt.find(U"Papierstau"), Text::npos);
-  EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path));
 }
 
 TEST(IsPdfName, MatchesTheExtensionInAnyCase) {
-  for (const Text name : {U"a.pdf", U"A.PdF"}) EXPECT_TRUE(IsPdfName(name)) << EncodeUtf8(name);
-  for (const Text name : {U".pdf", U"a.pdf.txt", U"apdf"}) EXPECT_FALSE(IsPdfName(name)) << EncodeUtf8(name);
+  const std::pair<Text, bool> cases[] = {
+      {U"a.pdf", true}, {U"A.PdF", true}, {U".pdf", false}, {U"a.pdf.txt", false}, {U"apdf", false}};
+  for (const auto& [name, pdf] : cases) EXPECT_EQ(IsPdfName(name), pdf) << EncodeUtf8(name);
 }
 
 }  // namespace

@@ -16,10 +16,10 @@ using testing::ScriptedUi;
 using testing::SelectedIndices;
 
 using Indices = std::vector<std::size_t>;
-using Command = void (*)(Worksheet&, UiServices&);
+using Texts = std::vector<Text>;
 
 struct AppendCase {
-  std::vector<Text> entries;
+  Texts entries;
   std::set<std::size_t> selected;
   Text before;
   int mode;
@@ -46,79 +46,69 @@ TEST(AppendSelectedWords, AppendsTheSelectedWordsBetweenLineBreaks) {
   }
 }
 
-TEST(SelectWords, AllAndNoneSetEveryFlag) {
-  Worksheet ws;
-  ws.Liste2 = MakeList({U"a", U"b", U"c"}, {1});
-  ScriptedUi ui;
-  SelectAllWords(ws, ui);
-  EXPECT_EQ(SelectedIndices(ws.Liste2), (Indices{0, 1, 2}));
-  ws.Liste2.SetSelected(0, false);
-  SelectNoWords(ws, ui);
-  EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
-  EXPECT_EQ(ws.Liste2.Texts(), (std::vector<Text>{U"a", U"b", U"c"}));
-}
-
-TEST(DeleteSelectedWords, YesRemovesTheSelectedEntries) {
+TEST(DeleteSelectedWords, YesRemovesTheSelectedEntriesAndKeepsTheBackup) {
   Worksheet ws;
   ws.Liste2 = MakeList({U"a", U"b", U"c", U"d"}, {1, 3});
   ws.Liste4 = {U"gesichert"};
   ScriptedUi ui;
   ui.AnswerMessage(kAnswerYes);
   DeleteSelectedWords(ws, ui);
-  EXPECT_EQ(ws.Liste2.Texts(), (std::vector<Text>{U"a", U"c"}));
+  EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"a", U"c"}));
   EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
-  EXPECT_EQ(ws.Liste4, std::vector<Text>{U"gesichert"});
+  EXPECT_EQ(ws.Liste4, Texts{U"gesichert"});
 }
 
-TEST(DeleteSelectedWords, AllSelectedThenResetBringsBackTheBackup) {
+TEST(SaveWordListCopy, ResetBringsBackTheSavedListUnselectedAsOftenAsAsked) {
   Worksheet ws;
-  ws.Liste2 = MakeList({U"a", U"b"});
+  ws.Liste2 = MakeList({U"a", U"b"}, {1});
   ScriptedUi ui;
+  RestoreWordListCopy(ws, ui);
+  EXPECT_TRUE(ws.Liste2.Empty()) << "an empty backup empties the list";
+  ws.Liste2 = MakeList({U"a", U"b"}, {1});
   SaveWordListCopy(ws, ui);
+  SelectNoWords(ws, ui);
+  EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
   SelectAllWords(ws, ui);
+  EXPECT_EQ(SelectedIndices(ws.Liste2), (Indices{0, 1}));
   ui.AnswerMessage(kAnswerYes);
   DeleteSelectedWords(ws, ui);
   EXPECT_TRUE(ws.Liste2.Empty());
-  RestoreWordListCopy(ws, ui);
-  EXPECT_EQ(ws.Liste2.Texts(), (std::vector<Text>{U"a", U"b"}));
+  for (int reset = 0; reset < 2; ++reset) {
+    RestoreWordListCopy(ws, ui);
+    EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"a", U"b"}));
+    EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
+    ws.Liste2.SetEntryText(0, U"A");
+  }
 }
 
-TEST(AskingCommands, AskWithNoAsDefaultAndNoChangesNothing) {
-  const std::tuple<Command, Text, Text> cases[] = {
+// ScriptedUi fails the test on any box that is not answered.
+TEST(AskingCommands, AskOnlyWithASelectionAndNoChangesNothing) {
+  const std::tuple<void (*)(Worksheet&, UiServices&), Text, Text> cases[] = {
       {DeleteSelectedWords, U"Markierte Wörter aus der Liste löschen?\n\r", U"Liste löschen"},
       {CopySelectedWords, U"Markierte Wörter in Ablage kopieren?\n\r", U"Wörterliste"},
   };
   for (const auto& [command, prompt, title] : cases) {
     SCOPED_TRACE(EncodeUtf8(prompt));
-    Worksheet ws;
-    ws.Liste2 = MakeList({U"Hund", U"Maus", U"Katze"}, {0, 2});
-    ScriptedUi ui;
-    ui.clipboard = U"vorher";
-    ui.AnswerMessage(kAnswerNo);
-    command(ws, ui);
-    ASSERT_EQ(ui.Shown().size(), 1u);
-    EXPECT_EQ(ui.Shown()[0].prompt, prompt);
-    EXPECT_EQ(ui.Shown()[0].title, title);
-    EXPECT_EQ(ui.Shown()[0].style, 292);
-    EXPECT_EQ(ws.Liste2.Texts(), (std::vector<Text>{U"Hund", U"Maus", U"Katze"}));
-    EXPECT_EQ(SelectedIndices(ws.Liste2), (Indices{0, 2}));
-    EXPECT_EQ(ui.clipboard, U"vorher");
-  }
-}
-
-// ScriptedUi fails the test on any box that is not answered.
-TEST(AskingCommands, WithoutASelectionAskNothingAndChangeNothing) {
-  for (Command command : {DeleteSelectedWords, CopySelectedWords}) {
-    for (const std::vector<Text>& entries : {std::vector<Text>{}, std::vector<Text>{U"a", U"b"}}) {
+    for (const std::set<std::size_t>& selected : {std::set<std::size_t>{}, std::set<std::size_t>{0, 2}}) {
       Worksheet ws;
-      ws.Liste2 = MakeList(entries);
+      ws.Liste2 = MakeList({U"Hund", U"Maus", U"Katze"}, selected);
       ScriptedUi ui;
       ui.clipboard = U"vorher";
+      if (!selected.empty()) ui.AnswerMessage(kAnswerNo);
       command(ws, ui);
-      EXPECT_TRUE(ui.Shown().empty());
-      EXPECT_EQ(ws.Liste2.Texts(), entries);
+      EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"Hund", U"Maus", U"Katze"}));
+      EXPECT_EQ(SelectedIndices(ws.Liste2), Indices(selected.begin(), selected.end()));
       EXPECT_EQ(ui.clipboard, U"vorher");
+      ASSERT_EQ(ui.Shown().size(), selected.empty() ? 0u : 1u);
+      if (selected.empty()) continue;
+      EXPECT_EQ(ui.Shown()[0].prompt, prompt);
+      EXPECT_EQ(ui.Shown()[0].title, title);
+      EXPECT_EQ(ui.Shown()[0].style, 292);
     }
+    Worksheet empty;
+    ScriptedUi ui;
+    command(empty, ui);
+    EXPECT_TRUE(ui.Shown().empty());
   }
 }
 
@@ -130,25 +120,7 @@ TEST(CopySelectedWords, YesPutsTheWordsIntoTheClipboardAndClearsTheirSelection) 
   CopySelectedWords(ws, ui);
   EXPECT_EQ(ui.clipboard, U"Hund\r\nKatze\r\n");
   EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
-  EXPECT_EQ(ws.Liste2.Texts(), (std::vector<Text>{U"Hund", U"Maus", U"Katze"}));
-}
-
-TEST(SaveWordListCopy, ResetReturnsToTheListAsSavedAsOftenAsAsked) {
-  Worksheet ws;
-  ws.Liste2 = MakeList({U"Hund", U"Katze"}, {1});
-  ScriptedUi ui;
-  RestoreWordListCopy(ws, ui);
-  EXPECT_TRUE(ws.Liste2.Empty()) << "an empty backup empties the list";
-  ws.Liste2 = MakeList({U"Hund", U"Katze"}, {1});
-  SaveWordListCopy(ws, ui);
-  ws.Liste2.SetEntryText(0, U"HUND");
-  ws.Liste2.Append(U"Maus");
-  for (int reset = 0; reset < 2; ++reset) {
-    RestoreWordListCopy(ws, ui);
-    EXPECT_EQ(ws.Liste2.Texts(), (std::vector<Text>{U"Hund", U"Katze"}));
-    EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
-    ws.Liste2.Clear();
-  }
+  EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"Hund", U"Maus", U"Katze"}));
 }
 
 }  // namespace
