@@ -1,0 +1,250 @@
+// tesmoran-cli run in-process on a given standard input: the worked examples
+// of every exercise byte for byte, the options, sub-commands, messages and
+// exit codes, and a few runs of the real program.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <sstream>
+
+#include "app/cli/Cli.h"
+#include "exercises/Catalogue.h"
+#include "text/Utf8.h"
+
+namespace tesmoran {
+namespace {
+
+struct CliResult {
+  int code = -1;
+  std::string out, err;
+};
+
+CliResult RunCliWith(const std::vector<std::string>& args, const std::string& input = std::string()) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int code = RunCli(args, in, out, err);
+  return {code, out.str(), err.str()};
+}
+
+
+struct Example {
+  std::string command;   // exercise and options, separated by spaces
+  std::string input;     // standard input
+  std::string expected;  // standard output without its final newline
+};
+
+std::vector<std::string> Words(const std::string& command) {
+  std::vector<std::string> words;
+  std::istringstream in(command);
+  for (std::string w; in >> w;) words.push_back(w == "''" ? std::string() : w);
+  return words;
+}
+
+void PrintTo(const Example& e, std::ostream* os) { *os << e.command << " on \"" << e.input << "\""; }
+
+class CliExample : public ::testing::TestWithParam<Example> {};
+
+TEST_P(CliExample, PrintsTheExpectedSolutionText) {
+  const Example& e = GetParam();
+  const CliResult result = RunCliWith(Words(e.command), e.input);
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.out, e.expected + "\n");
+  EXPECT_EQ(result.err, "");
+}
+
+const std::string kDog = "Der Hund bellt. Die Katze miaut.";
+const std::string kRain = "Es regnet.\r\nWir bleiben da.";
+
+const std::vector<Example> kExamples = {
+    {"grossletter", kDog, "DER HUND BELLT. DIE KATZE MIAUT."},
+    {"kleinletter", kDog, "der hund bellt. die katze miaut."},
+    {"rueckwaertstext", kDog, ".tuaim eztaK eiD .tlleb dnuH reD"},
+    {"umkehrtext", kDog, ". miaut Katze Die. bellt Hund Der"},
+    {"umkehrwort", kDog, "reD dnuH tlleb. eiD eztaK tuaim."},
+    {"umkehrsatz", kDog, ". bellt Hund Der. miaut Katze Die "},
+    {"rueckwaertssatz", kDog, ".tlleb dnuH reD.tuaim eztaK eiD "},
+    {"bandwurmtext", kDog, "DerHundbellt.DieKatzemiaut."}, {"Großletter", "Straße über Äpfel", "STRAßE ÜBER ÄPFEL"},
+    {"grossletter", "Der Hund.\r\nDie Katze.", "DER HUND.DIE KATZE."}, {"kleinletter", "a\tÄ ß", "aä ß"},
+    {"umkehrwort", "Hund", "dnuH"}, {"umkehrwort", "Hund, Katze", "dnuH, eztaK"},
+    {"umkehrtext", "Der Hund bellt.", ". bellt Hund Der"}, {"umkehrtext", "Der Hund bellt", " bellt Hund Der"},
+    {"umkehrtext", "Was?!", "! Was?"}, {"umkehrtext", "z.B.", ". z.B"},
+    {"umkehrsatz", "Der Hund bellt", " bellt Hund Der"}, {"rueckwaertssatz", "Was?! Nein.", "?saW.nieN !"},
+    {"bandwurmtext", "a  b", "a b"}, {"bandwurmtext", "a b ", "ab"},
+    {"lueckentext --answer no", "Tom hat Hunger.", "______ hat ____________."},
+    {"lueckentext --answer yes", "Tom hat Hunger.", "Tom ______ Hunger."},
+    {"lueckentext", "Tom hat Hunger.", "Tom ______ Hunger."},
+    {"lueckentext --answer no", "Ja, nein. So", "____, nein.______"},
+    {"lueckentext --answer yes", "Ja, nein. So", "Ja,__________. So"},
+    {"lueckentext --answer yes", " Tom hat", " ______ hat"}, {"lueckentext --answer no", " Tom hat", " Tom ______"},
+    {"lueckentext --answer yes", "Was?! Ja.", "Was?__ Ja."},
+    {"lueckentext --answer yes", "Ja.\r\nSo", "Ja.________"}, {"lueckentext --answer no", "Ja.\r\nSo", "____.So"},
+    {"wortrahmen", kRain, "Es r____t.___r b_____n da."},
+    {"luecken-woerter --answer no", "Oma isst Eis.", "_m_ _s_t _i_."},
+    {"luecken-woerter --answer yes", "Oma isst Eis.", "O_a i_s_ E_s."},
+    {"wortrahmen", "Oma isst Eis.", "O_a i__t E_s."},
+    {"luecken-woerter --answer no", "Oma isst Eis", "_m_ _s_t _i_"}, {"wortrahmen", "Sonne", "S___e"},
+    {"wortrahmen", "Ja, so.", "Ja, so."}, {"buchstaben --letters e", "Der Esel geht.", "D_r Es_l g_ht."},
+    {"buchstaben --letters eE", "Der Esel geht.", "D_r _s_l g_ht."},
+    {"luecken-woerter --words --answer no", "Sonne\r\n\r\n", "_o_n_\n"},
+    {"luecken-woerter --words --answer yes", "Sonne\n\n", "S_n_e\n"},
+    {"wortrahmen --words", "Sonne\n\n", "S___e\n"},
+    {"nur-erstletter", "Der Hund bellt.", "D____ H______ b________."},
+    {"ohne-erstletter --answer no", "Der Hund bellt.", "_er _und _ellt."},
+    {"ohne-erstletter --answer yes", "Der Hund bellt.", "(Dd)er (Hh)und (Bb)ellt."},
+    {"nur-erstletter", "Straße, 3 Äpfel", "S__________, 3 Ä________"},
+    {"ohne-erstletter", "Straße, 3 Äpfel", "(Ss)traße, (33) (Ää)pfel"},
+    {"nur-erstletter", "Ja,nein", "J__,________"}, {"ohne-erstletter --answer no", "Ja,nein", "_a,nein"},
+    {"ohne-erstletter --answer yes", " ja", "(  )(Jj)a"},
+    {"nur-erstletter", kRain, "E__ r__________.______ b____________ d__."},
+    {"ohne-erstletter --answer no", kRain, "_s _egnet.ir _leiben _a."},
+    {"nur-erstletter --words", "Sonne\n\nX\n", "S____\n\nX"},
+    {"ohne-erstletter --words --answer no", "Sonne\n\n", "_onne\n_"},
+    {"ohne-erstletter --words --answer yes", "Sonne\n\n", "(Ss)onne\n()"},
+    {"selbstlaute", "Der Hund bellt.", "_e_ _u__ _e___."}, {"mitlaute", "Der Hund bellt.", "D_r H_nd b_llt."},
+    {"mitsel-woerter", "Der Hund bellt.", "MSM MSMM MSMMM."}, {"selbstlaute", "Straße, 3 Äpfel", "___a_e,  Ä__e_"},
+    {"mitlaute", "Straße, 3 Äpfel", "Str_ß_,  _pf_l"}, {"mitsel-woerter", "Straße, 3 Äpfel", "MMMSMS, M SMMSM"},
+    {"selbstlaute", "Öl-Fass: 3 Äpfel?", "Ö__a__:  Ä__e_?"}, {"mitlaute", "Öl-Fass: 3 Äpfel?", "_lF_ss:  _pf_l?"},
+    {"selbstlaute", "Handy", "_a___"}, {"mitlaute", "Handy", "H_ndy"}, {"mitsel-woerter", "Handy", "MSMMM"},
+    {"selbstlaute", "Café", "_a_"}, {"mitlaute", "Café", "C_f"}, {"mitsel-woerter", "Café", "MSMM"},
+    {"selbstlaute", "Es.\r\nWir", "E_._i_"}, {"mitsel-woerter", kRain, "SM MSMMSM.MMMSM MMSSMSM MS."},
+    {"mitsel-woerter --words", "\n", ""}, {"abc-woerter", "Der Hund bellt.", "Der dHnu bellt."},
+    {"abc-nr-woerter", "Der Hund bellt.", "4+5+18 8+21+14+4 2+5+12+12+20."},
+    {"abc-woerter", "Der Hund bellt", "Der dHnu bellt"},
+    {"abc-nr-woerter", "Der Hund bellt", "4+5+18 8+21+14+4 2+5+12+12+20"},
+    {"abc-nr-woerter", "Ja, nein.", "10+1, 14+5+9+14."}, {"abc-woerter", "Ja, nein.", "aJ, einn."},
+    {"abc-woerter", ", ja", ", aj"}, {"abc-woerter", "Öl-Fass: 3 Äpfel?", "aFlÖss:  Äeflp?"},
+    {"abc-nr-woerter", "Öl-Fass: 3 Äpfel?", "15+12+0+6+1+19+19: 0 1+16+6+5+12?"},
+    {"abc-nr-woerter", "a.\r\nb", "1.0+0+2"}, {"abc-woerter", "a.\r\nba", "a.ab"},
+    {"abc-woerter", "Bäume Straße", "äBemu aerSßt"}, {"abc-nr-woerter", "Bär Café", "2+1+18 3+1+6+0"},
+    {"purzel-woerter", "a. b", "a. b"}, {"abc-woerter --words", "Straße\n123\n", "aerSßt\n"},
+    {"abc-nr-woerter --words", "Straße\n\n", "19+20+18+1+19+5\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryExercise, CliExample, ::testing::ValuesIn(kExamples));
+
+struct CliCase {
+  std::string command;  // as in examples; '' is an empty argument
+  std::string input;
+  int code;
+  std::string out;
+  std::string errPart;  // empty: nothing on standard error
+};
+
+void PrintTo(const CliCase& r, std::ostream* os) { *os << r.command; }
+
+class CliRun : public ::testing::TestWithParam<CliCase> {};
+
+TEST_P(CliRun, GivesTheOutputExitCodeAndMessage) {
+  const CliCase& r = GetParam();
+  const CliResult result = RunCliWith(Words(r.command), r.input);
+  EXPECT_EQ(result.code, r.code);
+  EXPECT_EQ(result.out, r.out);
+  if (r.errPart.empty()) {
+    EXPECT_EQ(result.err, "");
+  } else {
+    EXPECT_NE(result.err.find(r.errPart), std::string::npos) << result.err;
+  }
+}
+
+const std::string kNoText = "Kein Originaltext vorhanden.\n";
+const std::string kReverseWord = "Wählen Sie dafür 'Umkehrwort'.\n";
+
+std::string Lines(int count) {
+  std::string input;
+  for (int i = 0; i < count; ++i) input += "a\n";
+  return input;
+}
+
+const std::vector<CliCase> kExerciseRuns = {
+    {"", "", 2, "", "usage:"},
+    {"grossbuchstaben", "a", 2, "", "unknown exercise 'grossbuchstaben'"},
+    {"grossletter --frage ja", "a", 2, "", "unknown option '--frage'"},
+    {"lueckentext --answer=no", "Oma", 2, "", "unknown option"},
+    {"grossletter --text", "a", 2, "", "--text needs a value"},
+    {"lueckentext --answer vielleicht", "a", 2, "", "--answer takes yes or no"},
+    {"grossletter --encoding latin9", "a", 2, "", "unknown encoding"},
+    {"grossletter --answer no", "a", 2, "", "--answer does not apply"},
+    {"lueckentext --letters e", "a", 2, "", "--letters does not apply"},
+    {"grossletter", "", 1, "", kNoText},
+    {"grossletter --text ''", "Hund", 1, "", kNoText},
+    {"umkehrtext --words", "", 1, "", kNoText},
+    {"rueckwaertstext --words", "Hund\n", 1, "", kReverseWord},
+    {"bandwurmtext --words", "Hund\n", 1, "", "Für Einzelwörter unsinnig.\n"},
+    {"lueckentext --words", "Hund\n", 1, "", "Wählen Sie dafür 'Lücken-Wörter'.\n"},
+    {"umkehrwort --words", "Hund\n", 1, "", "has no word-list form"},
+    {"grossletter --words", Lines(32768), 1, "", "32767"},
+    {"kleinletter --words", "A\rB\r\nC", 0, "a\rb\nc\n", ""},
+    {"wortrahmen --words", "a b c\nHund\n", 0, "a___c\nH__d\n", ""},
+    {"nur-erstletter", "a b\n", 0, "a b__\n", ""},
+    {"buchstaben", "Hund", 1, "", "--letters"},
+    {"buchstaben --letters ''", "Hund", 1, "", "nothing written"},
+    {"grossletter", "Stra\xdf" "e", 1, "", "not valid UTF-8"},
+    {"grossletter --encoding cp1252", "a\x81", 1, "", "not valid code page 1252"},
+    {"buchstaben --letters \xff", "Hund", 1, "", "not valid UTF-8"},
+    {"Lücken-Wörter --answer no", "Oma", 0, "_m_\n", ""},
+    {"LUECKEN-WOERTER --answer no", "Oma", 0, "_m_\n", ""},
+    {"Gro\xdfletter --encoding cp1252", "Stra\xdf" "e", 0, "STRA\xdf" "E\n", ""},
+    {"abc-woerter --encoding windows-1252", "B\xe4ume", 0, "\xe4" "Bemu\n", ""},
+    {"buchstaben --encoding cp1252 --letters \xe4", "B\xe4r", 0, "B_r\n", ""},
+    {"umkehrwort --text Hund", "Katze", 0, "dnuH\n", ""}};
+INSTANTIATE_TEST_SUITE_P(Exercises, CliRun, ::testing::ValuesIn(kExerciseRuns));
+
+const std::vector<CliCase> kSubCommandRuns = {
+    {"wortliste", "Hund Katze Hund", 0, "Hund\nKatze\n", "2\n"},
+    {"wortliste", "", 1, "", "Es ist keine Text vorhanden!\n"},
+    {"wortliste --wort", "Hund", 2, "", "usage:"},
+    {"ersetzen --search Hund --replacement Kater", "Der Hund.\r\nDie Hund.\n", 0, "Der Kater.Die Kater.\n", ""},
+    {"ersetzen --search Hund --replacement Kater", "hund Hund", 0, "hund Kater\n", ""},
+    {"ersetzen --search ab --replacement bbaa --text aabb", "", 0, "abbaab\n", ""},
+    {"ersetzen --encoding cp1252 --search \xFC --replacement \xDF --text Gr\xFC" "e", "", 0, "Gr\xDF" "e\n", ""},
+    {"ersetzen --search a --replacement b --text ''", "", 0, "\n", ""},
+    {"ersetzen --search '' --replacement x --text a", "", 1, "", "search text is empty"},
+    {"ersetzen --search a --text a", "", 1, "", "replacement is empty"},
+    {"ersetzen --search \xC3 --replacement b --text a", "", 1, "", "not valid UTF-8"},
+    {"ersetzen --search a --replacement b --wort", "", 2, "", "usage:"}};
+INSTANTIATE_TEST_SUITE_P(SubCommands, CliRun, ::testing::ValuesIn(kSubCommandRuns));
+
+TEST(CliHelp, ListsEveryExerciseAndTheSubCommandsOnStandardOutput) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"lueckentext", "--help"}}) {
+    const CliResult result = RunCliWith(args, "Hund");
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.err, "");
+    for (const Exercise& e : ExerciseCatalogue()) {
+      EXPECT_NE(result.out.find(EncodeUtf8(e.caption)), std::string::npos) << EncodeUtf8(e.caption);
+    }
+    for (const char* name : {"luecken-woerter", "rueckwaertssatz", "abc-nr-woerter", "wortliste", "ersetzen"}) {
+      EXPECT_NE(result.out.find(name), std::string::npos) << name;
+    }
+  }
+  const CliResult replaceHelp = RunCliWith({"ersetzen", "--help"});
+  EXPECT_EQ(replaceHelp.code, 0);
+  EXPECT_NE(replaceHelp.out.find("ersetzen --search S --replacement A"), std::string::npos);
+}
+
+// Runs a shell command line around the real program; returns its exit code.
+int RunShell(const std::string& command, std::string& out) {
+  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+  if (pipe == nullptr) return -1;
+  char buffer[256];
+  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+  const int status = pclose(pipe);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(CliProgram, RunsAsAProgramOnStandardInputAndArguments) {
+  const std::string program = std::string("'") + TESMORAN_CLI_PATH + "'";
+  std::string out;
+  EXPECT_EQ(RunShell("printf 'Stra\\303\\237e\\r\\nab' | " + program + " grossletter", out), 0);
+  EXPECT_EQ(out, "STRAßEAB\n");
+  out.clear();
+  EXPECT_EQ(RunShell(program + " ersetzen --search Hund --replacement Kater --text 'Der Hund und der hund'", out),
+            0);
+  EXPECT_EQ(out, "Der Kater und der hund\n");
+  out.clear();
+  EXPECT_EQ(RunShell(program + " keine-uebung --text Hund", out), 2);
+  EXPECT_EQ(out, "");
+}
+
+}  // namespace
+}  // namespace tesmoran
