@@ -68,10 +68,7 @@ class TestFiles : public QObject {
     ClickRow(list, item);
   }
   void Press(const char* button) { QTest::mouseClick(Child<QPushButton>(*files_, button), Qt::LeftButton); }
-  void ExpectBackInTheMainWindow() {
-    QVERIFY(!files_->isVisible());
-    QVERIFY(main_->isVisible());
-  }
+  bool BackInTheMainWindow() const { return !files_->isVisible() && main_->isVisible(); }
 
  private Q_SLOTS:
   void initTestCase() {
@@ -102,8 +99,7 @@ class TestFiles : public QObject {
   void cleanup() { main_.reset(); }
 
   void listsTheTextFilesClickShowsPathAndPreviewLadenTakesIt() {
-    QVERIFY(files_->isVisible());
-    QVERIFY(!main_->isVisible());
+    QVERIFY(files_->isVisible() && !main_->isVisible());
     QCOMPARE(Entries(List(*files_, "Datei1")),
              (QStringList{"B.TXT", "brief.txt", "c.Doc", "d.dok", "e.asc", "f.dat", "leer.txt"}));
     ClickFile("brief.txt");
@@ -113,7 +109,7 @@ class TestFiles : public QObject {
     ClickFile("B.TXT");
     Press("Befehl2");  // "Laden"
     QCOMPARE(sheet_.Text1.text, Text(U"Größe"));
-    ExpectBackInTheMainWindow();
+    QVERIFY(BackInTheMainWindow());
   }
 
   void ladenWithoutAFileAsksForOne() {
@@ -128,11 +124,11 @@ class TestFiles : public QObject {
     sheet_.Text1.Set(U"bleibt");
     ClickFile("brief.txt");
     Press("Befehl1");  // "Abbruch"
-    ExpectBackInTheMainWindow();
+    QVERIFY(BackInTheMainWindow());
     files_->Open();
     QCOMPARE(Preview(), kBriefPreview);  // the window keeps its state while hidden
     QVERIFY(files_->close());
-    ExpectBackInTheMainWindow();
+    QVERIFY(BackInTheMainWindow());
     QCOMPARE(sheet_.Text1.text, Text(U"bleibt"));
   }
 

@@ -1,6 +1,5 @@
-// The main window driven as the user drives it: its controls, what Run reads
-// from the widgets and writes back, its own commands, the word list and the
-// task list.
+// The main window driven as the user drives it: controls, what Run reads and
+// writes back, its own commands, the word list and the task list.
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -97,11 +96,8 @@ class Form1Test : public QObject {
   }
 
   void whatTheLogicReadsFromAField() {
-    const struct {
-      QString inserted;
-      int from, to;  // marked field positions
-      Text text, marked;
-    } rows[] = {
+    // The inserted text, the marked field positions [from, to), what the logic reads.
+    const struct { QString inserted; int from, to; Text text, marked; } rows[] = {
         {"a\nb", 0, 0, U"a\r\nb", {}},
         {"a\r\nb", 0, 0, U"a\r\nb", {}},
         {"a\rb", 0, 0, U"a\r\nb", {}},
@@ -122,33 +118,26 @@ class Form1Test : public QObject {
     }
   }
 
+  // Only the changed field is rewritten: the other keeps its content (a
+  // decomposed letter stays as typed) and its history.
   void undoAfterAnExerciseBringsBackTheSolutionText() {
     Form1 form;
     QTest::keyClicks(Field(form, "Text2"), "alt");
-    QTest::keyClicks(Field(form, "Text1"), "neu");
+    PasteInto(form, "Text1", QStringView(u"a\u0308b").toString());
+    const int undoSteps = Field(form, "Text1")->document()->availableUndoSteps();
     Click(form, "Befehl1");
-    QCOMPARE(FieldText(form, "Text2"), Text(U"NEU"));
+    QCOMPARE(FieldText(form, "Text2"), Text(U"ÄB"));
+    QCOMPARE(Field(form, "Text1")->document()->availableUndoSteps(), undoSteps);
+    QCOMPARE(Field(form, "Text1")->toPlainText(), QStringView(u"a\u0308b").toString());
     QTest::keyClick(Field(form, "Text2"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(FieldText(form, "Text2"), Text(U"alt"));
   }
 
-  void anUnchangedFieldKeepsItsContentAndHistory() {
-    Form1 form;
-    QPlainTextEdit* solution = Field(form, "Text2");
-    PasteInto(form, "Text2", QStringView(u"a\u0308b").toString());  // a decomposed letter stays as typed
-    const int undoSteps = solution->document()->availableUndoSteps();
-    form.Run(Nothing);
-    QCOMPARE(solution->document()->availableUndoSteps(), undoSteps);
-    QCOMPARE(solution->toPlainText(), QStringView(u"a\u0308b").toString());
-  }
-
   void aCommandWithoutItsInputShowsItsMessageOnce() {
-    const struct {
-      const char* control;
-      QString original;  // nothing marked
-      Text prompt;
-    } rows[] = {{"Befehl1", "", U"Kein Originaltext vorhanden.\r"},
-                {"Bild10", "Der Hund", U"Den zu suchenden Text erst markieren!"}};
+    // Nothing is marked in the original text.
+    const struct { const char* control; QString original; Text prompt; } rows[] = {
+        {"Befehl1", "", U"Kein Originaltext vorhanden.\r"},
+        {"Bild10", "Der Hund", U"Den zu suchenden Text erst markieren!"}};
     for (const auto& row : rows) {
       Window w;
       PasteInto(w.form, "Text1", row.original);
@@ -178,12 +167,9 @@ class Form1Test : public QObject {
     // The fields hold "Ober\nText" and "Unten", part of the first is marked:
     // the commands work on whole texts.
     const Text o = U"Ober\r\nText", s = U"Unten", none;
-    const struct {
-      const char* control;
-      Text clipboard, original, solution, clipboardAfter;
-    } rows[] = {
+    const struct { const char* control; Text clipboard, original, solution, clipboardAfter; } rows[] = {
         {"Bild12", U"a\nb\rc", U"a\r\nb\r\nc", s, U"a\nb\rc"},  // pastes into the original text
-        {"Bild12", none, none, s, none},
+        {"Bild12", none, none, s, none},                // an empty clipboard empties it
         {"Bild11", U"Ablage", o, U"Ablage", U"Ablage"},  // pastes into the solution text
         {"Befehl26", U"alt", o, s, o},                  // copies the original text
         {"Befehl17", U"alt", o, s, s},                  // copies the solution text
@@ -210,11 +196,8 @@ class Form1Test : public QObject {
   }
 
   void droppingTheOriginalLabelAppendsTheMarkedPartOrTheWholeText() {
-    const struct {
-      QString caption, original;
-      int markTo;  // marked from position 4
-      Text expected;
-    } rows[] = {
+    // The original text is marked from position 4 to markTo.
+    const struct { QString caption, original; int markTo; Text expected; } rows[] = {
         {"O r i g i n a l t e x t", "Der Hund", 8, U"ABCHund"},
         {"O r i g i n a l t e x t", "Der\nHund\tx", 4, U"ABCDer\r\nHund\tx"},
         {"L ö s u n g s t e x t ", "Der Hund", 8, U"ABC"},  // another control does nothing
@@ -228,30 +211,24 @@ class Form1Test : public QObject {
       DropCaption(form, "Text2", row.caption);
       QCOMPARE(FieldText(form, "Text2"), row.expected);
     }
-    QVERIFY(qobject_cast<DragLabel*>(Form1().Control<QLabel>("Bezeichnung7")));
   }
 
-  void choosingAWorkingMode_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("extend") << 1 << QStringLiteral("T E S M O R A N : Lösungstext erweitern");
-    QTest::newRow("replace") << 0 << QStringLiteral("T E S M O R A N : Lösungstext ersetzen");
-  }
-  void choosingAWorkingMode() {
-    QFETCH(int, row);
-    QFETCH(QString, caption);
+  void choosingAWorkingModeSetsTheCaptionAndHidesTheList() {
+    const std::pair<int, QString> rows[] = {{kModeExtend, "T E S M O R A N : Lösungstext erweitern"},
+                                            {kModeReplace, "T E S M O R A N : Lösungstext ersetzen"}};
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.ChooseWorkingMode(1 - row);
     QListWidget* modes = List(form, "Liste3");
-    QVERIFY(modes->isHidden());
-    Click(form, "Bild7");
-    QVERIFY(modes->isVisible());
-    ClickRow(modes, modes->item(row));
-    QVERIFY(modes->isHidden());
-    QCOMPARE(form.windowTitle(), caption);
-    QCOMPARE(form.Sheet().Liste3, row);
+    for (const auto& [mode, caption] : rows) {
+      QVERIFY(modes->isHidden());
+      Click(form, "Bild7");
+      QVERIFY(modes->isVisible());
+      ClickRow(modes, modes->item(mode));
+      QVERIFY(modes->isHidden());
+      QCOMPARE(form.windowTitle(), caption);
+      QCOMPARE(form.Sheet().Liste3, mode);
+    }
   }
 
   void extendModeAppendsAfterALineBreak() {
@@ -263,28 +240,22 @@ class Form1Test : public QObject {
     QCOMPARE(FieldText(form, "Text2"), Text(U"\r\nABC\r\nabc"));
   }
 
-  void exitQuestion_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("ends");
-    QTest::newRow("No goes on") << kAnswerNo << false;
-    QTest::newRow("Yes ends") << kAnswerYes << true;
-  }
-  void exitQuestion() {
-    QFETCH(int, answer);
-    QFETCH(bool, ends);
+  void exitQuestionNoGoesOnYesEnds() {
     Window w;
     w.form.show();
     PasteInto(w.form, "Text1", QStringLiteral("bleibt"));
     QSignalSpy ending(&w.form, &Form1::EndRequested);
-    w.ui.AnswerMessage(answer);
-    Click(w.form, "Bild2");
-    QCOMPARE(w.ui.Shown().size(), std::size_t(1));
-    QCOMPARE(w.ui.Shown()[0].prompt, Text(U"Das Programm jetzt beenden?\r"));
-    QCOMPARE(w.ui.Shown()[0].style, 276);
-    QVERIFY(w.ui.Shown()[0].title.starts_with(U"Tesmoran:  ") && w.ui.Shown()[0].title.size() > 11);
-    QCOMPARE(ending.count(), ends ? 1 : 0);
-    QCOMPARE(w.form.isVisible(), !ends);
-    QCOMPARE(FieldText(w.form, "Text1"), Text(U"bleibt"));
+    for (int answer : {kAnswerNo, kAnswerYes}) {
+      w.ui.AnswerMessage(answer);
+      Click(w.form, "Bild2");
+      QCOMPARE(w.ui.Shown().back().prompt, Text(U"Das Programm jetzt beenden?\r"));
+      QCOMPARE(w.ui.Shown().back().style, 276);
+      QVERIFY(w.ui.Shown().back().title.starts_with(U"Tesmoran:  ") && w.ui.Shown().back().title.size() > 11);
+      QCOMPARE(ending.count(), answer == kAnswerYes ? 1 : 0);
+      QCOMPARE(w.form.isVisible(), answer != kAnswerYes);
+      QCOMPARE(FieldText(w.form, "Text1"), Text(U"bleibt"));
+    }
+    QCOMPARE(w.ui.Shown().size(), std::size_t(2));
   }
 
   void closingTheWindowEndsWithoutAQuestion() {
@@ -302,7 +273,9 @@ class Form1Test : public QObject {
     QCOMPARE(w.ui.Shown().at(0).prompt, Text(U" 5 neue Wörter gefunden!"));
   }
 
-  void anExerciseWithASelectedEntryRewritesEveryEntryNotTheText() {
+  // While an entry is selected an exercise rewrites every entry and not the
+  // text; after "Keines" the next press works on the text again.
+  void anExerciseWorksOnTheListWhileAnEntryIsSelected() {
     Window w;
     BuildWordList(w, QStringLiteral("Der Hund bellt."));
     PasteInto(w.form, "Text2", QStringLiteral("Lösung"));
@@ -312,19 +285,13 @@ class Form1Test : public QObject {
     QCOMPARE(Entries(words), QStringList({"DER", "HUND", "BELLT"}));
     QCOMPARE(SelectedRows(words), QList<int>({1}));
     QCOMPARE(FieldText(w.form, "Text2"), Text(U"Lösung"));
-  }
-
-  void afterKeinesTheNextPressWorksOnTheText() {
-    Window w;
-    BuildWordList(w, QStringLiteral("Der Hund bellt."));
-    QListWidget* words = List(w.form, "Liste2");
     Click(w.form, "Befehl21");  // "Alle"
     QCOMPARE(SelectedRows(words), QList<int>({0, 1, 2}));
     Click(w.form, "Befehl24");  // "Keines"
     QVERIFY(SelectedRows(words).isEmpty());
-    Click(w.form, "Befehl1");
-    QCOMPARE(FieldText(w.form, "Text2"), Text(U"DER HUND BELLT."));
-    QCOMPARE(Entries(words), QStringList({"Der", "Hund", "bellt"}));
+    Click(w.form, "Befehl2");  // "Kleinletter"
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"der hund bellt."));
+    QCOMPARE(Entries(words), QStringList({"DER", "HUND", "BELLT"}));
   }
 
   void resetAfterSichernRestoresThatCopy() {
@@ -388,11 +355,7 @@ class Form1Test : public QObject {
   // Each double-click hides the list and adds one more line.
   void doubleClickAppendsTheSentence() {
     const Text s21 = U"\r\nZähle alle Wörter mit ___ ab: Es sind ___ Wörter!";
-    const struct {
-      int row, mode;
-      QString solutionBefore;
-      Text added;
-    } rows[] = {
+    const struct { int row, mode; QString solutionBefore; Text added; } rows[] = {
         {20, kModeReplace, "", s21},
         {20, kModeReplace, "ABC", s21},
         {47, kModeExtend, "ABC", U"\r\nSchreibe ___ Wörter aus der Wortfamilie dazu!"},
@@ -416,12 +379,8 @@ class Form1Test : public QObject {
   }
 
   void searchAndReplaceDeliversIntoTheSolutionText() {
-    const struct {
-      QString original;
-      int from, to;  // the marked part, replaced by "Kater"
-      int mode;
-      Text expected;
-    } rows[] = {
+    // The marked part [from, to) is replaced by "Kater".
+    const struct { QString original; int from, to; int mode; Text expected; } rows[] = {
         {"Der Hund und der Hund", 4, 8, kModeReplace, U"Der Kater und der Kater"},
         {"Der hund und der Hund", 17, 21, kModeReplace, U"Der hund und der Kater"},  // case-exact
         {"Der Hund.\nDie Katze.", 4, 8, kModeReplace, U"Der Kater.Die Katze."},
