@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "ScriptedUi.h"
 #include "files/Printer.h"
 #include "text/Utf8.h"
 
@@ -40,6 +43,14 @@ struct ScratchDir {
   fs::path previousCwd = fs::current_path();
   fs::path path = fs::temp_directory_path() / ("tesmoran-files-" + std::to_string(::getpid()));
 };
+
+// The box with this index was shown with this prompt, title and style.
+inline void ExpectBox(const ScriptedUi& ui, std::size_t index, const Text& prompt, const Text& title, int style) {
+  ASSERT_GT(ui.Shown().size(), index);
+  EXPECT_EQ(ui.Shown()[index].prompt, prompt);
+  EXPECT_EQ(ui.Shown()[index].title, title);
+  EXPECT_EQ(ui.Shown()[index].style, style);
+}
 
 struct PrintRecord {
   Text font;

@@ -1,16 +1,61 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
+#include <utility>
 
 #include "FilesTestSupport.h"
-#include "ScriptedUi.h"
+#include "files/FieldReader.h"
 #include "files/FileLoading.h"
+#include "files/TextFileDecoding.h"
 #include "text/CaseMap.h"
 #include "text/Utf8.h"
 
 namespace tesmoran {
 namespace {
 
+TEST(JoinFields, JoinsTheFieldsOfAllLinesWithOneSpace) {
+  const std::pair<Text, Text> cases[] = {  // file, loaded text
+      {U"Der Hund, die Katze\r\nund die Maus.\r\n", U"Der Hund die Katze und die Maus."},
+      {U"eins\nzwei\rdrei\r", U"eins zwei drei"},
+      {U"\"a, b, c\",d,,e", U"a, b, c d  e"},
+      {U"\" a \",\"Halt\" rief er", U" a  Halt rief er"},
+      {U"\"Hallo, Welt\r\nweiter", U"\"Hallo Welt weiter"},
+      {U"Er sagte \"ja\", gut", U"Er sagte \"ja\" gut"},
+      {U"Absatz eins\r\n\r\nAbsatz zwei\r\n", U"Absatz eins  Absatz zwei"},
+      {U"a,    b  \r\n   c,", U"a b c"},
+      {U"\ta\tb", U"\ta\tb"},
+      {U"    ", U""},
+  };
+  for (const auto& [file, loaded] : cases) {
+    const std::optional<Text> joined = JoinFields(file);
+    ASSERT_TRUE(joined.has_value()) << EncodeUtf8(file);
+    EXPECT_EQ(EncodeUtf8(*joined), EncodeUtf8(loaded));
+  }
+  EXPECT_FALSE(JoinFields(U"").has_value());
+}
+
+TEST(DecodeTextFile, ReadsCodePageOrUtf8AndRefusesBinaries) {
+  const std::tuple<std::string, bool, std::optional<Text>> cases[] = {  // bytes, cut short, text
+      {"5 \x80 \x84" "a\x93", false, U"5 € „a“"},
+      {"\xEF\xBB\xBF\xF6", false, std::nullopt},
+      {"ab\x01", false, std::nullopt},
+      {"ab\x81", false, std::nullopt},
+      {"a\tb\x0C" "Ende\r\n\x1A", false, U"a\tb\fEnde\r\n"},
+      {"\x89PNG\r\n\x1A\n", false, std::nullopt},
+      {"Stra\xC3\x9F" "e \xC3", true, U"Straße "},
+      {"Stra\xDF" "e", true, U"Straße"},
+  };
+  for (const auto& [bytes, cutShort, expected] : cases) {
+    const std::optional<Text> text = DecodeTextFile(bytes, cutShort);
+    ASSERT_EQ(text.has_value(), expected.has_value()) << bytes;
+    if (text) {
+      EXPECT_EQ(EncodeUtf8(*text), EncodeUtf8(*expected));
+    }
+  }
+}
+
+using testing::ExpectBox;
 using testing::ScriptedUi;
 
 const Text kLoadError = U"BRIEF.TXT\n\r--------------------------------------\n\r"
@@ -24,12 +69,6 @@ class LoadSelectedFileTest : public ::testing::Test {
     if (!bytes) std::filesystem::remove(dir.path / "Brief.txt");
     selection = SelectFile(dir.Directory(), U"Brief.txt");
     return LoadSelectedFile(selection, preview, sheet, ui);
-  }
-  void ExpectBox(std::size_t index, const Text& prompt, int style) {
-    ASSERT_GT(ui.Shown().size(), index);
-    EXPECT_EQ(ui.Shown()[index].prompt, prompt);
-    EXPECT_EQ(ui.Shown()[index].title, U"Dateifehler");
-    EXPECT_EQ(ui.Shown()[index].style, style);
   }
 
   testing::ScratchDir dir;
@@ -60,8 +99,8 @@ TEST_F(LoadSelectedFileTest, AsksOnlyAboveTheByteLimitAndNoKeepsEverything) {
   sheet.WorkText = U"Puffer";
   ui.AnswerMessage(kAnswerNo);
   EXPECT_FALSE(Load(std::string(31001, 'b')));
-  ExpectBox(0, U"Die Datei ist zu umfangreich\n\roder hat ein anderes Format.\n\rDiese Datei trotzdem laden?",
-            style::kYesNoQuestion);
+  ExpectBox(ui, 0, U"Die Datei ist zu umfangreich\n\roder hat ein anderes Format.\n\rDiese Datei trotzdem laden?",
+            U"Dateifehler", style::kYesNoQuestion);
   EXPECT_EQ(preview, Text(31000, U'a'));
   EXPECT_EQ(sheet.WorkText, U"Puffer");
 }
@@ -83,7 +122,7 @@ TEST_F(LoadSelectedFileTest, UnreadableFileShowsTheLoadErrorAndKeepsThePreview) 
     sheet.WorkText = U"Puffer";
     ui.AnswerMessage();
     EXPECT_FALSE(Load(bytes)) << bytes.value_or("(no file)");
-    ExpectBox(i, kLoadError, style::kOkStop);
+    ExpectBox(ui, i, kLoadError, U"Dateifehler", style::kOkStop);
     EXPECT_EQ(preview, U"Text1");
     EXPECT_TRUE(sheet.WorkText.empty());
   }
@@ -93,16 +132,8 @@ TEST(CheckFileChosen, AsksForAFileFirst) {
   ScriptedUi ui;
   ui.AnswerMessage();
   EXPECT_FALSE(CheckFileChosen(FileSelection{}, ui));
-  ASSERT_EQ(ui.Shown().size(), 1u);
-  EXPECT_EQ(ui.Shown()[0].prompt, U"Erst eine Datei auswählen!");
-  EXPECT_EQ(ui.Shown()[0].title, U"Ladefehler");
-  EXPECT_EQ(ui.Shown()[0].style, style::kOk);
+  ExpectBox(ui, 0, U"Erst eine Datei auswählen!", U"Ladefehler", style::kOk);
   EXPECT_TRUE(CheckFileChosen(SelectFile(U"/", U"a.txt"), ui));
-}
-
-TEST(SelectFile, PutsOneSeparatorBetweenDirectoryAndName) {
-  EXPECT_EQ(SelectFile(U"/", U"a.txt").SelectedFile, U"/a.txt");
-  EXPECT_EQ(SelectFile(U"C:\\", U"A.TXT", U'\\').SelectedFile, U"C:\\A.TXT");
 }
 
 }  // namespace

@@ -5,17 +5,17 @@
 #include <tuple>
 
 #include "FilesTestSupport.h"
-#include "ScriptedUi.h"
 #include "files/FileLoading.h"
+#include "files/PrintLines.h"
+#include "files/Printing.h"
 #include "files/SolutionFile.h"
-#include "text/Utf8.h"
 
 namespace tesmoran {
 namespace {
 
-using testing::ScriptedUi;
+using testing::ExpectBox;
 
-class SaveSolutionTextTest : public ::testing::Test {
+class SolutionTextTest : public ::testing::Test {
  protected:
   // Yes to the question, `name` in the input box; OK to the error when `fails`.
   void SaveAs(const Text& solution, const Text& name, bool fails = false) {
@@ -24,41 +24,36 @@ class SaveSolutionTextTest : public ::testing::Test {
     if (fails) ui.AnswerMessage();
     SaveSolutionText(sheet, ui, printers);
   }
-  void ExpectError(const Text& part) {
-    ASSERT_EQ(ui.Shown().size(), 3u);
-    EXPECT_NE(ui.Shown()[2].prompt.find(part), Text::npos) << EncodeUtf8(ui.Shown()[2].prompt);
-    EXPECT_EQ(ui.Shown()[2].style, style::kOkStop);
+  // Prints `solution` with the answers queued before.
+  void Print(const Text& solution) {
+    sheet.Text2 = solution;
+    PrintSolutionText(sheet, ui, printers);
   }
 
   testing::ScratchDir dir;
-  ScriptedUi ui;
+  testing::ScriptedUi ui;
   Worksheet sheet;
   testing::RecordingProvider printers;
 };
 
-TEST_F(SaveSolutionTextTest, EmptySolutionTextIsReported) {
+TEST_F(SolutionTextTest, SavingAnEmptySolutionTextIsReported) {
   ui.AnswerMessage();
   SaveSolutionText(sheet, ui, printers);
-  ASSERT_EQ(ui.Shown().size(), 1u);
-  EXPECT_EQ(ui.Shown()[0].prompt, U"Es ist kein Lösungstext vorhanden!\r\r");
-  EXPECT_EQ(ui.Shown()[0].title, U"Speichern");
-  EXPECT_EQ(ui.Shown()[0].style, style::kOk);
+  ExpectBox(ui, 0, U"Es ist kein Lösungstext vorhanden!\r\r", U"Speichern", style::kOk);
 }
 
-TEST_F(SaveSolutionTextTest, AsksThenOverwritesTheNamedFileSilently) {
+TEST_F(SolutionTextTest, SavingAsksThenOverwritesTheNamedFileSilently) {
   dir.Write("TESMORAN.TXT", std::string(500, 'z'));
   SaveAs(U"Lösung", U"TESMORAN.TXT");
   ASSERT_EQ(ui.Shown().size(), 2u);
-  EXPECT_EQ(ui.Shown()[0].prompt, U"Das grüne Textfeld abspeichern?\n\r ");
-  EXPECT_EQ(ui.Shown()[0].title, U"Tesmoran speichern");
-  EXPECT_EQ(ui.Shown()[0].style, style::kYesNoQuestionDefaultNo);
+  ExpectBox(ui, 0, U"Das grüne Textfeld abspeichern?\n\r ", U"Tesmoran speichern", style::kYesNoQuestionDefaultNo);
   EXPECT_EQ(ui.Shown()[1].prompt, U"Lösungstext speichern als:");
   EXPECT_EQ(ui.Shown()[1].title, U"Speichern");
   EXPECT_EQ(ui.Shown()[1].defaultAnswer, U"TESMORAN.TXT");
   EXPECT_EQ(dir.Read("TESMORAN.TXT"), "L\xF6sung\r\n");
 }
 
-TEST_F(SaveSolutionTextTest, NoOrAnEmptyNameWritesNothing) {
+TEST_F(SolutionTextTest, NoOrAnEmptyNameSavesNothing) {
   sheet.Text2 = U"Lösung";
   ui.AnswerMessage(kAnswerNo);
   SaveSolutionText(sheet, ui, printers);
@@ -67,7 +62,7 @@ TEST_F(SaveSolutionTextTest, NoOrAnEmptyNameWritesNothing) {
   EXPECT_TRUE(std::filesystem::is_empty(dir.path));
 }
 
-TEST_F(SaveSolutionTextTest, WritesTheTextPlusCrLfAndLoadsItBackUnchanged) {
+TEST_F(SolutionTextTest, SavedFileIsTheTextPlusCrLfAndLoadsBackUnchanged) {
   const std::tuple<Text, std::string, Text> cases[] = {  // solution, file, loaded
       {U"\r\nEINS\r\nzwei", "\r\nEINS\r\nzwei\r\n", U" EINS zwei"},
       {U"süß € „Zitat“", "s\xFC\xDF \x80 \x84Zitat\x93\r\n", U"süß € „Zitat“"},
@@ -83,21 +78,16 @@ TEST_F(SaveSolutionTextTest, WritesTheTextPlusCrLfAndLoadsItBackUnchanged) {
   }
 }
 
-TEST_F(SaveSolutionTextTest, MissingDirectoryOrDirectoryNameIsReported) {
-  std::filesystem::create_directory(dir.path / "ordner");
+TEST_F(SolutionTextTest, SavingIntoAMissingDirectoryIsReported) {
   SaveAs(U"Lösung", U"fehlt/blatt.txt", true);
-  ASSERT_EQ(ui.Shown().size(), 3u);
-  EXPECT_EQ(ui.Shown()[2].prompt, U"Die Datei \"fehlt/blatt.txt\" kann nicht gespeichert werden.\r\n"
-                                  U"Das Verzeichnis ist nicht vorhanden.\r\n\r\nDer Lösungstext bleibt erhalten.");
-  EXPECT_EQ(ui.Shown()[2].title, U"Speichern");
+  ExpectBox(ui, 2,
+            U"Die Datei \"fehlt/blatt.txt\" kann nicht gespeichert werden.\r\n"
+            U"Das Verzeichnis ist nicht vorhanden.\r\n\r\nDer Lösungstext bleibt erhalten.",
+            U"Speichern", style::kOkStop);
   EXPECT_EQ(sheet.Text2, U"Lösung");
-  SaveAs(U"Lösung", U"ordner", true);
-  ASSERT_EQ(ui.Shown().size(), 6u);
-  EXPECT_NE(ui.Shown()[5].prompt.find(U"Verzeichnis"), Text::npos);
-  EXPECT_TRUE(std::filesystem::is_directory(dir.path / "ordner"));
 }
 
-TEST_F(SaveSolutionTextTest, FailedWriteLeavesTheExistingFileUnchanged) {
+TEST_F(SolutionTextTest, FailedWriteLeavesTheExistingFileUnchanged) {
   dir.Write("TESMORAN.TXT", "alter Inhalt\r\n");
   rlimit previous{};
   getrlimit(RLIMIT_FSIZE, &previous);
@@ -108,15 +98,14 @@ TEST_F(SaveSolutionTextTest, FailedWriteLeavesTheExistingFileUnchanged) {
   SaveAs(Text(100000, U'x'), U"TESMORAN.TXT", true);
   setrlimit(RLIMIT_FSIZE, &previous);
   std::signal(SIGXFSZ, handler);
-  ExpectError(U"zu groß");
+  ASSERT_EQ(ui.Shown().size(), 3u);
+  EXPECT_NE(ui.Shown()[2].prompt.find(U"zu groß"), Text::npos);
   EXPECT_EQ(dir.Read("TESMORAN.TXT"), "alter Inhalt\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 1) << "no temporary file left";
 }
 
-TEST_F(SaveSolutionTextTest, PdfNameGetsThePrintedLinesOrNoFileAtAll) {
+TEST_F(SolutionTextTest, PdfNameGetsThePrintedLinesOrNoFileAtAll) {
   SaveAs(U"\r\nDER HUND BELLT.", U"Blatt.PDF");
-  ASSERT_EQ(printers.made.size(), 1u);
-  EXPECT_EQ(printers.made[0].lines, (std::vector<Text>{U"", U"DER HUND ", U"BELLT."}));
   EXPECT_EQ(dir.Read("Blatt.PDF"), "\nDER HUND \nBELLT.\n");
   std::filesystem::remove(dir.path / "Blatt.PDF");
   printers.failAtLine = 1;
@@ -126,10 +115,73 @@ TEST_F(SaveSolutionTextTest, PdfNameGetsThePrintedLinesOrNoFileAtAll) {
   EXPECT_TRUE(std::filesystem::is_empty(dir.path));
 }
 
-TEST(IsPdfName, MatchesTheExtensionInAnyCase) {
-  const std::pair<Text, bool> cases[] = {
-      {U"a.pdf", true}, {U"A.PdF", true}, {U".pdf", false}, {U"a.pdf.txt", false}, {U"apdf", false}};
-  for (const auto& [name, pdf] : cases) EXPECT_EQ(IsPdfName(name), pdf) << EncodeUtf8(name);
+// A text of `length` letters with spaces at the given 1-based positions.
+Text WithSpacesAt(std::size_t length, std::initializer_list<std::size_t> spaces) {
+  Text text(length, U'x');
+  for (std::size_t p : spaces) text[p - 1] = kSpace;
+  return text;
+}
+
+TEST(PrintPieces, BreakAfterTheLastSpaceWithin46Characters) {
+  const std::pair<Text, std::vector<std::size_t>> cases[] = {  // text, piece lengths
+      {WithSpacesAt(60, {10, 30, 50}), {30, 20, 10}},
+      {WithSpacesAt(46, {}), {46}},
+      {WithSpacesAt(50, {20, 46}), {46, 4}},
+      {WithSpacesAt(100, {}), {46, 46, 8}},
+      {WithSpacesAt(60, {44, 45}), {45, 15}},
+      {WithSpacesAt(100, {46, 47, 80}), {46, 34, 20}},
+      {WithSpacesAt(12, {5}), {5, 7}},
+      {WithSpacesAt(60, {47}), {46, 1, 13}},
+      {Text(), {}},
+  };
+  for (const auto& [text, lengths] : cases) {
+    std::vector<std::size_t> got;
+    Text joined;
+    for (const Text& piece : PrintPieces(text)) got.push_back(piece.size()), joined += piece;
+    EXPECT_EQ(got, lengths);
+    EXPECT_EQ(joined, text);
+  }
+}
+
+TEST(PaperLines, LineBreakInsideAPieceDoesNotRestartTheCount) {
+  // The piece ends at the space behind the b's (position 35), then the paper
+  // line breaks at the CR LF inside it; an empty first line stays.
+  const Text text = U"\r\n" + Text(20, U'a') + U"\r\n" + Text(10, U'b') + U" " + Text(29, U'c');
+  EXPECT_EQ(PaperLines(text), (std::vector<Text>{U"", Text(20, U'a'), Text(10, U'b') + U" ", Text(29, U'c')}));
+}
+
+TEST_F(SolutionTextTest, PrintingAsksFirstAndPrintsNothingOnNoOrAnEmptyText) {
+  Print(U"");
+  EXPECT_TRUE(ui.Shown().empty());
+  ui.AnswerMessage(kAnswerNo);
+  Print(U"Text");
+  ExpectBox(ui, 0, U"Das grüne Textfeld ausdrucken?\n\r ", U"Tesmoran drucken", style::kYesNoQuestionDefaultNo);
+  EXPECT_TRUE(printers.made.empty());
+}
+
+TEST_F(SolutionTextTest, YesPrintsThePaperLinesInCourier16) {
+  ui.AnswerMessage(kAnswerYes);
+  Print(Text(30, U'a') + U" " + Text(30, U'b'));
+  ASSERT_EQ(printers.made.size(), 1u);
+  EXPECT_EQ(printers.made[0].font, U"Courier New");
+  EXPECT_EQ(printers.made[0].size, 16);
+  EXPECT_EQ(printers.made[0].lines, (std::vector<Text>{Text(30, U'a') + U" ", Text(30, U'b')}));
+  EXPECT_TRUE(printers.made[0].ended);
+}
+
+TEST_F(SolutionTextTest, PrinterFailuresAreReported) {
+  printers.hasPrinter = false;
+  ui.AnswerMessage(kAnswerYes).AnswerMessage();
+  Print(U"Text");
+  printers.hasPrinter = true;
+  printers.failAtLine = 1;
+  ui.AnswerMessage(kAnswerYes).AnswerMessage();
+  Print(U"eins\r\nzwei\r\ndrei");
+  ASSERT_EQ(ui.Shown().size(), 4u);
+  EXPECT_EQ(ui.Shown()[1].prompt.substr(0, 33), U"Es ist kein Drucker eingerichtet.");
+  EXPECT_NE(ui.Shown()[3].prompt.find(U"Papierstau"), Text::npos);
+  EXPECT_EQ(ui.Shown()[3].style, style::kOkStop);
+  EXPECT_FALSE(printers.made[0].ended) << "a failed document is not ended";
 }
 
 }  // namespace

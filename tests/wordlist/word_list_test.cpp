@@ -2,22 +2,39 @@
 
 #include <algorithm>
 #include <random>
-#include <sstream>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ScriptedUi.h"
-#include "WordListFixtures.h"
-#include "app/cli/CliCommands.h"
 #include "text/Utf8.h"
 #include "wordlist/WordListBuild.h"
+#include "wordlist/WordListCommands.h"
 #include "wordlist/WordScan.h"
 
 namespace tesmoran {
 namespace {
 
-using testing::MakeList;
 using testing::ScriptedUi;
+using Indices = std::vector<std::size_t>;
+using Texts = std::vector<Text>;
+
+// A word list with these entries; the indices in `selected` are selected.
+WordList MakeList(const Texts& texts, const std::set<std::size_t>& selected = {}) {
+  WordList list;
+  for (const Text& t : texts) list.Append(t);
+  for (std::size_t i : selected) list.SetSelected(i, true);
+  return list;
+}
+
+Indices SelectedIndices(const WordList& list) {
+  Indices indices;
+  for (std::size_t i = 0; i < list.Count(); ++i) {
+    if (list.IsSelected(i)) indices.push_back(i);
+  }
+  return indices;
+}
 
 // Runs one build with `boxes` message boxes answered; returns the boxes shown.
 std::vector<testing::ShownBox> Build(Worksheet& ws, int boxes = 1) {
@@ -31,7 +48,7 @@ TEST(BuildWordList, WorkedExampleAddsFiveWordsThenNone) {
   Worksheet ws;
   ws.Text1.Set(U"Der Hund bellt. Der hund, der Hund!");
   auto boxes = Build(ws);
-  const std::vector<Text> expected = {U"Der", U"Hund", U"bellt", U"hund", U"der"};
+  const Texts expected = {U"Der", U"Hund", U"bellt", U"hund", U"der"};
   EXPECT_EQ(ws.Liste2.Texts(), expected);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].prompt, U" 5 neue Wörter gefunden!");
@@ -44,10 +61,10 @@ TEST(BuildWordList, WorkedExampleAddsFiveWordsThenNone) {
 }
 
 struct BuildCase {
-  std::vector<Text> before;  // entries already in the list
+  Texts before;  // entries already in the list
   Text text;
   std::size_t selStart, selLength;
-  std::vector<Text> after;
+  Texts after;
 };
 
 TEST(BuildWordList, AppendsNewCleanedWordsCountsThemAndRewritesTheBackup) {
@@ -96,11 +113,11 @@ TEST(BuildWordList, EmptyTextShowsMessageAndChangesNothing) {
   EXPECT_EQ(boxes[0].prompt, U"Es ist keine Text vorhanden!");
   EXPECT_EQ(boxes[0].title, U"Liste erstellen");
   EXPECT_TRUE(ws.Liste2.IsSelected(0));
-  EXPECT_EQ(ws.Liste4, std::vector<Text>{U"gesichert"});
+  EXPECT_EQ(ws.Liste4, Texts{U"gesichert"});
 }
 
 TEST(BuildWordList, FullListStopsAppendingAndNamesTheFirstWordLeftOut) {
-  std::vector<Text> texts;  // w0, w1, ...
+  Texts texts;  // w0, w1, ...
   for (std::size_t i = 0; i + 2 < WordList::kMaxEntries; ++i) {
     const std::string n = std::to_string(i);
     texts.push_back(U"w" + Text(n.begin(), n.end()));
@@ -129,14 +146,14 @@ TEST(BuildWordList, FullListStopsAppendingAndNamesTheFirstWordLeftOut) {
 
 // Order of first occurrence and exact equality, against a plain search.
 TEST(AppendNewWords, MatchesAPlainSearchOverARandomText) {
-  const std::vector<Text> pieces = {U"Hund", U"hund", U"Hund.", U"-", U"Käse", U"Kase", U"ß", U"a'b",
+  const Texts pieces = {U"Hund", U"hund", U"Hund.", U"-", U"Käse", U"Kase", U"ß", U"a'b",
                                     U"ab", U"\r\nZeile", U"Zeile", U"(1)", U"1", U"„x“", U"x"};
   std::mt19937 random(7);
   std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
   Text text;
   for (int i = 0; i < 400; ++i) text.append(pieces[pick(random)]).append(i % 3 ? U" " : U"  ");
 
-  std::vector<Text> expected = {U"x"};  // already in the list
+  Texts expected = {U"x"};  // already in the list
   WordScanner scanner(text);
   for (Text word; scanner.Next(word);) {
     if (std::find(expected.begin(), expected.end(), word) == expected.end()) expected.push_back(word);
@@ -148,29 +165,109 @@ TEST(AppendNewWords, MatchesAPlainSearchOverARandomText) {
   EXPECT_FALSE(result.firstLeftOut.has_value());
 }
 
-struct CliCase {
-  std::vector<std::string> args;
-  std::string input, out, err;  // err: its expected start
-  int exitCode;
+struct AppendCase {
+  Texts entries;
+  std::set<std::size_t> selected;
+  Text before;
+  int mode;
+  Text after;
 };
 
-TEST(WordListCommand, PrintsTheNewWordsAndTheirCount) {
-  const CliCase cases[] = {
-      {{"--text", "Der Hund bellt. Der hund, der Hund!"}, "", "Der\nHund\nbellt\nhund\nder\n", "5\n", 0},
-      {{}, "Hund bellt.\r\nDie - Katze", "Hund\nbelltDie\n\nKatze\n", "4\n", 0},
-      {{"--encoding", "cp1252", "--text", "\xC4pfel \xC4pfel."}, "", "\xC4pfel\n", "1\n", 0},
-      {{"--text", ""}, "", "", "Es ist keine Text vorhanden!\n", 1},
-      {{"--text", "\xC4pfel"}, "", "", "tesmoran-cli: the input is not valid UTF-8", 1},
-      {{"--words"}, "", "", "tesmoran-cli wortliste: unknown option '--words'", 2},
+TEST(AppendSelectedWords, AppendsTheSelectedWordsBetweenLineBreaks) {
+  const AppendCase cases[] = {
+      {{U"Hund", U"Maus", U"Katze"}, {0, 2}, U"Aufgabe", kModeReplace, U"Aufgabe\r\nHund Katze \r\n"},
+      {{U"Hund"}, {}, U"Aufgabe", kModeReplace, U"Aufgabe\r\n\r\n"},
+      {{}, {}, U"", kModeExtend, U"\r\n\r\n"},
+      {{U"", U"a"}, {0, 1}, U"", kModeReplace, U"\r\n a \r\n"},
   };
-  for (const CliCase& c : cases) {
-    SCOPED_TRACE(c.err);
-    std::istringstream in(c.input);
-    std::ostringstream out, err;
-    EXPECT_EQ(RunWordListCommand(c.args, in, out, err), c.exitCode);
-    EXPECT_EQ(out.str(), c.out);
-    EXPECT_EQ(err.str().substr(0, c.err.size()), c.err);
+  for (const AppendCase& c : cases) {
+    SCOPED_TRACE(EncodeUtf8(c.after));
+    Worksheet ws;
+    ws.Liste2 = MakeList(c.entries, c.selected);
+    ws.Text2 = c.before;
+    ws.Liste3 = c.mode;
+    ScriptedUi ui;
+    AppendSelectedWords(ws, ui);
+    EXPECT_EQ(ws.Text2, c.after);
+    EXPECT_EQ(SelectedIndices(ws.Liste2), Indices(c.selected.begin(), c.selected.end()));
   }
+}
+
+TEST(DeleteSelectedWords, YesRemovesTheSelectedEntriesAndKeepsTheBackup) {
+  Worksheet ws;
+  ws.Liste2 = MakeList({U"a", U"b", U"c", U"d"}, {1, 3});
+  ws.Liste4 = {U"gesichert"};
+  ScriptedUi ui;
+  ui.AnswerMessage(kAnswerYes);
+  DeleteSelectedWords(ws, ui);
+  EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"a", U"c"}));
+  EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
+  EXPECT_EQ(ws.Liste4, Texts{U"gesichert"});
+}
+
+TEST(SaveWordListCopy, ResetBringsBackTheSavedListUnselectedAsOftenAsAsked) {
+  Worksheet ws;
+  ws.Liste2 = MakeList({U"a", U"b"}, {1});
+  ScriptedUi ui;
+  RestoreWordListCopy(ws, ui);
+  EXPECT_TRUE(ws.Liste2.Empty()) << "an empty backup empties the list";
+  ws.Liste2 = MakeList({U"a", U"b"}, {1});
+  SaveWordListCopy(ws, ui);
+  SelectNoWords(ws, ui);
+  EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
+  SelectAllWords(ws, ui);
+  EXPECT_EQ(SelectedIndices(ws.Liste2), (Indices{0, 1}));
+  ui.AnswerMessage(kAnswerYes);
+  DeleteSelectedWords(ws, ui);
+  EXPECT_TRUE(ws.Liste2.Empty());
+  for (int reset = 0; reset < 2; ++reset) {
+    RestoreWordListCopy(ws, ui);
+    EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"a", U"b"}));
+    EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
+    ws.Liste2.SetEntryText(0, U"A");
+  }
+}
+
+// ScriptedUi fails the test on any box that is not answered.
+TEST(AskingCommands, AskOnlyWithASelectionAndNoChangesNothing) {
+  const std::tuple<void (*)(Worksheet&, UiServices&), Text, Text> cases[] = {
+      {DeleteSelectedWords, U"Markierte Wörter aus der Liste löschen?\n\r", U"Liste löschen"},
+      {CopySelectedWords, U"Markierte Wörter in Ablage kopieren?\n\r", U"Wörterliste"},
+  };
+  for (const auto& [command, prompt, title] : cases) {
+    SCOPED_TRACE(EncodeUtf8(prompt));
+    for (const std::set<std::size_t>& selected : {std::set<std::size_t>{}, std::set<std::size_t>{0, 2}}) {
+      Worksheet ws;
+      ws.Liste2 = MakeList({U"Hund", U"Maus", U"Katze"}, selected);
+      ScriptedUi ui;
+      ui.clipboard = U"vorher";
+      if (!selected.empty()) ui.AnswerMessage(kAnswerNo);
+      command(ws, ui);
+      EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"Hund", U"Maus", U"Katze"}));
+      EXPECT_EQ(SelectedIndices(ws.Liste2), Indices(selected.begin(), selected.end()));
+      EXPECT_EQ(ui.clipboard, U"vorher");
+      ASSERT_EQ(ui.Shown().size(), selected.empty() ? 0u : 1u);
+      if (selected.empty()) continue;
+      EXPECT_EQ(ui.Shown()[0].prompt, prompt);
+      EXPECT_EQ(ui.Shown()[0].title, title);
+      EXPECT_EQ(ui.Shown()[0].style, 292);
+    }
+    Worksheet empty;
+    ScriptedUi ui;
+    command(empty, ui);
+    EXPECT_TRUE(ui.Shown().empty());
+  }
+}
+
+TEST(CopySelectedWords, YesPutsTheWordsIntoTheClipboardAndClearsTheirSelection) {
+  Worksheet ws;
+  ws.Liste2 = MakeList({U"Hund", U"Maus", U"Katze"}, {0, 2});
+  ScriptedUi ui;
+  ui.AnswerMessage(kAnswerYes);
+  CopySelectedWords(ws, ui);
+  EXPECT_EQ(ui.clipboard, U"Hund\r\nKatze\r\n");
+  EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
+  EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"Hund", U"Maus", U"Katze"}));
 }
 
 }  // namespace
