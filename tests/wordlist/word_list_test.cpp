@@ -44,20 +44,27 @@ std::vector<testing::ShownBox> Build(Worksheet& ws, int boxes = 1) {
   return ui.Shown();
 }
 
-TEST(BuildWordList, WorkedExampleAddsFiveWordsThenNone) {
+void ExpectBox(const testing::ShownBox& box, const Text& prompt, const Text& title, int style) {
+  EXPECT_EQ(box.prompt, prompt);
+  EXPECT_EQ(box.title, title);
+  EXPECT_EQ(box.style, style);
+}
+
+TEST(BuildWordList, ReportsEveryBuildAndNeedsAText) {
   Worksheet ws;
-  ws.Text1.Set(U"Der Hund bellt. Der hund, der Hund!");
+  ws.Liste4 = {U"gesichert"};
   auto boxes = Build(ws);
+  ASSERT_EQ(boxes.size(), 1u);
+  ExpectBox(boxes[0], U"Es ist keine Text vorhanden!", U"Liste erstellen", 0);
+  EXPECT_EQ(ws.Liste4, Texts{U"gesichert"});
+  ws.Text1.Set(U"Der Hund bellt. Der hund, der Hund!");
   const Texts expected = {U"Der", U"Hund", U"bellt", U"hund", U"der"};
-  EXPECT_EQ(ws.Liste2.Texts(), expected);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].prompt, U" 5 neue Wörter gefunden!");
-  EXPECT_EQ(boxes[0].title, U"Wörterliste");
-  EXPECT_EQ(boxes[0].style, 0);
-  boxes = Build(ws);
-  EXPECT_EQ(ws.Liste2.Texts(), expected);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].prompt, U" 0 neue Wörter gefunden!");
+  for (const Text message : {U" 5 neue Wörter gefunden!", U" 0 neue Wörter gefunden!"}) {
+    boxes = Build(ws);
+    EXPECT_EQ(ws.Liste2.Texts(), expected);
+    ASSERT_EQ(boxes.size(), 1u);
+    ExpectBox(boxes[0], message, U"Wörterliste", 0);
+  }
 }
 
 struct BuildCase {
@@ -104,18 +111,6 @@ TEST(BuildWordList, AppendsNewCleanedWordsCountsThemAndRewritesTheBackup) {
   }
 }
 
-TEST(BuildWordList, EmptyTextShowsMessageAndChangesNothing) {
-  Worksheet ws;
-  ws.Liste2 = MakeList({U"alt"}, {0});
-  ws.Liste4 = {U"gesichert"};
-  const auto boxes = Build(ws);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].prompt, U"Es ist keine Text vorhanden!");
-  EXPECT_EQ(boxes[0].title, U"Liste erstellen");
-  EXPECT_TRUE(ws.Liste2.IsSelected(0));
-  EXPECT_EQ(ws.Liste4, Texts{U"gesichert"});
-}
-
 TEST(BuildWordList, FullListStopsAppendingAndNamesTheFirstWordLeftOut) {
   Texts texts;  // w0, w1, ...
   for (std::size_t i = 0; i + 2 < WordList::kMaxEntries; ++i) {
@@ -133,10 +128,8 @@ TEST(BuildWordList, FullListStopsAppendingAndNamesTheFirstWordLeftOut) {
   EXPECT_EQ(ws.Liste4, ws.Liste2.Texts());
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].prompt, U" 2 neue Wörter gefunden!");
-  EXPECT_EQ(boxes[1].prompt,
-            U"Die Wörterliste ist voll (32767 Wörter).\r\nDas erste nicht aufgenommene Wort ist «c».");
-  EXPECT_EQ(boxes[1].title, U"Wörterliste");
-  EXPECT_EQ(boxes[1].style, 48);
+  ExpectBox(boxes[1], U"Die Wörterliste ist voll (32767 Wörter).\r\nDas erste nicht aufgenommene Wort ist «c».",
+            U"Wörterliste", 48);
   // Only known words: no second message.
   ws.Text1.Set(U"w1 w2. b!");
   boxes = Build(ws, 1);
@@ -146,8 +139,8 @@ TEST(BuildWordList, FullListStopsAppendingAndNamesTheFirstWordLeftOut) {
 
 // Order of first occurrence and exact equality, against a plain search.
 TEST(AppendNewWords, MatchesAPlainSearchOverARandomText) {
-  const Texts pieces = {U"Hund", U"hund", U"Hund.", U"-", U"Käse", U"Kase", U"ß", U"a'b",
-                                    U"ab", U"\r\nZeile", U"Zeile", U"(1)", U"1", U"„x“", U"x"};
+  const Texts pieces = {U"Hund", U"hund", U"Hund.", U"-", U"Käse", U"Kase", U"ß", U"a'b", U"ab",
+                        U"\r\nZeile", U"Zeile", U"(1)", U"1", U"„x“", U"x"};
   std::mt19937 random(7);
   std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
   Text text;
@@ -248,9 +241,7 @@ TEST(AskingCommands, AskOnlyWithASelectionAndNoChangesNothing) {
       EXPECT_EQ(ui.clipboard, U"vorher");
       ASSERT_EQ(ui.Shown().size(), selected.empty() ? 0u : 1u);
       if (selected.empty()) continue;
-      EXPECT_EQ(ui.Shown()[0].prompt, prompt);
-      EXPECT_EQ(ui.Shown()[0].title, title);
-      EXPECT_EQ(ui.Shown()[0].style, 292);
+      ExpectBox(ui.Shown()[0], prompt, title, 292);
     }
     Worksheet empty;
     ScriptedUi ui;
