@@ -70,7 +70,10 @@ struct RecordingProvider : PrinterProvider {
       return true;
     }
     bool PrintLine(TextView line, Text& reason) override {
-      if (failAtLine == static_cast<long>(record.lines.size())) return reason = U"Papierstau", false;
+      if (failAtLine == static_cast<long>(record.lines.size())) {
+        reason = U"Papierstau";
+        return false;
+      }
       record.lines.emplace_back(line);
       if (!record.file.empty()) std::ofstream(record.file, std::ios::binary | std::ios::app) << EncodeUtf8(line) << '\n';
       return true;
@@ -80,17 +83,15 @@ struct RecordingProvider : PrinterProvider {
     long failAtLine;
   };
 
-  std::unique_ptr<Printer> DefaultPrinter(Text& reason) override {
-    if (!hasPrinter) return reason = U"kein Gerät", nullptr;
+  std::unique_ptr<Printer> DefaultPrinter(Text&) override {
     return std::make_unique<Recorder>(made.emplace_back(), failAtLine);
   }
   std::unique_ptr<Printer> PdfPrinter(const fs::path& file, Text& reason) override {
     auto printer = DefaultPrinter(reason);
-    if (printer) made.back().file = file;
+    made.back().file = file;
     return printer;
   }
 
-  bool hasPrinter = true;
   long failAtLine = -1;
   std::deque<PrintRecord> made;
 };
