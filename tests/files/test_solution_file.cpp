@@ -36,12 +36,6 @@ class SolutionTextTest : public ::testing::Test {
   testing::RecordingProvider printers;
 };
 
-TEST_F(SolutionTextTest, SavingAnEmptySolutionTextIsReported) {
-  ui.AnswerMessage();
-  SaveSolutionText(sheet, ui, printers);
-  ExpectBox(ui, 0, U"Es ist kein Lösungstext vorhanden!\r\r", U"Speichern", style::kOk);
-}
-
 TEST_F(SolutionTextTest, SavingAsksThenOverwritesTheNamedFileSilently) {
   dir.Write("TESMORAN.TXT", std::string(500, 'z'));
   SaveAs(U"Lösung", U"TESMORAN.TXT");
@@ -53,12 +47,14 @@ TEST_F(SolutionTextTest, SavingAsksThenOverwritesTheNamedFileSilently) {
   EXPECT_EQ(dir.Read("TESMORAN.TXT"), "L\xF6sung\r\n");
 }
 
-TEST_F(SolutionTextTest, NoOrAnEmptyNameSavesNothing) {
+TEST_F(SolutionTextTest, NoTextOrNoOrAnEmptyNameSavesNothing) {
+  ui.AnswerMessage().AnswerMessage(kAnswerNo);
+  SaveSolutionText(sheet, ui, printers);
+  ExpectBox(ui, 0, U"Es ist kein Lösungstext vorhanden!\r\r", U"Speichern", style::kOk);
   sheet.Text2 = U"Lösung";
-  ui.AnswerMessage(kAnswerNo);
   SaveSolutionText(sheet, ui, printers);
   SaveAs(U"Lösung", U"");
-  EXPECT_EQ(ui.Shown().size(), 3u);
+  EXPECT_EQ(ui.Shown().size(), 4u);
   EXPECT_TRUE(std::filesystem::is_empty(dir.path));
 }
 

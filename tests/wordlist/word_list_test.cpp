@@ -185,39 +185,31 @@ TEST(AppendSelectedWords, AppendsTheSelectedWordsBetweenLineBreaks) {
   }
 }
 
-TEST(DeleteSelectedWords, YesRemovesTheSelectedEntriesAndKeepsTheBackup) {
+TEST(WordListEditing, DeleteRemovesTheSelectedEntriesAndResetBringsBackTheSavedList) {
   Worksheet ws;
-  ws.Liste2 = MakeList({U"a", U"b", U"c", U"d"}, {1, 3});
-  ws.Liste4 = {U"gesichert"};
-  ScriptedUi ui;
-  ui.AnswerMessage(kAnswerYes);
-  DeleteSelectedWords(ws, ui);
-  EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"a", U"c"}));
-  EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
-  EXPECT_EQ(ws.Liste4, Texts{U"gesichert"});
-}
-
-TEST(SaveWordListCopy, ResetBringsBackTheSavedListUnselectedAsOftenAsAsked) {
-  Worksheet ws;
-  ws.Liste2 = MakeList({U"a", U"b"}, {1});
+  ws.Liste2 = MakeList({U"a"}, {0});
   ScriptedUi ui;
   RestoreWordListCopy(ws, ui);
   EXPECT_TRUE(ws.Liste2.Empty()) << "an empty backup empties the list";
-  ws.Liste2 = MakeList({U"a", U"b"}, {1});
+  ws.Liste2 = MakeList({U"a", U"b", U"c", U"d"}, {1, 3});
   SaveWordListCopy(ws, ui);
-  SelectNoWords(ws, ui);
+  ui.AnswerMessage(kAnswerYes).AnswerMessage(kAnswerYes);
+  DeleteSelectedWords(ws, ui);
+  EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"a", U"c"}));
   EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
   SelectAllWords(ws, ui);
   EXPECT_EQ(SelectedIndices(ws.Liste2), (Indices{0, 1}));
-  ui.AnswerMessage(kAnswerYes);
   DeleteSelectedWords(ws, ui);
   EXPECT_TRUE(ws.Liste2.Empty());
   for (int reset = 0; reset < 2; ++reset) {
     RestoreWordListCopy(ws, ui);
-    EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"a", U"b"}));
+    EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"a", U"b", U"c", U"d"}));
     EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
-    ws.Liste2.SetEntryText(0, U"A");
+    ws.Liste2.SetSelected(0, true);
+    ws.Liste2.SetEntryText(1, U"B");
   }
+  SelectNoWords(ws, ui);
+  EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
 }
 
 // ScriptedUi fails the test on any box that is not answered.
