@@ -157,31 +157,22 @@ TEST(AppendNewWords, MatchesAPlainSearchOverARandomText) {
   EXPECT_FALSE(result.firstLeftOut.has_value());
 }
 
-struct AppendCase {
-  Texts entries;
-  std::set<std::size_t> selected;
-  Text before;
-  int mode;
-  Text after;
-};
-
 TEST(AppendSelectedWords, AppendsTheSelectedWordsBetweenLineBreaks) {
-  const AppendCase cases[] = {
+  const std::tuple<Texts, std::set<std::size_t>, Text, int, Text> cases[] = {  // list, selected, before, mode, after
       {{U"Hund", U"Maus", U"Katze"}, {0, 2}, U"Aufgabe", kModeReplace, U"Aufgabe\r\nHund Katze \r\n"},
       {{U"Hund"}, {}, U"Aufgabe", kModeReplace, U"Aufgabe\r\n\r\n"},
       {{}, {}, U"", kModeExtend, U"\r\n\r\n"},
       {{U"", U"a"}, {0, 1}, U"", kModeReplace, U"\r\n a \r\n"},
   };
-  for (const AppendCase& c : cases) {
-    SCOPED_TRACE(EncodeUtf8(c.after));
+  for (const auto& [entries, selected, before, mode, after] : cases) {
     Worksheet ws;
-    ws.Liste2 = MakeList(c.entries, c.selected);
-    ws.Text2 = c.before;
-    ws.Liste3 = c.mode;
+    ws.Liste2 = MakeList(entries, selected);
+    ws.Text2 = before;
+    ws.Liste3 = mode;
     ScriptedUi ui;
     AppendSelectedWords(ws, ui);
-    EXPECT_EQ(ws.Text2, c.after);
-    EXPECT_EQ(SelectedIndices(ws.Liste2), Indices(c.selected.begin(), c.selected.end()));
+    EXPECT_EQ(ws.Text2, after);
+    EXPECT_EQ(SelectedIndices(ws.Liste2), Indices(selected.begin(), selected.end()));
   }
 }
 
