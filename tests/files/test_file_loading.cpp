@@ -18,6 +18,7 @@ TEST(JoinFields, JoinsTheFieldsOfAllLinesWithOneSpace) {
   const std::pair<Text, Text> cases[] = {  // file, loaded text
       {U"Der Hund, die Katze\r\nund die Maus.\r\n", U"Der Hund die Katze und die Maus."},
       {U"eins\nzwei\rdrei\r", U"eins zwei drei"},
+      {U"a,b", U"a b"},
       {U"\"a, b, c\",d,,e", U"a, b, c d  e"},
       {U"\" a \",\"Halt\" rief er", U" a  Halt rief er"},
       {U"\"Hallo, Welt\r\nweiter", U"\"Hallo Welt weiter"},

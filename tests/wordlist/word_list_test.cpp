@@ -122,6 +122,7 @@ TEST(BuildWordList, FullListStopsAppendingAndNamesTheFirstWordLeftOut) {
   ws.Text1.Set(U"a w5 b c d");
   auto boxes = Build(ws, 2);
   ASSERT_EQ(ws.Liste2.Count(), WordList::kMaxEntries);
+  EXPECT_TRUE(std::equal(texts.begin(), texts.end(), ws.Liste2.Texts().begin())) << "no entry is lost";
   EXPECT_EQ(ws.Liste2.EntryText(WordList::kMaxEntries - 2), U"a");
   EXPECT_EQ(ws.Liste2.EntryText(WordList::kMaxEntries - 1), U"b");
   EXPECT_EQ(ws.Liste4, ws.Liste2.Texts());
