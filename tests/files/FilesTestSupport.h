@@ -75,7 +75,9 @@ struct RecordingProvider : PrinterProvider {
         return false;
       }
       record.lines.emplace_back(line);
-      if (!record.file.empty()) std::ofstream(record.file, std::ios::binary | std::ios::app) << EncodeUtf8(line) << '\n';
+      if (!record.file.empty()) {
+        std::ofstream(record.file, std::ios::binary | std::ios::app) << EncodeUtf8(line) << '\n';
+      }
       return true;
     }
     bool EndDoc(Text&) override { return record.ended = true; }
