@@ -42,22 +42,15 @@ TEST(ReverseWordOrder, GivesTheWordsLastToFirstLosingNothing) {
   }
 }
 
-// The walk as it moves every punctuation mark it meets, also one with
-// characters of its own word behind it (and so drops those characters).
+// The walk from the end of the sentence with a space in front that moves every
+// punctuation mark it meets, also one with characters of its own word behind
+// it (those are lost).
 Text ReverseMovingEveryMark(const Text& sentence) {
   const Text x = U" " + sentence;
   Text r;
-  std::size_t e = x.size();  // one past the word not yet emitted
-  for (std::size_t p = x.size(); p-- > 0;) {
-    if (IsPunctuationMark(x[p])) {
-      r.push_back(x[p]);
-      e = p;
-      --p;
-    }
-    if (x[p] == U' ') {
-      r.append(x.substr(p, e - p));
-      e = p;
-    }
+  for (std::size_t p = x.size(), e = x.size(); p-- > 0;) {  // e: one past the word not yet given
+    if (IsPunctuationMark(x[p])) r.push_back(x[e = p--]);
+    if (x[p] == U' ') { r.append(x.substr(p, e - p)); e = p; }
   }
   return r;
 }
