@@ -1,6 +1,4 @@
-// tesmoran-cli run in-process on a given standard input: the worked examples
-// of every exercise byte for byte, the options, sub-commands, messages and
-// exit codes, and a few runs of the real program.
+// tesmoran-cli in-process on a given standard input, and as a program.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>

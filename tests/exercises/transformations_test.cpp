@@ -1,14 +1,20 @@
-// The text transformations of the exercises on the cases the worked examples
-// leave open: control characters inside words, umlauts and ß, empty words,
-// characters outside every set.
+// The exercises' text transformations on the cases the worked examples leave
+// open (control characters inside words, umlauts and ß, empty words,
+// characters outside every set), the word scan, the reversal of the word
+// order, the word shuffle and the random source.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <set>
 
 #include "exercises/CaseAndReversal.h"
+#include "exercises/CharacterSets.h"
 #include "exercises/FirstLetters.h"
 #include "exercises/Gaps.h"
+#include "exercises/Random.h"
 #include "exercises/ShuffleAndAlphabet.h"
+#include "exercises/TransformWords.h"
 #include "exercises/VowelsAndConsonants.h"
 #include "text/Utf8.h"
 
@@ -76,6 +82,117 @@ TEST(ExerciseTransformation, GivesTheExpectedText) {
     SCOPED_TRACE("row " + std::to_string(i) + " on \"" + EncodeUtf8(row.input) + "\"");
     EXPECT_EQ(row.transform(row.input), row.expected);
   }
+}
+
+Text Sorted(Text t) {
+  std::sort(t.begin(), t.end());
+  return t;
+}
+
+TEST(WordScan, HandsEveryWordToTheTransformationEmptyOnesIncluded) {
+  const std::pair<Text, std::vector<Text>> cases[] = {
+      {U"", {U""}}, {U"Ja, so.", {U"Ja", U"", U"so", U""}}, {U" a", {U"", U"a"}},
+      {U"a.\r\nb c", {U"a", U"\r\nb", U"c"}}, {U"Öl-Fass\t'x' 3", {U"Öl-Fass\t'x'", U"3"}},
+      {U"a:b!c?d;e", {U"a", U"b", U"c", U"d", U"e"}},
+  };
+  for (const auto& [text, words] : cases) {
+    std::vector<Text> seen;
+    TransformWords(text, [&seen](TextView word, Text&) { seen.emplace_back(word); });
+    EXPECT_EQ(seen, words) << EncodeUtf8(text);
+  }
+}
+
+TEST(ReverseWordOrder, GivesTheWordsLastToFirstLosingNothing) {
+  const std::pair<Text, Text> cases[] = {
+      {U"", U" "}, {U"Ja, nein.", U". nein, Ja"}, {U" Die Katze miaut.", U". miaut Katze Die "},
+      {U"z.B.", U". z.B"}, {U"Das ist z.B. gut", U" gut. z.B ist Das"}, {U"a?!b", U" a?!b"},
+      {U"bellt.\r\nDie Katze.", U". Katze bellt.\r\nDie"}, {U"Hm ,", U",  Hm"},
+  };
+  for (const auto& [sentence, expected] : cases) {
+    const Text reversed = ReverseWordOrder(sentence);
+    EXPECT_EQ(reversed, expected) << EncodeUtf8(sentence);
+    EXPECT_EQ(Sorted(reversed), Sorted(U" " + sentence)) << EncodeUtf8(sentence);
+  }
+}
+
+// The walk from the end of the sentence with a space in front that moves every
+// punctuation mark it meets, also one with characters of its own word behind
+// it (those are lost).
+Text ReverseMovingEveryMark(const Text& sentence) {
+  const Text x = U" " + sentence;
+  Text r;
+  for (std::size_t p = x.size(), e = x.size(); p-- > 0;) {  // e: one past the word not yet given
+    if (IsPunctuationMark(x[p])) r.push_back(x[e = p--]);
+    if (x[p] == U' ') { r.append(x.substr(p, e - p)); e = p; }
+  }
+  return r;
+}
+
+TEST(ReverseWordOrder, DiffersFromMovingEveryMarkOnlyWhereThatLosesCharacters) {
+  const Text alphabet = U"ab .!,\r?";
+  int compared = 0;
+  for (unsigned code = 0; code < 8u * 8 * 8 * 8 * 8; ++code) {
+    Text sentence;
+    for (unsigned rest = code; sentence.size() < 5; rest /= 8) sentence.push_back(alphabet[rest % 8]);
+    const Text moved = ReverseMovingEveryMark(sentence);
+    if (Sorted(moved) != Sorted(U" " + sentence)) continue;  // moving every mark lost characters
+    ++compared;
+    ASSERT_EQ(ReverseWordOrder(sentence), moved) << EncodeUtf8(sentence);
+  }
+  EXPECT_GT(compared, 1000);
+}
+
+// Hands out the given draws in turn and counts them.
+struct Draws {
+  std::vector<double> values;
+  std::size_t used = 0;
+  RandomDraw Source() {
+    return [this] { return values.at(used++ % values.size()); };
+  }
+};
+
+// The drawing without replacement, one character at a time.
+Text ShuffleByRemoval(Text rest, const std::vector<double>& values) {
+  Text out;
+  for (std::size_t k = 0; !rest.empty(); ++k) {
+    const auto p = static_cast<std::size_t>(values[k % values.size()] * static_cast<double>(rest.size()));
+    out.push_back(rest[p]);
+    rest.erase(p, 1);
+  }
+  return out;
+}
+
+TEST(ShuffleWord, DrawsWithoutReplacementOneDrawPerCharacterAndOneForTheEmptyWord) {
+  Text longWord;
+  for (std::size_t i = 0; i < 1000; ++i) longWord.push_back(static_cast<Char>(U'A' + i % 50));
+  const struct {
+    Text word;
+    std::vector<double> draws;
+    Text expected;
+    std::size_t used;
+  } cases[] = {
+      {U"Hund", {0.6, 0.1, 0.9, 0.2}, U"nHdu", 4}, {U"abc", {0.9999999999999999}, U"cba", 3},
+      {U"", {0.5}, U"", 1}, {U"ß", {0.3}, U"ß", 1}, {U"Straße", {0.5}, ShuffleByRemoval(U"Straße", {0.5}), 6},
+      // Words longer than 64 characters draw the same way.
+      {longWord.substr(0, 65), {0.7, 0.2, 0.4}, ShuffleByRemoval(longWord.substr(0, 65), {0.7, 0.2, 0.4}), 65},
+      {longWord, {0.3, 0.9}, ShuffleByRemoval(longWord, {0.3, 0.9}), 1000},
+  };
+  for (const auto& c : cases) {
+    Draws draws{c.draws};
+    EXPECT_EQ(ShuffleWord(c.word, draws.Source()), c.expected) << c.word.size();
+    EXPECT_EQ(draws.used, c.used) << c.word.size();
+  }
+}
+
+TEST(RandomSource, StaysInTheUnitIntervalAndRepeatsAfterAReset) {
+  ResetRandomForTesting();
+  std::vector<double> first;
+  for (int i = 0; i < 1000; ++i) first.push_back(NextRandom());
+  const auto [low, high] = std::minmax_element(first.begin(), first.end());
+  EXPECT_TRUE(*low >= 0.0 && *high < 1.0) << *low << " " << *high;
+  EXPECT_GT(std::set<double>(first.begin(), first.end()).size(), 990u);
+  ResetRandomForTesting();
+  for (double expected : first) EXPECT_EQ(NextRandom(), expected);
 }
 
 }  // namespace

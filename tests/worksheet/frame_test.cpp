@@ -10,14 +10,8 @@ namespace {
 using testing::ScriptedUi;
 
 Exercise Upper(ListPath path = ListPath::kTransformEntries) {
-  Exercise e;
-  e.button = "Befehl1";
-  e.caption = U"Großletter";
-  e.listPath = path;
-  e.listMessage = U"Für Einzelwörter unsinnig.";
-  e.onText = [](const Text& t, const Answer&) { return ToUpper(t); };
-  e.onEntry = e.onText;
-  return e;
+  const auto upper = [](const Text& t, const Answer&) { return ToUpper(t); };
+  return Exercise{"Befehl1", U"Großletter", path, U"Für Einzelwörter unsinnig.", Question{}, upper, upper};
 }
 
 Worksheet Sheet(Text original, Text solution = Text(), int mode = kModeReplace, std::vector<Text> entries = {}) {
