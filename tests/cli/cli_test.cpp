@@ -150,7 +150,6 @@ const std::vector<CliCase> kExerciseRuns = {
     {"grossletter --text ''", "Hund", 1, "", kNoText}, {"umkehrtext --words", "", 1, "", kNoText},
     {"rueckwaertstext --words", "Hund\n", 1, "", kReverseWord},
     {"bandwurmtext --words", "Hund\n", 1, "", "Für Einzelwörter unsinnig.\n"},
-    {"lueckentext --words", "Hund\n", 1, "", "Wählen Sie dafür 'Lücken-Wörter'.\n"},
     {"umkehrwort --words", "Hund\n", 1, "", "has no word-list form"},
     {"grossletter --words", Lines(32768), 1, "", "32767"}, {"kleinletter --words", "A\rB\r\nC", 0, "a\rb\nc\n", ""},
     {"wortrahmen --words", "a b c\nHund\n", 0, "a___c\nH__d\n", ""}, {"nur-erstletter", "a b\n", 0, "a b__\n", ""},

@@ -142,15 +142,6 @@ TEST(ReverseWordOrder, DiffersFromMovingEveryMarkOnlyWhereThatLosesCharacters) {
   EXPECT_GT(compared, 1000);
 }
 
-// Hands out the given draws in turn and counts them.
-struct Draws {
-  std::vector<double> values;
-  std::size_t used = 0;
-  RandomDraw Source() {
-    return [this] { return values.at(used++ % values.size()); };
-  }
-};
-
 // The drawing without replacement, one character at a time.
 Text ShuffleByRemoval(Text rest, const std::vector<double>& values) {
   Text out;
@@ -178,9 +169,9 @@ TEST(ShuffleWord, DrawsWithoutReplacementOneDrawPerCharacterAndOneForTheEmptyWor
       {longWord, {0.3, 0.9}, ShuffleByRemoval(longWord, {0.3, 0.9}), 1000},
   };
   for (const auto& c : cases) {
-    Draws draws{c.draws};
-    EXPECT_EQ(ShuffleWord(c.word, draws.Source()), c.expected) << c.word.size();
-    EXPECT_EQ(draws.used, c.used) << c.word.size();
+    std::size_t used = 0;  // the draws are handed out in turn
+    EXPECT_EQ(ShuffleWord(c.word, [&] { return c.draws.at(used++ % c.draws.size()); }), c.expected) << c.word.size();
+    EXPECT_EQ(used, c.used) << c.word.size();
   }
 }
 
