@@ -18,7 +18,6 @@ using testing::ScriptedUi;
 using testing::ShownBox;
 using Kind = ShownBox::Kind;
 
-
 Exercise Upper(ListPath path = ListPath::kTransformEntries) {
   const auto upper = [](const Text& t, const Answer&) { return ToUpper(t); };
   return Exercise{"Befehl1", U"Großletter", path, U"Für Einzelwörter unsinnig.", Question{}, upper, upper};
