@@ -156,7 +156,9 @@ void Form3::FileClicked(QListWidgetItem* item) {
 
 void Form3::LoadIntoPreview(Worksheet& ws, UiServices& ui) {
   Text preview;
-  if (LoadSelectedFile(selection_, preview, ws, ui)) preview_->setPlainText(ToField(preview));
+  if (!LoadSelectedFile(selection_, preview, ws, ui)) return;
+  preview_->setPlainText(ToField(preview));
+  previewLoaded_ = true;
 }
 
 void Form3::LoadClicked() {
@@ -165,8 +167,11 @@ void Form3::LoadClicked() {
     chosen = CheckFileChosen(selection_, ui);
     if (!chosen) return;
     LoadIntoPreview(ws, ui);
-    // Whatever the load did, the preview's text becomes the original text.
-    ws.Text1.Set(FromField(preview_->toPlainText()));
+    // Whatever the load did, the preview's text becomes the original text:
+    // after a failed or declined load that is the file loaded before.  As
+    // long as no file has ever been loaded, the preview holds only its
+    // placeholder, and the user's original text stays as it is.
+    if (previewLoaded_) ws.Text1.Set(FromField(preview_->toPlainText()));
   });
   if (chosen) ReturnToMainWindow();
 }

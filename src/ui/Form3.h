@@ -69,6 +69,7 @@ class Form3 : public QWidget {
   QHash<QString, QString> driveDirectory_;  // the directory last shown per drive
   bool placed_ = false;               // centred on the screen at the first showing
   FileSelection selection_;           // SelectedFile
+  bool previewLoaded_ = false;        // a file has been loaded into the preview
   bool keyMove_ = false;              // a key was pressed in the file list
 };
 

@@ -173,6 +173,24 @@ class TestFiles : public QObject {
     QCOMPARE(form.findChildren<Form3*>().size(), 1);
   }
 
+  // A failed load before any file has loaded leaves the original text
+  // alone instead of putting the preview's placeholder there.
+  void failedFirstLoadKeepsTheOriginalText() {
+    Window w;
+    PasteInto(w.form, "Text1", QStringLiteral("vorher"));
+    Click(w.form, "Bild5");
+    auto* window = w.form.findChild<Form3*>(QStringLiteral("Form3"));
+    QVERIFY(window);
+    QListWidget* list = List(*window, "Datei1");
+    w.ui.AnswerMessage().AnswerMessage();
+    ClickRow(list, list->findItems(QStringLiteral("leer.txt"), Qt::MatchExactly).value(0));
+    QTest::mouseClick(Child<QPushButton>(*window, "Befehl2"), Qt::LeftButton);
+    QCOMPARE(w.ui.Shown().size(), std::size_t{2});
+    QCOMPARE(w.ui.Shown().at(1).title, Text(U"Dateifehler"));
+    QVERIFY(w.form.isVisible());
+    QCOMPARE(FieldText(w.form, "Text1"), Text(U"vorher"));
+  }
+
   // A text file, or with a PDF name the printed pages: long lines broken,
   // full pages continued on the next.
   void saveIconWritesTheSolutionTextAsFileOrPrintedPages() {
