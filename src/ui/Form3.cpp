@@ -15,26 +15,19 @@
 #include "platform/qt/QtText.h"
 #include "ui/Form1Layout.h"
 #include "ui/Form3Browse.h"
+#include "ui/SmallWindowLook.h"
 
 namespace tesmoran {
 namespace {
 
-const QColor kGround(128, 255, 255);
 const QColor kPreviewGround(255, 255, 224);
 constexpr int kInnerWidthUnits = 5535;
 constexpr int kInnerHeightUnits = 6615;
 
 void Place(QWidget* control, const char* name, int left, int top, int width, int height) {
   control->setObjectName(QString::fromLatin1(name));
-  control->setGeometry(UnitsToPixels(left), UnitsToPixels(top), UnitsToPixels(width), UnitsToPixels(height));
+  PlaceInUnits(*control, left, top, width, height);
   control->setFont(ControlFont());
-}
-
-void SetGround(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, colour);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -43,7 +36,7 @@ Form3::Form3(Host host, QWidget* parent) : QWidget(parent, Qt::Window), host_(st
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("TESMORAN: D a t e i e n"));
   setFixedSize(UnitsToPixels(kInnerWidthUnits), UnitsToPixels(kInnerHeightUnits));
-  SetGround(this, QPalette::Window, kGround);
+  SetGround(*this, QPalette::Window, kLightCyanGround);
   BuildControls();
   FillDrives();
   ShowDirectory(QDir::currentPath());
@@ -62,7 +55,7 @@ void Form3::BuildControls() {
   preview_ = new QPlainTextEdit(QStringLiteral("Text1"), this);
   Place(preview_, "Text1", 120, 3960, 5295, 1935);
   preview_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  SetGround(preview_, QPalette::Base, kPreviewGround);
+  SetGround(*preview_, QPalette::Base, kPreviewGround);
   auto* cancel = new QPushButton(QStringLiteral("Abbruch"), this);
   Place(cancel, "Befehl1", 1440, 6120, 1335, 375);
   auto* load = new QPushButton(QStringLiteral("Laden"), this);
