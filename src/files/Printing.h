@@ -2,8 +2,8 @@
 // Printing the solution text.
 #include "files/Printer.h"
 #include "platform/UiServices.h"
+#include "state/Worksheet.h"
 #include "text/Text.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 

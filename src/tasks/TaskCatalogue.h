@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "state/Worksheet.h"
 #include "text/Text.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 

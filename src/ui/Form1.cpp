@@ -9,11 +9,11 @@
 
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUiServices.h"
-#include "ui/EditingCommands.h"
 #include "ui/Form1Layout.h"
 #include "ui/TextFieldBinding.h"
 #include "ui/Wiring.h"
 #include "ui/WordListView.h"
+#include "worksheet/EditingCommands.h"
 
 namespace tesmoran {
 

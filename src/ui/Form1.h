@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "platform/UiServices.h"
-#include "worksheet/Worksheet.h"
+#include "state/Worksheet.h"
 
 namespace tesmoran {
 

@@ -11,8 +11,8 @@
 
 #include "platform/qt/QtText.h"
 #include "ui/DragLabel.h"
-#include "ui/EditingCommands.h"
 #include "ui/IconHelp.h"
+#include "worksheet/EditingCommands.h"
 
 // The icon pictures live in a static library; their resources are
 // registered by hand.

@@ -9,7 +9,7 @@
 
 #include "files/FileLoading.h"
 #include "platform/UiServices.h"
-#include "worksheet/Worksheet.h"
+#include "state/Worksheet.h"
 
 class QComboBox;
 class QLabel;

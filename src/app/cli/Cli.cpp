@@ -10,11 +10,11 @@
 
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliInput.h"
-#include "exercises/Catalogue.h"
+#include "state/Worksheet.h"
 #include "text/Cp1252.h"
 #include "text/Utf8.h"
+#include "worksheet/ExerciseCatalogue.h"
 #include "worksheet/ExerciseFrame.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 namespace {

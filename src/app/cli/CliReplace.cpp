@@ -8,9 +8,9 @@
 
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliInput.h"
+#include "state/Worksheet.h"
 #include "worksheet/ExerciseFrame.h"
 #include "worksheet/SearchReplace.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliInput.h"
+#include "state/WordList.h"
 #include "text/Utf8.h"
-#include "wordlist/WordList.h"
 #include "wordlist/WordListBuild.h"
 
 namespace tesmoran {

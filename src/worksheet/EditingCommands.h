@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/UiServices.h"
+#include "state/Worksheet.h"
 #include "text/Text.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 

@@ -1,4 +1,4 @@
-#include "wordlist/WordList.h"
+#include "state/WordList.h"
 
 #include <algorithm>
 
