@@ -36,12 +36,6 @@ bool WordList::Append(Text text) {
   return true;
 }
 
-void WordList::RemoveAt(std::size_t index) {
-  if (index >= entries_.size()) return;
-  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
-  ++revision_;
-}
-
 std::size_t WordList::RemoveSelected() {
   const auto firstRemoved = std::remove_if(entries_.begin(), entries_.end(),
                                            [](const WordEntry& e) { return e.selected; });

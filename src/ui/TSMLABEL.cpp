@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "Version.h"
 #include "ui/Form1Layout.h"
 #include "ui/SmallWindowLook.h"
 
