@@ -189,6 +189,20 @@ void DressSingleControls(const Form1Controls& c) {
   }
 }
 
+// The table fills every member of Form1Controls exactly once: no member
+// twice, and as many rows as the struct has members (all of them pointers).
+void CheckEveryControlPlacedOnce() {
+  const std::vector<ControlPlace>& places = Form1Places();
+  for (auto place = places.begin(); place != places.end(); ++place) {
+    for (auto later = place + 1; later != places.end(); ++later) {
+      if (later->member == place->member) throw std::logic_error(std::string("Zweimal platziert: ") + later->name);
+    }
+  }
+  if (places.size() != sizeof(Form1Controls) / sizeof(QWidget*)) {
+    throw std::logic_error("Nicht jedes Steuerelement des Hauptfensters ist platziert");
+  }
+}
+
 }  // namespace
 
 QFont TextFieldFont() {
@@ -208,6 +222,7 @@ QFont ControlFont(bool bold) {
 }
 
 Form1Controls BuildForm1Controls(QWidget& form) {
+  CheckEveryControlPlacedOnce();
   Form1Controls controls;
   for (const ControlPlace& place : Form1Places()) {
     std::visit(
