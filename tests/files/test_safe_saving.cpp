@@ -122,22 +122,6 @@ TEST_F(SafeSavingTest, WritableFileInALockedFolderIsOverwrittenInPlace) {
   EXPECT_EQ(EntriesIn(folder), 1u);
 }
 
-TEST_F(SafeSavingTest, NewFileInALockedFolderIsRefused) {
-  const fs::path folder = dir.path / "gesperrt";
-  fs::create_directory(folder);
-  dir.Write("gesperrt/anderes.txt", "x");
-  {
-    LockedFolder lock(folder, folder / "anderes.txt");
-    ASSERT_TRUE(lock.Locked());
-    SaveAs(U"Lösung", U"gesperrt/neu.txt", true);
-  }
-  ExpectBox(ui, 2,
-            U"Die Datei \"gesperrt/neu.txt\" kann nicht gespeichert werden.\r\n"
-            U"Keine Berechtigung zum Schreiben.\r\n\r\nDer Lösungstext bleibt erhalten.",
-            U"Speichern", style::kOkStop);
-  EXPECT_EQ(EntriesIn(folder), 1u);
-}
-
 // A system without any printer.
 struct NoPrinters : PrinterProvider {
   std::unique_ptr<Printer> DefaultPrinter(Text& reason) override {
