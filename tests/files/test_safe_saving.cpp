@@ -86,10 +86,12 @@ TEST_F(SafeSavingTest, LinkToNothingIsReportedAndKept) {
 class LockedFolder {
  public:
   LockedFolder(const fs::path& folder, const fs::path& file) : folder_(folder) {
-    fs::permissions(file, fs::perms::all & ~fs::perms::others_exec & ~fs::perms::group_exec & ~fs::perms::owner_exec);
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    if (::geteuid() == 0) asNobody_ = ::seteuid(kNobody) == 0;
+    fs::permissions(file, static_cast<fs::perms>(0666));
+    fs::permissions(folder, static_cast<fs::perms>(0555));
+    if (::geteuid() == 0) {
+      fs::permissions(folder.parent_path(), fs::perms::others_exec, fs::perm_options::add);
+      asNobody_ = ::seteuid(kNobody) == 0;
+    }
   }
   ~LockedFolder() {
     if (asNobody_) {
