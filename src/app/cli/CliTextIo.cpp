@@ -66,20 +66,26 @@ std::string ReadAllBytes(std::istream& in) {
 }
 
 std::optional<Text> DecodeCliBytes(std::string_view bytes, CliEncoding encoding, std::string_view what,
-                                   const CliContext& context) {
-  return Decode(bytes, encoding, 0, what, context);
+                                   const CliContext& context, std::size_t offsetShift) {
+  return Decode(bytes, encoding, offsetShift, what, context);
+}
+
+CliBytes ReadCliBytes(const ParsedOptions& options, CliEncoding encoding, const CliContext& context) {
+  CliBytes text;
+  if (std::optional<std::string> given = options.Value("--text")) {
+    text.bytes = std::move(*given);
+    text.what = "--text";
+  } else {
+    text.bytes = ReadAllBytes(context.in);
+    text.what = "die Eingabe";
+  }
+  if (encoding == CliEncoding::kUtf8 && text.bytes.starts_with(kUtf8Bom)) text.start = kUtf8Bom.size();
+  return text;
 }
 
 std::optional<Text> ReadCliText(const ParsedOptions& options, CliEncoding encoding, const CliContext& context) {
-  std::optional<std::string> given = options.Value("--text");
-  const std::string bytes = given ? std::move(*given) : ReadAllBytes(context.in);
-  std::string_view view = bytes;
-  std::size_t shift = 0;
-  if (encoding == CliEncoding::kUtf8 && view.starts_with(kUtf8Bom)) {
-    view.remove_prefix(kUtf8Bom.size());
-    shift = kUtf8Bom.size();
-  }
-  return Decode(view, encoding, shift, given ? "--text" : "die Eingabe", context);
+  const CliBytes text = ReadCliBytes(options, encoding, context);
+  return Decode(text.View(), encoding, text.start, text.what, context);
 }
 
 bool WriteCliText(TextView text, CliEncoding encoding, std::ostream& to, const CliContext& context, bool newline) {

@@ -22,15 +22,24 @@ CliEncoding EncodingOf(const ParsedOptions& options);
 // (a file on standard input) is read into one allocation.
 std::string ReadAllBytes(std::istream& in);
 
-// Decodes the value of an option, byte for byte.  Invalid bytes give a
-// message naming what was decoded (e.g. "--letters"), the byte and its
-// offset, and nullopt.
+// Decodes bytes, e.g. the value of an option.  Invalid bytes give a message
+// naming what was decoded (e.g. "--letters"), the byte and its offset (plus
+// offsetShift), and nullopt.
 std::optional<Text> DecodeCliBytes(std::string_view bytes, CliEncoding encoding, std::string_view what,
-                                   const CliContext& context);
+                                   const CliContext& context, std::size_t offsetShift = 0);
 
-// The text of the call: the value of --text, or else all of standard input.
-// In UTF-8 a leading byte order mark is not part of the text, as when a
-// file is loaded.
+// The bytes of the call's text: the value of --text, or else all of
+// standard input.  In UTF-8 a leading byte order mark is not part of the
+// text, as when a file is loaded: the text starts behind it.
+struct CliBytes {
+  std::string bytes;
+  std::size_t start = 0;  // where the text starts in bytes
+  std::string_view what;  // how messages name it
+  std::string_view View() const { return std::string_view(bytes).substr(start); }
+};
+CliBytes ReadCliBytes(const ParsedOptions& options, CliEncoding encoding, const CliContext& context);
+
+// The decoded text of the call (see ReadCliBytes).
 std::optional<Text> ReadCliText(const ParsedOptions& options, CliEncoding encoding, const CliContext& context);
 
 // Writes the text in the encoding, followed by a newline when newline is
