@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/CliChunkedRun.h"
 #include "app/cli/CliExitCode.h"
 #include "app/cli/CliHelp.h"
 #include "app/cli/CliTextIo.h"
@@ -98,6 +99,37 @@ int WriteResult(const Worksheet& ws, CliEncoding encoding, const CliContext& con
   return kExitDone;
 }
 
+// The exit code of an outcome; the messages and the reason on standard error.
+int ReportOutcome(ExerciseOutcome outcome, const CliUiServices& ui, CliEncoding encoding, const CliContext& context) {
+  switch (outcome) {
+    case ExerciseOutcome::kMessageShown:
+      PrintMessages(ui.Messages(), encoding, context);
+      return kExitNothingWritten;
+    case ExerciseOutcome::kNothingToDo:
+      context.Error("die Übung braucht die zu ersetzenden Zeichen (--letters); nichts geschrieben");
+      return kExitNothingWritten;
+    case ExerciseOutcome::kDelivered:
+      break;
+  }
+  return kExitDone;
+}
+
+// Runs the exercise once on the whole text (or on the word list made of its
+// lines) and writes the result.
+int RunOnWholeText(const Exercise& exercise, Text input, bool words, CliUiServices& ui, CliEncoding encoding,
+                   const CliContext& context) {
+  Worksheet ws;
+  if (words && !FillWordList(input, ws.Liste2, context)) return kExitNothingWritten;
+  ws.Text1.Set(std::move(input));
+  ws.Liste3 = kModeReplace;
+  const ExerciseOutcome outcome = RunExercise(exercise, ws, ui);
+  if (outcome != ExerciseOutcome::kDelivered) return ReportOutcome(outcome, ui, encoding, context);
+  // The original and the work text are no longer needed while the result is written.
+  ws.Text1.Set(Text());
+  Text().swap(ws.WorkText);
+  return WriteResult(ws, encoding, context);
+}
+
 }  // namespace
 
 std::span<const OptionSpec> ExerciseOptionSpecs() { return kExerciseOptions; }
@@ -118,31 +150,24 @@ int RunExerciseCommand(const Exercise& exercise, const ParsedOptions& options, c
     if (!decoded) return kExitNothingWritten;
     letters = std::move(*decoded);
   }
-  std::optional<Text> input = ReadCliText(options, encoding, context);
-  if (!input) return kExitNothingWritten;
-
-  Worksheet ws;
-  if (words && !FillWordList(*input, ws.Liste2, context)) return kExitNothingWritten;
-  ws.Text1.Set(std::move(*input));
-  ws.Liste3 = kModeReplace;
-
   const std::optional<std::string> answer = options.Value("--answer");
   CliUiServices ui(answer ? std::optional<bool>(*answer == "yes" || *answer == "ja") : std::nullopt,
                    std::move(letters));
-  switch (RunExercise(exercise, ws, ui)) {
-    case ExerciseOutcome::kMessageShown:
-      PrintMessages(ui.Messages(), encoding, context);
-      return kExitNothingWritten;
-    case ExerciseOutcome::kNothingToDo:
-      context.Error("die Übung braucht die zu ersetzenden Zeichen (--letters); nichts geschrieben");
-      return kExitNothingWritten;
-    case ExerciseOutcome::kDelivered:
-      break;
+
+  const CutRule rule = words ? CutRule::kNowhere : CutRuleOf(exercise);
+  if (rule != CutRule::kNowhere) {
+    const CliBytes text = ReadCliBytes(options, encoding, context);
+    if (!CheckCliBytes(text.View(), encoding, text.start, text.what, context)) return kExitNothingWritten;
+    if (!text.View().empty()) {
+      const PiecesResult result = RunInPieces(exercise, rule, text.View(), encoding, ui, context);
+      if (result.writeFailed) return kExitNothingWritten;
+      return ReportOutcome(result.outcome, ui, encoding, context);
+    }
+    return RunOnWholeText(exercise, Text(), false, ui, encoding, context);
   }
-  // The original and the work text are no longer needed while the result is written.
-  ws.Text1.Set(Text());
-  Text().swap(ws.WorkText);
-  return WriteResult(ws, encoding, context);
+  std::optional<Text> input = ReadCliText(options, encoding, context);
+  if (!input) return kExitNothingWritten;
+  return RunOnWholeText(exercise, std::move(*input), words, ui, encoding, context);
 }
 
 }  // namespace tesmoran
