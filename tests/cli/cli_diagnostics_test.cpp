@@ -137,6 +137,52 @@ TEST(CliLongInput, IsReadAndWrittenWhole) {
   EXPECT_EQ(run.out, expected + "\n");
 }
 
+std::string Repeated(const std::string& piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
+// Texts many times longer than a piece that tesmoran-cli runs at once: the
+// result is the worked example's result as many times over.
+TEST(CliLongInput, EveryExerciseGivesTheSameResultAsOnAShortText) {
+  const struct {
+    const char* name;
+    std::vector<std::string> args;
+    std::string piece, result;
+    int times;
+  } cases[] = {
+      {"upper case", {"grossletter"}, "Straße über Äpfel ", "STRAßE ÜBER ÄPFEL ", 9000},
+      {"lower case", {"kleinletter"}, "a\tÄ ß", "aä ß", 30000},
+      {"vowels", {"selbstlaute"}, "Öl-Fass: 3 Äpfel?", "Ö__a__:  Ä__e_?", 9000},
+      {"consonants", {"mitlaute"}, "Öl-Fass: 3 Äpfel?", "_lF_ss:  _pf_l?", 9000},
+      {"vowels and consonants", {"mitsel-woerter"}, "Straße, 3 Äpfel", "MMMSMS, M SMMSM", 9000},
+      {"chosen letters", {"buchstaben", "--letters", "eE"}, "Der Esel geht.", "D_r _s_l g_ht.", 9000},
+      {"words reversed", {"umkehrwort"}, "Hund, Katze. ", "dnuH, eztaK. ", 15000},
+      {"one long word reversed", {"umkehrwort"}, "ab", "ba", 90000},  // «abab…ab» -> «baba…ba»
+      {"code page 1252", {"grossletter", "--encoding", "cp1252"}, "Stra\xdf" "e \xe4 ", "STRA\xdf" "E \xc4 ", 30000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CallResult run = RunWith(c.args, Repeated(c.piece, c.times));
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "");
+    const std::string expected = Repeated(c.result, c.times);
+    EXPECT_TRUE(run.out == expected + "\n") << run.out.size() << " bytes instead of " << expected.size() + 1;
+  }
+}
+
+TEST(CliLongInput, AnInvalidByteFarIntoTheTextWritesNothingAndNamesItsOffset) {
+  const std::string input = Repeated("Hund ", 40000) + "\xC3";
+  for (const char* exercise : {"grossletter", "umkehrwort", "abc-woerter"}) {
+    SCOPED_TRACE(exercise);
+    const CallResult run = RunWith({exercise}, input);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("(Byte 0xC3 an Stelle 200000)"), std::string::npos) << run.err;
+  }
+}
+
 TEST(CliTextIo, ACharacterOutsideCodePage1252WritesNothingAndSaysWhichOne) {
   std::istringstream in;
   std::ostringstream out, err;
