@@ -34,14 +34,13 @@ int RunReplaceCommand(const ParsedOptions& options, const CliContext& context) {
   std::optional<Text> text = ReadCliText(options, encoding, context);
   if (!text) return kExitNothingWritten;
 
-  // Delivered as the window delivers it, into an empty solution text.
+  // In replace mode the solution text receives the work text without its
+  // control characters; that is written straight from the work text.
   Worksheet ws;
-  ws.Liste3 = kModeReplace;
   ws.WorkText = ReplaceEverywhere(*text, *searchText, *replacementText);
   Text().swap(*text);
-  DeliverWorkText(ws);
-  Text().swap(ws.WorkText);
-  return WriteCliText(ws.Text2, encoding, context.out, context) ? kExitDone : kExitNothingWritten;
+  StripControlChars(ws);
+  return WriteCliText(ws.WorkText, encoding, context.out, context) ? kExitDone : kExitNothingWritten;
 }
 
 }  // namespace tesmoran
