@@ -146,7 +146,8 @@ const std::vector<CliCase> kExerciseRuns = {
     {"lueckentext --answer vielleicht", "a", 2, "", "erwartet yes oder no (auch ja oder nein), nicht „vielleicht“\n"},
     {"grossletter --encoding latin9", "a", 2, "", "„--encoding“ erwartet utf-8 oder cp1252, nicht „latin9“\n"},
     {"grossletter --answer no", "a", 2, "", "keine Ja/Nein-Frage; --answer passt nicht dazu\n"},
-    {"lueckentext --letters e", "a", 2, "", "fragt nach keinen Zeichen; --letters passt nicht dazu\n"}, {"grossletter", "", 1, "", kNoText},
+    {"lueckentext --letters e", "a", 2, "", "fragt nach keinen Zeichen; --letters passt nicht dazu\n"},
+    {"grossletter", "", 1, "", kNoText},
     {"grossletter --text ''", "Hund", 1, "", kNoText}, {"umkehrtext --words", "", 1, "", kNoText},
     {"rueckwaertstext --words", "Hund\n", 1, "", kReverseWord},
     {"bandwurmtext --words", "Hund\n", 1, "", "Für Einzelwörter unsinnig.\n"},
@@ -168,7 +169,8 @@ INSTANTIATE_TEST_SUITE_P(Exercises, CliRun, ::testing::ValuesIn(kExerciseRuns));
 
 const std::vector<CliCase> kSubCommandRuns = {
     {"wortliste", "Hund Katze Hund", 0, "Hund\nKatze\n", "2\n"},
-    {"wortliste", "", 1, "", "Es ist keine Text vorhanden!\n"}, {"wortliste --wort", "Hund", 2, "", "wortliste: unbekannte Option „--wort“\n"},
+    {"wortliste", "", 1, "", "Es ist keine Text vorhanden!\n"},
+    {"wortliste --wort", "Hund", 2, "", "wortliste: unbekannte Option „--wort“\n"},
     {"ersetzen --search Hund --replacement Kater", "Der Hund.\r\nDie Hund.\n", 0, "Der Kater.Die Kater.\n", ""},
     {"ersetzen --search Hund --replacement Kater", "hund Hund", 0, "hund Kater\n", ""},
     {"ersetzen --search ab --replacement bbaa --text aabb", "", 0, "abbaab\n", ""},
@@ -176,7 +178,8 @@ const std::vector<CliCase> kSubCommandRuns = {
     {"ersetzen --search a --replacement b --text ''", "", 0, "\n", ""},
     {"ersetzen --search '' --replacement x --text a", "", 1, "", "der Suchtext fehlt oder ist leer"},
     {"ersetzen --search a --text a", "", 1, "", "der Ersatztext fehlt oder ist leer"},
-    {"ersetzen --search \xC3 --replacement b --text a", "", 1, "", "--search ist kein gültiges UTF-8 (Byte 0xC3 an Stelle 0)"},
+    {"ersetzen --search \xC3 --replacement b --text a", "", 1, "",
+     "--search ist kein gültiges UTF-8 (Byte 0xC3 an Stelle 0)"},
     {"ersetzen --search a --replacement b --wort", "", 2, "", "ersetzen: unbekannte Option „--wort“\n"},
 };
 INSTANTIATE_TEST_SUITE_P(SubCommands, CliRun, ::testing::ValuesIn(kSubCommandRuns));

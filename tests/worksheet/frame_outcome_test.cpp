@@ -41,8 +41,8 @@ TEST(RunExercise, ReportsWhetherItDeliveredShowedAMessageOrHadNothingToDo) {
     ScriptedUi ui;
     if (c.expected == ExerciseOutcome::kMessageShown) ui.AnswerMessage();
     if (c.question == Question::Kind::kInput) ui.AnswerInput(U"");
-    const Exercise exercise{"Befehl1", U"Probe", c.path, U"Nicht für die Liste.", Question{c.question, U"?", 0, U"", false},
-                            Shout, Shout};
+    const Question question{c.question, U"?", 0, U"", false};
+    const Exercise exercise{"Befehl1", U"Probe", c.path, U"Nicht für die Liste.", question, Shout, Shout};
     Worksheet ws;
     ws.Text1.Set(c.original);
     ws.Text2 = U"alt";
