@@ -14,6 +14,7 @@ TESMORAN_PACKAGES=(
 TESMORAN_TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth poppler-utils
+  time
 )
 
 # With "tests" also the packages of the tests and benchmarks.
