@@ -1,0 +1,39 @@
+#pragma once
+// The syllable engine on the German hyphenation patterns: reading syllables
+// by the rules of ReadingSyllables.h, line-break syllables as the patterns
+// give them, and the user's exceptions before both.
+#include <memory>
+#include <string>
+
+#include "syllables/HyphenPatterns.h"
+#include "syllables/SyllableExceptions.h"
+#include "syllables/Syllabifier.h"
+
+namespace tesmoran {
+
+class PatternSyllabifier : public Syllabifier {
+ public:
+  // Words longer than this stay whole.
+  static constexpr std::size_t kMaxWordLength = 100;
+
+  PatternSyllabifier(std::shared_ptr<const HyphenPatterns> patterns, SyllableExceptions exceptions = {});
+  std::vector<std::size_t> Breaks(TextView text, SyllableKind kind) const override;
+
+  // The breaks of one word, given in any case.
+  std::vector<std::size_t> WordBreaks(TextView word, SyllableKind kind) const;
+
+ private:
+  std::shared_ptr<const HyphenPatterns> patterns_;
+  SyllableExceptions exceptions_;
+};
+
+struct SyllabifierLoad {
+  std::shared_ptr<const Syllabifier> syllabifier;  // null when the patterns are missing
+  Text error;                                      // the German message for the user
+};
+
+// An engine on the pattern file at patternPath (the default path when
+// empty); the file is read only the first time.
+SyllabifierLoad LoadSyllabifier(const std::string& patternPath = {}, SyllableExceptions exceptions = {});
+
+}  // namespace tesmoran
