@@ -48,12 +48,19 @@ bool IsSplitIe(TextView w, std::size_t i) {
   return false;
 }
 
+// «ee» at i before a plural ending n is two vowels: I-de-en, Fe-en, Al-le-en
+// (but See and Seen are one syllable).
+bool IsSplitEe(TextView w, std::size_t i) { return i + 3 == w.size() && w[i + 2] == U'n' && HasVowelBefore(w, i); }
+
 // Two vowel letters at i that are read as one sound.
 bool IsVowelPair(TextView w, std::size_t i) {
   static constexpr TextView kPairs[] = {U"ei", U"ai", U"au", U"eu", U"äu", U"ie", U"aa", U"ee", U"oo", U"ui", U"ou"};
   const TextView pair = w.substr(i, 2);
   for (TextView p : kPairs) {
-    if (pair == p) return !(p == U"ie" && IsSplitIe(w, i));
+    if (pair != p) continue;
+    if (p == U"ie") return !IsSplitIe(w, i);
+    if (p == U"ee") return !IsSplitEe(w, i);
+    return true;
   }
   return false;
 }
@@ -110,7 +117,7 @@ std::vector<bool> ToCuts(std::size_t size, const std::vector<std::size_t>& break
 }
 
 bool IsSameLongVowel(TextView w, std::size_t k) {
-  return w[k - 1] == w[k] && (w[k] == U'a' || w[k] == U'e' || w[k] == U'o');
+  return w[k - 1] == w[k] && (w[k] == U'a' || w[k] == U'e' || w[k] == U'o') && IsVowelPair(w, k - 1);
 }
 
 }  // namespace
