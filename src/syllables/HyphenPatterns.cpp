@@ -87,32 +87,24 @@ HyphenPatterns::~HyphenPatterns() {
 
 std::vector<std::size_t> HyphenPatterns::Breaks(TextView lowerWord, const HyphenLimits& limits) const {
   if (lowerWord.size() < 2 || !IsLatin1(lowerWord)) return {};
-  // The word in the file's character set, and for every byte the character
-  // it belongs to.
-  std::string bytes;
-  std::vector<std::size_t> charOfByte;
-  for (std::size_t i = 0; i < lowerWord.size(); ++i) {
-    const std::string encoded =
-        utf8_ ? EncodeUtf8(lowerWord.substr(i, 1)) : std::string(1, static_cast<char>(lowerWord[i]));
-    bytes += encoded;
-    charOfByte.insert(charOfByte.end(), encoded.size(), i);
-  }
+  // The word in the file's character set.
+  const std::string bytes = utf8_ ? EncodeUtf8(lowerWord) : std::string(lowerWord.begin(), lowerWord.end());
   std::vector<char> hyphens(bytes.size() + 5, '0');
   char** rep = nullptr;
   int* pos = nullptr;
   int* cut = nullptr;
   hnj_hyphen_hyphenate3(dict_->hyphen, bytes.data(), static_cast<int>(bytes.size()), hyphens.data(), nullptr, &rep,
                         &pos, &cut, limits.left, limits.right, limits.compoundLeft, limits.compoundRight);
+  // The library answers with one mark per character, in both character sets.
   std::vector<std::size_t> breaks;
-  for (std::size_t b = 0; b + 1 < bytes.size(); ++b) {
-    const bool lastByteOfChar = charOfByte[b + 1] != charOfByte[b];
+  for (std::size_t i = 0; i + 1 < lowerWord.size(); ++i) {
     // A break that would change the spelling (the old Schiff-fahrt kind) is
     // not taken: syllables never add or drop letters.
-    const bool respelled = rep != nullptr && rep[b] != nullptr;
-    if (lastByteOfChar && (hyphens[b] & 1) && !respelled) breaks.push_back(charOfByte[b + 1]);
+    const bool respelled = rep != nullptr && rep[i] != nullptr;
+    if ((hyphens[i] & 1) && !respelled) breaks.push_back(i + 1);
   }
   if (rep != nullptr) {
-    for (std::size_t b = 0; b < bytes.size(); ++b) std::free(rep[b]);
+    for (std::size_t b = 0; b < bytes.size(); ++b) std::free(rep[b]);  // sized by bytes
     std::free(rep);
   }
   std::free(pos);

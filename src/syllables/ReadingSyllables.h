@@ -17,8 +17,8 @@ namespace tesmoran {
 // and the accented vowels of ISO-8859-1.
 bool IsSyllableVowel(Char lower);
 
-// Joins every piece without a vowel to the piece before it (the first piece
-// to the one after it): a-ben-d becomes a-bend.
+// Joins every piece without a vowel to the piece after it, and the last
+// piece to the one before it: kin-d-er becomes kin-der, a-ben-d a-bend.
 std::vector<std::size_t> MergeVowellessPieces(TextView lower, const std::vector<std::size_t>& breaks);
 
 // The reading syllables of a word from the breaks that the hyphenation
