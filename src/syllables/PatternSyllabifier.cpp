@@ -22,6 +22,19 @@ std::vector<std::size_t> PatternSyllabifier::WordBreaks(TextView word, SyllableK
   const Text lower = ToLower(word);
   if (auto own = exceptions_.Find(lower)) return *own;
   if (!IsLatin1(lower) || patterns_ == nullptr) return {};
+  auto& remembered = remembered_[kind == SyllableKind::kReading ? 0 : 1];
+  {
+    std::lock_guard<std::mutex> lock(rememberedMutex_);
+    if (auto it = remembered.find(lower); it != remembered.end()) return it->second;
+  }
+  std::vector<std::size_t> breaks = LowerWordBreaks(lower, kind);
+  std::lock_guard<std::mutex> lock(rememberedMutex_);
+  if (remembered.size() >= kRememberedWords) remembered.clear();
+  remembered.emplace(lower, breaks);
+  return breaks;
+}
+
+std::vector<std::size_t> PatternSyllabifier::LowerWordBreaks(const Text& lower, SyllableKind kind) const {
   if (kind == SyllableKind::kLineBreak) {
     return MergeVowellessPieces(lower, patterns_->Breaks(lower, kLineBreakLimits));
   }
