@@ -59,6 +59,13 @@ TEST(PatternSyllabifier, LineBreakSyllablesLeaveNoSingleLetterAtAnEdge) {
   }
 }
 
+TEST(PatternSyllabifier, RemembersEachWordForEachKindApart) {
+  const PatternSyllabifier engine(Patterns());
+  EXPECT_EQ(HyphenateText(U"Abend", engine), U"A-bend");
+  EXPECT_EQ(HyphenateText(U"abend", engine, SyllableKind::kLineBreak), U"abend");
+  EXPECT_EQ(HyphenateText(U"ABEND", engine), U"A-BEND");
+}
+
 TEST(PatternSyllabifier, BreaksArePositionsInTheWholeText) {
   const PatternSyllabifier engine(Patterns());
   EXPECT_EQ(engine.Breaks(U"Oma, Abend", SyllableKind::kReading), std::vector<std::size_t>({1, 6}));
