@@ -48,9 +48,9 @@ bool IsSplitIe(TextView w, std::size_t i) {
   return false;
 }
 
-// «ee» at i before a plural ending n is two vowels after an earlier syllable:
-// I-de-en, Al-le-en
-// (See and Seen stay one syllable, and so, wrongly, does Feen).
+// «ee» at i before a plural ending n is two vowels after an earlier
+// syllable: I-de-en, Al-le-en.  See and Seen stay one syllable, and so,
+// wrongly, does Feen.
 bool IsSplitEe(TextView w, std::size_t i) { return i + 3 == w.size() && w[i + 2] == U'n' && HasVowelBefore(w, i); }
 
 // Two vowel letters at i that are read as one sound.
