@@ -11,6 +11,7 @@ TESMORAN_PACKAGES=(
   libhyphen-dev hyphen-de
   fonts-liberation fonts-dejavu-core
   xvfb xauth poppler-utils
+  time
 )
 
 tesmoran_install_deps() {
