@@ -13,6 +13,7 @@
 #   state        the plain worksheet state and the word list's entries
 #   exercises    the text transformations
 #   tasks        the task sentences
+#   syllables    the syllable engine on the German hyphenation patterns
 #   files        loading, saving, printing
 #   wordlist     building and editing the word list
 #   worksheet    the exercise frame, its catalogue, the editing commands,
@@ -22,12 +23,13 @@
 #   ui           the windows
 #   app          the program start
 cmake_policy(VERSION 3.22)
-set(_tesmoran_core_folders text platform state exercises tasks files wordlist worksheet)
+set(_tesmoran_core_folders text platform state exercises tasks syllables files wordlist worksheet)
 set(_tesmoran_allowed_text "")
 set(_tesmoran_allowed_platform text)
 set(_tesmoran_allowed_state text)
 set(_tesmoran_allowed_exercises text)
 set(_tesmoran_allowed_tasks text)
+set(_tesmoran_allowed_syllables text)
 set(_tesmoran_allowed_files text platform)
 set(_tesmoran_allowed_wordlist text platform state)
 set(_tesmoran_allowed_worksheet text platform state exercises)
