@@ -17,7 +17,7 @@
 #   files        loading, saving, printing
 #   wordlist     building and editing the word list
 #   worksheet    the exercise frame, its catalogue, the editing commands,
-#                search and replace
+#                search and replace, "Silben trennen"
 #   app/cli      the command-line front end
 #   platform/qt  the Qt binding of the services
 #   ui           the windows
@@ -32,7 +32,7 @@ set(_tesmoran_allowed_tasks text)
 set(_tesmoran_allowed_syllables text)
 set(_tesmoran_allowed_files text platform)
 set(_tesmoran_allowed_wordlist text platform state)
-set(_tesmoran_allowed_worksheet text platform state exercises)
+set(_tesmoran_allowed_worksheet text platform state exercises syllables)
 set(_tesmoran_allowed_app/cli ${_tesmoran_core_folders})
 set(_tesmoran_allowed_platform/qt ${_tesmoran_core_folders})
 set(_tesmoran_allowed_ui ${_tesmoran_core_folders} platform/qt)

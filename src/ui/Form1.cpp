@@ -30,6 +30,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServ
   WireTasksAndSearch(*this);
   WireHelpAndAbout(*this);
   WireFiles(*this);
+  WireSyllables(*this);
 
   // Start: in the middle of the screen, the working modes filled and the
   // first one chosen.

@@ -9,5 +9,6 @@ void WireWordList(Form1& form);      // Bild8 and the seven word-list buttons
 void WireTasksAndSearch(Form1& form);  // Bild1 / Liste1 and Bild10
 void WireHelpAndAbout(Form1& form);  // Bild4 and Bild3
 void WireFiles(Form1& form);         // Bild5, Bild6 and Bild9
+void WireSyllables(Form1& form);     // "Silben trennen": Ctrl+T and the text fields' context menus
 
 }  // namespace tesmoran

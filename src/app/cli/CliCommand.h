@@ -43,5 +43,6 @@ OptionSpec EncodingOption();
 // The run functions of the table.
 int RunWordListCommand(const ParsedOptions& options, const CliContext& context);
 int RunReplaceCommand(const ParsedOptions& options, const CliContext& context);
+int RunSyllablesCommand(const ParsedOptions& options, const CliContext& context);
 
 }  // namespace tesmoran

@@ -27,6 +27,16 @@ const std::vector<CliCommand>& CliCommands() {
        "  als eine Zeile aus, so wie es der Lösungstext bekommt.\n",
        {{"--search", true, "", ""}, {"--replacement", true, "", ""}, TextOption(), EncodingOption()},
        RunReplaceCommand},
+      {"silben", "[--schreibsilben] [--ausnahmen DATEI] [--text TEXT] [--words] [--encoding utf-8|cp1252]",
+       "trennt die Wörter des Textes in Silben (Silben trennen)",
+       "  Schreibt den Text (--text oder Standardeingabe) mit Bindestrichen zwischen den\n"
+       "  Sprechsilben, so wie ihn der Lösungstext bekommt: „Oma liest am Abend.“ wird zu\n"
+       "  „O-ma liest am A-bend.“. --schreibsilben trennt nur, wo eine Zeile brechen darf;\n"
+       "  --ausnahmen DATEI liest eigene Trennungen (UTF-8, ein Wort je Zeile mit\n"
+       "  Bindestrichen); --words behandelt jede Zeile als Eintrag der Wörterliste.\n",
+       {{"--schreibsilben", false, "", ""}, {"--ausnahmen", true, "", ""}, {"--words", false, "", ""},
+        TextOption(), EncodingOption()},
+       RunSyllablesCommand},
   };
   return commands;
 }
