@@ -19,7 +19,7 @@ Text PageFooter(int page, int pages);
 inline constexpr double kTitleScale = 1.3;
 inline constexpr double kFooterPoints = 10.0;
 // The space after each gap mark, relative to the font size.
-inline constexpr double kGapSpaceScale = 0.15;
+inline constexpr double kGapSpaceScale = 0.06;
 
 struct SheetInput {
   Text solution;  // the worksheet's text, drawn with the syllable marks

@@ -1,0 +1,35 @@
+#pragma once
+// The fonts of the printed worksheet on Qt, and the measuring of text with
+// them for the page layout.
+#include <QFont>
+#include <QFontMetricsF>
+#include <QString>
+#include <array>
+
+#include "sheet/SheetSettings.h"
+#include "sheet/TextMeasure.h"
+
+namespace tesmoran {
+
+// The family to use for `wanted`: itself when it is installed, else the
+// default family, else an installed sans-serif.
+QString ResolveFontFamily(const Text& wanted);
+
+// The font of a role at its size in points (for a device that resolves
+// points by its own resolution).
+QFont SheetFont(const SheetSettings& settings, FontRole role);
+
+// Measures with the real fonts.  The metrics are taken at a large size and
+// scaled down, so that they hold for any resolution the page is drawn at.
+class QtSheetMeasure : public TextMeasure {
+ public:
+  explicit QtSheetMeasure(const SheetSettings& settings);
+  double Advance(TextView text, FontRole role) const override;
+  double Ascent(FontRole role) const override;
+  double Descent(FontRole role) const override;
+
+ private:
+  std::array<QFontMetricsF, 4> metrics_;
+};
+
+}  // namespace tesmoran
