@@ -8,7 +8,7 @@ TESMORAN_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   qt6-translations-l10n qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-sil-andika
   xvfb xauth poppler-utils
 )
 
