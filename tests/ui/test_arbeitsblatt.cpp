@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include "QtTestSupport.h"
+#include "test_form1_support.h"
 #include "sheet_pdf_tools.h"
 #include "ui/ArbeitsblattWindow.h"
 #include "ui/SheetPreview.h"
@@ -135,6 +136,19 @@ class TestArbeitsblatt : public QObject {
     QVERIFY(!HasRun(second.Document(), U"Oma"));
     delete &first;
     QVERIFY(!ArbeitsblattWindow::Instance());
+  }
+
+  void ctrlPInTheMainWindowOpensItOnTheSolutionText() {
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    PasteInto(form, "Text1", QStringLiteral("Oma liest."));
+    PasteInto(form, "Text2", QStringLiteral("Opa schläft."));
+    QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+    ArbeitsblattWindow* sheet = ArbeitsblattWindow::Instance();
+    QVERIFY(sheet && sheet->isVisible());
+    QVERIFY(HasRun(sheet->Document(), U"schläft."));
+    delete sheet;
   }
 
   void thePreviewFollowsASettingWithin200Ms() {
