@@ -90,19 +90,6 @@ TEST(SheetLayout, TheHeadHoldsTitleThenNameAndDateAboveTheText) {
   EXPECT_LT(page.runs[1].baseline + FixedMeasure::kDescent, page.runs[2].baseline - FixedMeasure::kAscent);
 }
 
-TEST(SheetLayout, EveryRowStaysInsideTheMargins) {
-  const SheetDocument doc = Lay(ShortLines(100));
-  ASSERT_EQ(doc.pages.size(), 4u);  // 30 rows per page
-  for (std::size_t p = 0; p < doc.pages.size(); ++p) {
-    SCOPED_TRACE(p);
-    for (const TextRun& run : doc.pages[p].runs) {
-      if (run.role != FontRole::kBody) continue;
-      EXPECT_GE(run.baseline - FixedMeasure::kAscent, kTop - 1e-9);
-      EXPECT_LE(run.baseline + FixedMeasure::kDescent, kBottom + 1e-9);
-    }
-  }
-}
-
 TEST(SheetLayout, APaperLineThatFitsOnAPageIsNeverSplit) {
   // 29 rows leave room for one more on the first page; the next paper line
   // needs three rows (four words of ten characters fill one row).
@@ -198,14 +185,6 @@ TEST(SheetLayout, TheSchoolRulingHasTheChosenBandHeights) {
   EXPECT_NEAR(strokes[3].y1 - strokes[2].y1, 3 * mm, 1e-9);
 }
 
-TEST(SheetLayout, ARulingNeverSplitsAcrossPages) {
-  SheetSettings s = Plain();
-  s.writingRows = 30;
-  const SheetDocument doc = Lay(U"a", s);
-  ASSERT_GE(doc.pages.size(), 2u);
-  for (const SheetPage& page : doc.pages) EXPECT_EQ(page.strokes.size() % 4, 0u);
-}
-
 TEST(SheetLayout, ArcsLieUnderEachSyllable) {
   SheetSettings s = Plain();
   s.syllableMarks = SyllableMarks::kArcs;
@@ -239,20 +218,6 @@ TEST(SheetSettings, ClampsEveryNumberIntoItsRange) {
   EXPECT_EQ(s.letterSpacing, 0);
   EXPECT_EQ(s.wordSpacing, 100);
   EXPECT_EQ(s.writingRows, 30);
-}
-
-TEST(SheetSettings, PaperSizesInPoints) {
-  struct Case {
-    const char* name;
-    PaperSize paper;
-    double w, h;
-  };
-  const Case cases[] = {{"A4", PaperSize::kA4, 595.2756, 841.8898}, {"Letter", PaperSize::kLetter, 612, 792}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_NEAR(PagePoints(c.paper).width, c.w, 1e-3);
-    EXPECT_NEAR(PagePoints(c.paper).height, c.h, 1e-3);
-  }
 }
 
 }  // namespace

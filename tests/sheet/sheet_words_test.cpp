@@ -46,14 +46,6 @@ TEST(SplitSheetText, BreaksPaperLinesAtEveryLineEnd) {
   }
 }
 
-TEST(SplitSheetText, CountsTheSpacesBeforeEachWord) {
-  const auto lines = SplitSheetText(U"  a b   c ", WordMarking{});
-  ASSERT_EQ(lines[0].words.size(), 3u);
-  EXPECT_EQ(lines[0].words[0].spacesBefore, 2u);
-  EXPECT_EQ(lines[0].words[1].spacesBefore, 1u);
-  EXPECT_EQ(lines[0].words[2].spacesBefore, 3u);
-}
-
 TEST(SplitWord, EveryGapMarkIsAPieceOfItsOwn) {
   const auto pieces = SplitWord(U"A__e", WordMarking{});
   const std::vector<Piece> expected = {
@@ -85,13 +77,6 @@ TEST(SplitWord, ColoursAlternatePerSyllableAndPunctuationStaysBlack) {
     EXPECT_EQ(SplitWord(row.word, WordMarking{SyllableMarks::kColours, SyllableKind::kReading, &kSyllables}),
               row.pieces);
   }
-}
-
-TEST(SplitSheetText, EveryWordStartsWithTheFirstColour) {
-  const auto lines =
-      SplitSheetText(U"Abend Abend", WordMarking{SyllableMarks::kColours, SyllableKind::kReading, &kSyllables});
-  ASSERT_EQ(lines[0].words.size(), 2u);
-  for (const Word& word : lines[0].words) EXPECT_EQ(word.pieces.front().ink, Ink::kFirst);
 }
 
 TEST(SplitWord, ArcsGoUnderEachSyllableInBlack) {

@@ -7,10 +7,8 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
-#include <map>
 #include <vector>
 
-#include "syllables/Syllabifier.h"
 
 namespace tesmoran::testing {
 
@@ -64,18 +62,5 @@ inline QImage PdfPageImage(const QString& pdf, int page, int dpi) {
                        QString::number(page), "-singlefile", pdf, stem});
   return QImage(stem + ".png");
 }
-
-// Syllables from a table of whole words.
-class WordTableSyllabifier : public Syllabifier {
- public:
-  explicit WordTableSyllabifier(std::map<Text, std::vector<std::size_t>> breaks) : breaks_(std::move(breaks)) {}
-  std::vector<std::size_t> Breaks(TextView text, SyllableKind) const override {
-    const auto it = breaks_.find(Text(text));
-    return it == breaks_.end() ? std::vector<std::size_t>{} : it->second;
-  }
-
- private:
-  std::map<Text, std::vector<std::size_t>> breaks_;
-};
 
 }  // namespace tesmoran::testing

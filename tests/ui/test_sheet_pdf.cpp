@@ -7,6 +7,7 @@
 
 #include "render/SheetFonts.h"
 #include "render/SheetPdf.h"
+#include "../sheet/FakeSheetTools.h"
 #include "sheet_pdf_tools.h"
 
 using namespace tesmoran;
@@ -20,7 +21,7 @@ SheetSettings Bare() {
   return s;
 }
 
-const WordTableSyllabifier kSyllables({{U"Oma", {1}}, {U"Abend", {1}}, {U"Abend.", {1}}, {U"liest", {}}});
+const TableSyllabifier kSyllables({{U"Oma", {1}}, {U"Abend", {1}}, {U"Abend.", {1}}, {U"liest", {}}});
 
 // A text of about `words` words in paper lines of twelve words.
 Text LongText(int words) {
