@@ -40,8 +40,10 @@ SyllableExceptionsEditor::SyllableExceptionsEditor(QString path, UiServices& ui,
   editor_->setPlainText(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : kStarter);
   column->addWidget(editor_);
   auto* buttons = new QDialogButtonBox;
-  buttons->addButton(QStringLiteral("Speichern"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("speichern"));
-  buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("abbrechen"));
+  auto* save = buttons->addButton(QStringLiteral("Speichern"), QDialogButtonBox::AcceptRole);
+  save->setObjectName(QStringLiteral("speichern"));
+  auto* cancel = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+  cancel->setObjectName(QStringLiteral("abbrechen"));
   column->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, [this] {
     if (Save()) accept();

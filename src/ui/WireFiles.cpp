@@ -37,7 +37,9 @@ void WireFiles(Form1& form) {
   });
   // Ctrl+P: the worksheet window on the solution text, the original text for its answer key.
   QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), &form), &QShortcut::activated, &form, [&form] {
-    form.Run([&form](Worksheet& ws, UiServices&) { ArbeitsblattWindow::ShowFor(ws.Text2, ws.Text1.text, nullptr, &form); });
+    form.Run([&form](Worksheet& ws, UiServices&) {
+      ArbeitsblattWindow::ShowFor(ws.Text2, ws.Text1.text, nullptr, &form);
+    });
   });
 }
 

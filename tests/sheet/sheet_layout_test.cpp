@@ -58,7 +58,8 @@ TEST(SheetLayout, BaselinesAreFontSizeTimesLineSpacingApart) {
     int size, spacing;
     double pitch;
   };
-  const Case cases[] = {{"16 pt at 150 %", 16, 150, 24}, {"12 pt at 100 %", 12, 100, 12}, {"20 pt at 200 %", 20, 200, 40}};
+  const Case cases[] = {
+      {"16 pt at 150 %", 16, 150, 24}, {"12 pt at 100 %", 12, 100, 12}, {"20 pt at 200 %", 20, 200, 40}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SheetSettings s = Plain();

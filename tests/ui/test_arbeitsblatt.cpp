@@ -220,7 +220,8 @@ class TestArbeitsblatt : public QObject {
     Child<QPushButton>(w, "pdfspeichern")->click();
     QCOMPARE(int(ui_->Shown().size()), 1);
     QCOMPARE(QString::fromStdU32String(ui_->Shown()[0].prompt),
-             QStringLiteral("Das Arbeitsblatt konnte nicht gespeichert werden.\r\nDas Verzeichnis ist nicht vorhanden."));
+             QStringLiteral("Das Arbeitsblatt konnte nicht gespeichert werden.\r\n"
+                            "Das Verzeichnis ist nicht vorhanden."));
     QCOMPARE(ui_->Shown()[0].style, style::kOkStop);
     QVERIFY(!QFile::exists(Path("fehlt/blatt.pdf")));
   }
