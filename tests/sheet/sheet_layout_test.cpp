@@ -178,7 +178,8 @@ TEST(SheetLayout, TheSchoolRulingHasTheChosenBandHeights) {
   s.upperBandMm = 5;
   s.middleBandMm = 4;
   s.lowerBandMm = 3;
-  const auto& strokes = Lay(U"a", s).pages[0].strokes;
+  const SheetDocument doc = Lay(U"a", s);
+  const auto& strokes = doc.pages[0].strokes;
   ASSERT_EQ(strokes.size(), 4u);
   const double mm = 72 / 25.4;
   EXPECT_NEAR(strokes[1].y1 - strokes[0].y1, 5 * mm, 1e-9);
