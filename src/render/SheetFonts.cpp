@@ -34,9 +34,6 @@ QFont BaseFont(const SheetSettings& s, FontRole role) {
   font.setHintingPreference(QFont::PreferNoHinting);
   font.setKerning(true);
   if (role == FontRole::kTitle) font.setBold(true);
-  if (role == FontRole::kBody && s.letterSpacing > 0) {
-    font.setLetterSpacing(QFont::PercentageSpacing, 100.0 + s.letterSpacing);
-  }
   return font;
 }
 
@@ -57,6 +54,12 @@ QString ResolveFontFamily(const Text& wanted) {
   return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
+double LetterGapPoints(const SheetSettings& s) {
+  if (s.letterSpacing <= 0) return 0.0;
+  return MeasureMetrics(s, FontRole::kBody).horizontalAdvance(QLatin1Char(' ')) / kMeasureScale * s.letterSpacing /
+         100.0;
+}
+
 QFont SheetFont(const SheetSettings& settings, FontRole role) {
   QFont font = BaseFont(settings, role);
   font.setPointSizeF(RolePoints(settings, role));
@@ -65,9 +68,24 @@ QFont SheetFont(const SheetSettings& settings, FontRole role) {
 
 QtSheetMeasure::QtSheetMeasure(const SheetSettings& s)
     : metrics_{MeasureMetrics(s, FontRole::kBody), MeasureMetrics(s, FontRole::kHead),
-               MeasureMetrics(s, FontRole::kTitle), MeasureMetrics(s, FontRole::kFooter)} {}
+               MeasureMetrics(s, FontRole::kTitle), MeasureMetrics(s, FontRole::kFooter)},
+      gap_(LetterGapPoints(s)) {}
+
+double QtSheetMeasure::LetterAdvance(Char c) const {
+  auto it = letters_.find(c);
+  if (it == letters_.end()) {
+    const double w = metrics_[std::size_t(FontRole::kBody)].horizontalAdvance(SheetString(TextView(&c, 1)));
+    it = letters_.emplace(c, w / kMeasureScale).first;
+  }
+  return it->second;
+}
 
 double QtSheetMeasure::Advance(TextView text, FontRole role) const {
+  if (role == FontRole::kBody && gap_ > 0) {
+    double w = 0;
+    for (Char c : text) w += LetterAdvance(c) + gap_;
+    return w;
+  }
   return metrics_[std::size_t(role)].horizontalAdvance(SheetString(text)) / kMeasureScale;
 }
 

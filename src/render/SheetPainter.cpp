@@ -47,11 +47,22 @@ void PaintSheetPage(QPainter& painter, const SheetPage& page, const SheetSetting
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   std::array<QFont, 4> fonts{SheetFont(settings, FontRole::kBody), SheetFont(settings, FontRole::kHead),
                              SheetFont(settings, FontRole::kTitle), SheetFont(settings, FontRole::kFooter)};
+  const QtSheetMeasure measure(settings);
+  const double gap = measure.LetterGap();
   for (const Stroke& st : page.strokes) PaintStroke(painter, st, k);
   for (const TextRun& run : page.runs) {
     painter.setFont(fonts[std::size_t(run.role)]);
     painter.setPen(InkColour(run.ink, settings));
-    painter.drawText(QPointF(run.x * k, run.baseline * k), SheetString(run.text));
+    if (run.role != FontRole::kBody || gap <= 0 || run.text.size() < 2) {
+      painter.drawText(QPointF(run.x * k, run.baseline * k), SheetString(run.text));
+      continue;
+    }
+    // Letter by letter, each followed by the gap.
+    double x = run.x;
+    for (Char c : run.text) {
+      painter.drawText(QPointF(x * k, run.baseline * k), SheetString(TextView(&c, 1)));
+      x += measure.LetterAdvance(c) + gap;
+    }
   }
 }
 

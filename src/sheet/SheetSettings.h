@@ -24,7 +24,7 @@ struct IntRange {
 
 inline constexpr IntRange kFontSizeRange{12, 32, 16};            // points
 inline constexpr IntRange kLineSpacingRange{100, 250, 150};      // % of the font size
-inline constexpr IntRange kLetterSpacingRange{0, 30, 5};         // % of each letter's width
+inline constexpr IntRange kLetterSpacingRange{0, 30, 5};         // % of a space, after each letter
 inline constexpr IntRange kWordSpacingRange{0, 100, 30};         // % of a space, added to it
 inline constexpr IntRange kWritingRowsRange{0, 30, 0};
 inline constexpr IntRange kRulingBandRange{2, 15, 4};            // mm, one band of the school ruling

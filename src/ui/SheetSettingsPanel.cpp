@@ -49,8 +49,10 @@ SheetSettingsPanel::SheetSettingsPanel(QWidget* parent) : QWidget(parent) {
   lineSpacing_ = AddSpin("zeilenabstand", kLineSpacingRange, QStringLiteral(" %"));
   text->addRow(QStringLiteral("Zeilenabstand:"), lineSpacing_);
   letterSpacing_ = AddSpin("buchstabenabstand", kLetterSpacingRange, QStringLiteral(" %"));
+  letterSpacing_->setToolTip(QStringLiteral("Zusätzlicher Abstand nach jedem Buchstaben, in % eines Leerzeichens"));
   text->addRow(QStringLiteral("Buchstabenabstand:"), letterSpacing_);
   wordSpacing_ = AddSpin("wortabstand", kWordSpacingRange, QStringLiteral(" %"));
+  wordSpacing_->setToolTip(QStringLiteral("Zusätzlicher Abstand zwischen den Wörtern, in % eines Leerzeichens"));
   text->addRow(QStringLiteral("Wortabstand:"), wordSpacing_);
 
   QFormLayout* syllables = Group(column, QStringLiteral("Silben"));

@@ -105,14 +105,18 @@ class TestSheetPdf : public QObject {
 
   void wordsComeBackWhole_data() {
     QTest::addColumn<int>("marks");
-    QTest::newRow("no marks") << int(SyllableMarks::kNone);
-    QTest::newRow("colours") << int(SyllableMarks::kColours);
-    QTest::newRow("arcs") << int(SyllableMarks::kArcs);
+    QTest::addColumn<int>("letterSpacing");
+    QTest::newRow("no marks") << int(SyllableMarks::kNone) << 5;
+    QTest::newRow("colours") << int(SyllableMarks::kColours) << 5;
+    QTest::newRow("arcs") << int(SyllableMarks::kArcs) << 5;
+    QTest::newRow("colours, widest letter spacing") << int(SyllableMarks::kColours) << 30;
   }
   void wordsComeBackWhole() {
     QFETCH(int, marks);
+    QFETCH(int, letterSpacing);
     SheetSettings s = Bare();
     s.syllableMarks = SyllableMarks(marks);
+    s.letterSpacing = letterSpacing;
     const QString text = PdfText(Write("whole.pdf", U"Oma liest am Abend.", s)).simplified();
     QCOMPARE(text, QStringLiteral("Oma liest am Abend. Seite 1 von 1"));
   }
