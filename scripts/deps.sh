@@ -10,6 +10,7 @@ TESMORAN_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-sil-andika
   xvfb xauth poppler-utils
+  time
 )
 
 tesmoran_install_deps() {
