@@ -14,36 +14,42 @@
 #   exercises    the text transformations
 #   tasks        the task sentences
 #   syllables    the syllable engine on the German hyphenation patterns
+#   sheet        the printed worksheet's page layout
 #   files        loading, saving, printing
 #   wordlist     building and editing the word list
 #   worksheet    the exercise frame, its catalogue, the editing commands,
 #                search and replace, "Silben trennen"
 #   app/cli      the command-line front end
+#   render       drawing the printed worksheet with Qt Gui (no widgets)
+#   app/clisheet the command line's worksheet PDF, drawn through render
 #   platform/qt  the Qt binding of the services
 #   ui           the windows
 #   app          the program start
 cmake_policy(VERSION 3.22)
-set(_tesmoran_core_folders text platform state exercises tasks syllables files wordlist worksheet)
+set(_tesmoran_core_folders text platform state exercises tasks syllables sheet files wordlist worksheet)
 set(_tesmoran_allowed_text "")
 set(_tesmoran_allowed_platform text)
 set(_tesmoran_allowed_state text)
 set(_tesmoran_allowed_exercises text)
 set(_tesmoran_allowed_tasks text)
 set(_tesmoran_allowed_syllables text)
+set(_tesmoran_allowed_sheet text syllables)
 set(_tesmoran_allowed_files text platform)
 set(_tesmoran_allowed_wordlist text platform state)
 set(_tesmoran_allowed_worksheet text platform state exercises syllables)
 set(_tesmoran_allowed_app/cli ${_tesmoran_core_folders})
 set(_tesmoran_allowed_platform/qt ${_tesmoran_core_folders})
-set(_tesmoran_allowed_ui ${_tesmoran_core_folders} platform/qt)
-set(_tesmoran_allowed_app ${_tesmoran_core_folders} platform/qt ui)
+set(_tesmoran_allowed_render ${_tesmoran_core_folders})
+set(_tesmoran_allowed_app/clisheet ${_tesmoran_core_folders} app/cli render)
+set(_tesmoran_allowed_ui ${_tesmoran_core_folders} platform/qt render)
+set(_tesmoran_allowed_app ${_tesmoran_core_folders} platform/qt render ui)
 # These must not see Qt at all.
 set(_tesmoran_qt_free ${_tesmoran_core_folders} app/cli)
 
 # The folder a path inside src/ belongs to: its first part, or its first two
 # for the nested folders.
 function(_tesmoran_folder_of path out)
-  if(path MATCHES "^(platform/qt|app/cli)/")
+  if(path MATCHES "^(platform/qt|app/clisheet|app/cli)/")
     set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
   elseif(path MATCHES "^([^/]+)/")
     set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
