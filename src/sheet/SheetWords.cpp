@@ -47,12 +47,6 @@ void SplitLine(TextView line, const WordMarking& marking, SourceLine& out) {
 
 }  // namespace
 
-bool IsSyllableLetter(Char c) {
-  if ((c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z')) return true;
-  if (c >= 0xC0 && c <= 0x24F) return c != 0xD7 && c != 0xF7;
-  return c > 0x24F && c != 0x2010 && c != 0x2011 && !(c >= 0x2012 && c <= 0x206F);
-}
-
 std::vector<Piece> SplitWord(TextView word, const WordMarking& marking) {
   std::vector<std::size_t> breaks;
   const bool marked = marking.marks != SyllableMarks::kNone && marking.syllabifier != nullptr;

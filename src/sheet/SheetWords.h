@@ -8,6 +8,7 @@
 
 #include "sheet/SheetSettings.h"
 #include "syllables/Syllabifier.h"
+#include "syllables/SyllableWords.h"
 #include "text/Text.h"
 
 namespace tesmoran {
@@ -42,9 +43,9 @@ struct WordMarking {
   const Syllabifier* syllabifier = nullptr;
 };
 
-// True for the characters that get a syllable colour: letters.  Digits,
-// punctuation, gap marks and hyphens stay black.
-bool IsSyllableLetter(Char c);
+// The characters that get a syllable colour are the letters the syllable
+// engine splits (IsSyllableLetter); digits, punctuation, gap marks and
+// hyphens stay black.
 
 // Splits the text into paper lines at CR LF (also a lone LF or CR), every
 // line into words at spaces (tabs and other control characters count as

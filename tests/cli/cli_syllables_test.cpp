@@ -10,12 +10,12 @@
 namespace tesmoran {
 namespace {
 
-struct Run {
+struct CliRun {
   int code = -1;
   std::string out, err;
 };
 
-Run Silben(std::vector<std::string> options, const std::string& input = std::string()) {
+CliRun Silben(std::vector<std::string> options, const std::string& input = std::string()) {
   options.insert(options.begin(), "silben");
   std::istringstream in(input);
   std::ostringstream out, err;
@@ -41,7 +41,7 @@ TEST(CliSilben, PrintsTheSentenceWithItsReadingSyllables) {
   };
   for (const SentenceCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const Run run = Silben({}, c.input);
+    const CliRun run = Silben({}, c.input);
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.out, c.output);
     EXPECT_EQ(run.err, "");
@@ -49,25 +49,25 @@ TEST(CliSilben, PrintsTheSentenceWithItsReadingSyllables) {
 }
 
 TEST(CliSilben, TakesTheTextFromTheTextOption) {
-  const Run run = Silben({"--text", "Oma"});
+  const CliRun run = Silben({"--text", "Oma"});
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out, "O-ma\n");
 }
 
 TEST(CliSilben, LineBreakSyllablesKeepSingleEdgeLettersOn) {
-  const Run run = Silben({"--schreibsilben", "--text", "Oma liest am Abend, Kaffee."});
+  const CliRun run = Silben({"--schreibsilben", "--text", "Oma liest am Abend, Kaffee."});
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out, "Oma liest am Abend, Kaf-fee.\n");
 }
 
 TEST(CliSilben, WordsHyphenatesEachLineAsAnEntry) {
-  const Run run = Silben({"--words"}, "Abend\r\nÜbung\nKaffee\n");
+  const CliRun run = Silben({"--words"}, "Abend\r\nÜbung\nKaffee\n");
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out, "A-bend\nÜ-bung\nKaf-fee\n");
 }
 
 TEST(CliSilben, Cp1252InputAndOutput) {
-  const Run run = Silben({"--encoding", "cp1252"}, "\xDC" "bung");
+  const CliRun run = Silben({"--encoding", "cp1252"}, "\xDC" "bung");
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out, "\xDC-bung\n");
 }
@@ -86,7 +86,7 @@ class ExceptionsFile {
 
 TEST(CliSilben, ExceptionsFileOverridesThePatterns) {
   const ExceptionsFile file("# eigene\nAben-d\n");
-  const Run run = Silben({"--ausnahmen", file.Path(), "--text", "Abend und ABEND"});
+  const CliRun run = Silben({"--ausnahmen", file.Path(), "--text", "Abend und ABEND"});
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out, "Aben-d und ABEN-D\n");
   EXPECT_EQ(run.err, "");
@@ -94,7 +94,7 @@ TEST(CliSilben, ExceptionsFileOverridesThePatterns) {
 
 TEST(CliSilben, MalformedExceptionsLineIsReportedOnceAndTheRestHolds) {
   const ExceptionsFile file("Aben-d\nzwei Wörter\n");
-  const Run run = Silben({"--ausnahmen", file.Path(), "--words"}, "Abend\nAbend\n");
+  const CliRun run = Silben({"--ausnahmen", file.Path(), "--words"}, "Abend\nAbend\n");
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out, "Aben-d\nAben-d\n");
   const std::string report = "Die Zeile 2 der Silben-Ausnahmen";
@@ -120,7 +120,7 @@ TEST(CliSilben, BadCallsWriteNothingAndSayWhy) {
   };
   for (const FailureCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const Run run = Silben(c.options);
+    const CliRun run = Silben(c.options);
     EXPECT_EQ(run.code, c.code);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;

@@ -90,7 +90,7 @@ TEST(SyllableExercise, EmptyOriginalTextGivesTheFramesMessage) {
   ws.Text2 = U"alt";
   EXPECT_EQ(RunSyllableExercise(Engine(), ws, ui), ExerciseOutcome::kMessageShown);
   ASSERT_EQ(ui.Shown().size(), 1u);
-  EXPECT_EQ(ui.Shown()[0].prompt, U"Kein Originaltext vorhanden.");
+  EXPECT_EQ(ui.Shown()[0].prompt, U"Kein Originaltext vorhanden.\r");
   EXPECT_EQ(ws.Text2, U"alt");
 }
 
