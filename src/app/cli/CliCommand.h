@@ -44,5 +44,7 @@ OptionSpec EncodingOption();
 int RunWordListCommand(const ParsedOptions& options, const CliContext& context);
 int RunReplaceCommand(const ParsedOptions& options, const CliContext& context);
 int RunSyllablesCommand(const ParsedOptions& options, const CliContext& context);
+// Defined beside the drawing (app/clisheet), or in CliSheetMissing.cpp in a build without Qt.
+int RunSheetCommand(const ParsedOptions& options, const CliContext& context);
 
 }  // namespace tesmoran

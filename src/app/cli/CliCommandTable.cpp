@@ -37,6 +37,21 @@ const std::vector<CliCommand>& CliCommands() {
        {{"--schreibsilben", false, "", ""}, {"--ausnahmen", true, "", ""}, {"--words", false, "", ""},
         TextOption(), EncodingOption()},
        RunSyllablesCommand},
+      {"arbeitsblatt",
+       "--pdf DATEI.pdf [--original DATEI] [--schrift F] [--groesse N] [--zeilenabstand P]\n"
+       "    [--silben keine|farben|boegen|striche] [--schreibsilben] [--titel T] [--lineatur N]\n"
+       "    [--text TEXT] [--encoding utf-8|cp1252]",
+       "schreibt das gedruckte Arbeitsblatt des Textes als PDF-Datei",
+       "  Setzt den Text (--text oder Standardeingabe) als Lösungstext auf Seiten wie das Fenster\n"
+       "  „Arbeitsblatt“ und schreibt sie nach DATEI.pdf. --original DATEI fügt ein Lösungsblatt\n"
+       "  mit dem Originaltext an; --groesse 12–32 pt, --zeilenabstand 100–250 %, --lineatur\n"
+       "  0–30 Schreiblinien. Ohne Bildschirm wird ohne Fenster gezeichnet.\n",
+       {{"--pdf", true, "", ""}, {"--original", true, "", ""}, {"--schrift", true, "", ""},
+        {"--groesse", true, "", ""}, {"--zeilenabstand", true, "", ""},
+        {"--silben", true, "keine|farben|boegen|striche", "keine, farben, boegen oder striche"},
+        {"--schreibsilben", false, "", ""}, {"--titel", true, "", ""}, {"--lineatur", true, "", ""},
+        TextOption(), EncodingOption()},
+       RunSheetCommand},
   };
   return commands;
 }

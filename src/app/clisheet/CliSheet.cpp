@@ -1,0 +1,141 @@
+// tesmoran-cli arbeitsblatt: the printed worksheet of a text as a PDF file,
+// through the same call as the window's "Als PDF speichern…".  The only part
+// of the command line that draws, and so the only one that needs Qt Gui; it
+// runs on the offscreen platform when there is no display.
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "app/cli/CliCommand.h"
+#include "app/cli/CliExitCode.h"
+#include "app/cli/CliTextIo.h"
+#include "files/TextFileDecoding.h"
+#include "render/SheetPdf.h"
+#include "syllables/PatternSyllabifier.h"
+#include "text/Utf8.h"
+
+namespace tesmoran {
+namespace {
+
+// A whole number within [min, max] or nullopt.
+std::optional<int> NumberIn(const std::string& value, int min, int max) {
+  if (value.empty() || value.size() > 4) return std::nullopt;
+  int n = 0;
+  for (char c : value) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  if (n < min || n > max) return std::nullopt;
+  return n;
+}
+
+// Reads a number option into target; false with a message when it is bad.
+bool ReadNumber(const ParsedOptions& options, std::string_view name, IntRange range, int& target,
+                const CliContext& context) {
+  const std::optional<std::string> value = options.Value(name);
+  if (!value) return true;
+  const std::optional<int> n = NumberIn(*value, range.min, range.max);
+  if (!n) {
+    context.Error(std::string(name) + " " + Quoted(*value) + " ist keine ganze Zahl von " + std::to_string(range.min) +
+                  " bis " + std::to_string(range.max) + "; nichts geschrieben");
+    return false;
+  }
+  target = *n;
+  return true;
+}
+
+SyllableMarks MarksOf(const std::string& value) {
+  if (value == "farben") return SyllableMarks::kColours;
+  if (value == "boegen") return SyllableMarks::kArcs;
+  if (value == "striche") return SyllableMarks::kHyphens;
+  return SyllableMarks::kNone;
+}
+
+// The original text from a file, as the window's loading reads it.
+std::optional<Text> ReadOriginal(const std::string& path, const CliContext& context) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    context.Error("die Datei " + Quoted(path) + " lässt sich nicht lesen; nichts geschrieben");
+    return std::nullopt;
+  }
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  std::optional<Text> text = DecodeTextFile(bytes.view());
+  if (!text) context.Error("die Datei " + Quoted(path) + " enthält keinen lesbaren Text; nichts geschrieben");
+  return text;
+}
+
+// Drawing needs a QGuiApplication; without a display it runs offscreen.
+void EnsureGuiApplication() {
+  if (QGuiApplication::instance()) return;
+  if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+  static int argc = 1;
+  static char name[] = "tesmoran-cli";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication* app = new QGuiApplication(argc, argv);
+  (void)app;
+}
+
+}  // namespace
+
+int RunSheetCommand(const ParsedOptions& options, const CliContext& context) {
+  const std::optional<std::string> out = options.Value("--pdf");
+  if (!out || out->empty()) {
+    context.Error("die Zieldatei fehlt; mit --pdf DATEI.pdf angeben; nichts geschrieben");
+    return kExitUsage;
+  }
+  SheetSettings settings;
+  if (!ReadNumber(options, "--groesse", kFontSizeRange, settings.fontSize, context) ||
+      !ReadNumber(options, "--zeilenabstand", kLineSpacingRange, settings.lineSpacing, context) ||
+      !ReadNumber(options, "--lineatur", kWritingRowsRange, settings.writingRows, context)) {
+    return kExitUsage;
+  }
+  const CliEncoding encoding = EncodingOf(options);
+  if (const std::optional<std::string> font = options.Value("--schrift")) {
+    std::optional<Text> family = DecodeCliBytes(*font, encoding, "--schrift", context);
+    if (!family) return kExitNothingWritten;
+    settings.fontFamily = std::move(*family);
+  }
+  if (const std::optional<std::string> title = options.Value("--titel")) {
+    std::optional<Text> text = DecodeCliBytes(*title, encoding, "--titel", context);
+    if (!text) return kExitNothingWritten;
+    settings.title = std::move(*text);
+  }
+  if (const std::optional<std::string> marks = options.Value("--silben")) settings.syllableMarks = MarksOf(*marks);
+  if (options.Has("--schreibsilben")) settings.syllableKind = SyllableKind::kLineBreak;
+
+  SheetInput input;
+  if (const std::optional<std::string> original = options.Value("--original")) {
+    std::optional<Text> text = ReadOriginal(*original, context);
+    if (!text) return kExitNothingWritten;
+    input.original = std::move(*text);
+    settings.answerKey = true;
+  }
+  std::optional<Text> solution = ReadCliText(options, encoding, context);
+  if (!solution) return kExitNothingWritten;
+  input.solution = std::move(*solution);
+
+  SyllabifierLoad engine;
+  if (settings.syllableMarks != SyllableMarks::kNone) {
+    engine = LoadSyllabifier();
+    if (!engine.syllabifier) {
+      context.Error(EncodeUtf8(engine.error));
+      return kExitNothingWritten;
+    }
+  }
+  EnsureGuiApplication();
+  const WriteResult written = WriteSheetPdf(input, Clamped(settings), engine.syllabifier.get(), *out);
+  if (!written.ok) {
+    context.Error(EncodeUtf8(written.reason));
+    return kExitNothingWritten;
+  }
+  return kExitDone;
+}
+
+}  // namespace tesmoran
