@@ -9,7 +9,7 @@ TESMORAN_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   qt6-translations-l10n qt6-qpa-plugins
   libhyphen-dev hyphen-de
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-sil-andika
 )
 # What the tests and benchmarks need on top.
 TESMORAN_TEST_PACKAGES=(
