@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
-# and window tests, then the core tests again under AddressSanitizer and
+# and window tests, the checks of the Debian package made from that build,
+# then the core tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -13,6 +14,10 @@ echo "== Build and test =="
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel "$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300)
+
+echo "== Debian package of that build, and its checks =="
+./package.sh build
+scripts/check-package.sh dist/tesmoran_*.deb
 
 echo "== Core tests under AddressSanitizer + UndefinedBehaviorSanitizer =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTESMORAN_CORE_ONLY=ON -DTESMORAN_SANITIZE=ON \
