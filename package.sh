@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package of TESMORAN into dist/.
-#   ./package.sh               a release build of its own, in build-package/
+#   ./package.sh               a build of its own with Debian's flags, in build-package/
 #   ./package.sh BUILD_FOLDER  packs an already built folder (./test.sh does)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,11 +11,16 @@ if [ "$#" -gt 0 ]; then
   build="$1"
 else
   build=build-package
-  # Debian's hardening flags, as a package built by the distribution gets them.
+  # Debian's optimisation and hardening flags and nothing else, as a package
+  # built by the distribution gets them (build type None adds no flags).
   export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
   export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTESMORAN_BENCHMARKS=OFF \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+  launcher=()
+  if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=None -DTESMORAN_BENCHMARKS=OFF \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${launcher[@]}"
   cmake --build "$build" --parallel "$(nproc)" --target tesmoran tesmoran-cli tesmoran_data
 fi
 
