@@ -10,6 +10,7 @@ TESMORAN_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth poppler-utils
+  time
   librsvg2-bin file lintian desktop-file-utils appstream
 )
 

@@ -1,5 +1,6 @@
 // The manual page of tesmoran-cli names exactly the options that the
-// command's --help names, whatever the wording around them.
+// command's --help and its sub-commands' --help name, whatever the wording
+// around them.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -18,8 +19,9 @@ std::string ReadFile(const std::string& path) {
   return text.str();
 }
 
-std::string HelpOutput() {
-  const std::string command = std::string(TESMORAN_CLI_PATH) + " --help 2>&1";
+// The help of the command, or of one of its sub-commands.
+std::string HelpOutput(const std::string& subCommand = std::string()) {
+  const std::string command = std::string(TESMORAN_CLI_PATH) + " " + subCommand + " --help 2>&1";
   std::string out;
   if (FILE* pipe = popen(command.c_str(), "r")) {
     char buffer[4096];
@@ -48,7 +50,9 @@ std::string Listed(const std::set<std::string>& options) {
 class ManualPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    help_ = LongOptions(HelpOutput());
+    for (const char* sub : {"", "wortliste", "ersetzen"}) {
+      for (const auto& option : LongOptions(HelpOutput(sub))) help_.insert(option);
+    }
     page_ = LongOptions(Unescaped(ReadFile(TESMORAN_DATA_DIR "/man/tesmoran-cli.1")));
     ASSERT_TRUE(help_.count("--help")) << "no help output: " << Listed(help_);
     ASSERT_TRUE(page_.count("--help")) << "manual page not read: " << Listed(page_);
