@@ -15,12 +15,9 @@ else
   # built by the distribution gets them (build type None adds no flags).
   export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
   export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
-  launcher=()
-  if command -v ccache >/dev/null; then
-    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-  fi
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=None -DTESMORAN_BENCHMARKS=OFF \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${launcher[@]}"
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=None -DTESMORAN_CORE_ONLY=OFF -DTESMORAN_TESTS=OFF \
+    -DTESMORAN_BENCHMARKS=OFF -DTESMORAN_SANITIZE=OFF -DTESMORAN_WERROR=OFF \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
   cmake --build "$build" --parallel "$(nproc)" --target tesmoran tesmoran-cli tesmoran_data
 fi
 

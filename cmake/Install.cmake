@@ -64,6 +64,6 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
   ${_data}/debian/copyright ${_gen}/doc/changelog.gz
   DESTINATION ${_docdir})
 
-if(BUILD_TESTING OR NOT DEFINED BUILD_TESTING)
+if(TESMORAN_TESTS)
   add_subdirectory(${PROJECT_SOURCE_DIR}/tests/packaging ${PROJECT_BINARY_DIR}/tests/packaging)
 endif()
