@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tesmoran"));
   QApplication::setApplicationVersion(QStringLiteral(TESMORAN_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral("de.tesmoran.Tesmoran"));
   tesmoran::InstallGermanTranslations(app);
 
   tesmoran::Form1 window;
