@@ -2,6 +2,8 @@
 // around every exercise, and search and replace.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
 #include <random>
 #include <tuple>
 
@@ -127,43 +129,97 @@ TEST(RunExercise, AnEmptyInputAnswerStopsWithoutDelivering) {
 }
 
 struct ReplaceCase {
+  const char* name;
   Text text, search, replacement, expected;
 };
 
+Text Repeated(TextView piece, std::size_t times) {
+  Text out;
+  for (std::size_t i = 0; i < times; ++i) out += piece;
+  return out;
+}
+
 TEST(ReplaceEverywhere, ReplacesUntilNoneIsLeftOrGivesTheOnceThroughResultOfAnEndlessChain) {
+  const Text longReplacement = U"b" + Text(298, U'x') + U"a";
   const ReplaceCase cases[] = {
-      {U"abbb", U"ab", U"a", U"a"}, {U"aaa", U"aa", U"b", U"ba"}, {U"aaaa", U"aa", U"a", U"a"},
-      {U"aabb", U"ab", U"ba", U"bbaa"}, {U"aaab", U"ab", U"bba", U"bbbbbbbbaaa"}, {U"Hund", U"", U"x", U"Hund"},
-      {U"Hund\r\nKatze", U"\r\nK", U" k", U"Hund katze"},
-      {U"xax", U"a", U"aa", U"xaax"},  // endless: the replacement brings the search text back
+      {"shrinking", U"abbb", U"ab", U"a", U"a"},
+      {"overlap", U"aaa", U"aa", U"b", U"ba"},
+      {"halving", U"aaaa", U"aa", U"a", U"a"},
+      {"swap", U"aabb", U"ab", U"ba", U"bbaa"},
+      {"doubling", U"aaab", U"ab", U"bba", U"bbbbbbbbaaa"},
+      {"empty search", U"Hund", U"", U"x", U"Hund"},
+      {"line break", U"Hund\r\nKatze", U"\r\nK", U" k", U"Hund katze"},
+      // «a»x31 «ab»: every pass moves the «b» one place to the front and
+      // leaves 298 «x» and an «a» behind it; 9569 characters after 32 passes.
+      {"long growing chain", Text(32, U'a') + U"b", U"ab", longReplacement,
+       U"b" + Repeated(Text(298, U'x') + U"a", 32)},
+      {"long shrinking chain", Text(1000, U'a') + Text(50, U'b'), U"a" + Text(50, U'b'), Text(50, U'b'),
+       Text(50, U'b')},
+      {"endless chain", U"aabb", U"ab", U"bbaa", U"abbaab"},
+      {"replacement holds the search text", U"xax", U"a", U"aa", U"xaax"},
   };
   for (const ReplaceCase& c : cases) {
-    EXPECT_EQ(ReplaceEverywhere(c.text, c.search, c.replacement), c.expected) << EncodeUtf8(c.text);
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(ReplaceEverywhere(c.text, c.search, c.replacement), c.expected);
   }
-  Text longText;
-  for (int i = 0; i < 20000; ++i) longText += U"aabb ";
-  EXPECT_EQ(ReplaceEverywhere(longText, U"ab", U"bbaa"), ReplaceOnceThrough(longText, U"ab", U"bbaa"));
 }
 
 TEST(ReplaceOnceThrough, SearchesOnBehindEachReplacement) {
   const ReplaceCase cases[] = {
-      {U"Hund Hund", U"Hund", U"Hunde", U"Hunde Hunde"}, {U"aab", U"ab", U"b", U"ab"},
-      {U"aaaaa", U"aa", U"b", U"bba"},                   {U"aabaab", U"aab", U"x", U"xx"},
-      {U"abababx", U"abab", U"-", U"-abx"},              {U"Hund", U"", U"x", U"Hund"},
+      {"longer replacement", U"Hund Hund", U"Hund", U"Hunde", U"Hunde Hunde"},
+      {"formed occurrence left", U"aab", U"ab", U"b", U"ab"},
+      {"overlap", U"aaaaa", U"aa", U"b", U"bba"},
+      {"two in a row", U"aabaab", U"aab", U"x", U"xx"},
+      {"overlapping search", U"abababx", U"abab", U"-", U"-abx"},
+      {"empty search", U"Hund", U"", U"x", U"Hund"},
   };
   for (const ReplaceCase& c : cases) {
-    EXPECT_EQ(ReplaceOnceThrough(c.text, c.search, c.replacement), c.expected) << EncodeUtf8(c.text);
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(ReplaceOnceThrough(c.text, c.search, c.replacement), c.expected);
   }
 }
 
-TEST(ReplaceUntilNoneLeft, GivesUpBeyondTheWorkLimit) {
-  // «aab» reads its three characters and one replacement «b» twice: five.
-  EXPECT_EQ(ReplaceUntilNoneLeft(U"aab", U"ab", U"b", 5), std::optional<Text>(U"b"));
-  EXPECT_EQ(ReplaceUntilNoneLeft(U"aab", U"ab", U"b", 4), std::nullopt);
-  EXPECT_EQ(ReplaceUntilNoneLeft(U"aabb", U"ab", U"bbaa", 100000), std::nullopt);
-  EXPECT_EQ(ReplaceUntilNoneLeft(U"Hund", U"Hund", U"Hunde", 100000), std::nullopt);
-  const std::size_t max = std::numeric_limits<std::size_t>::max();
-  EXPECT_EQ(RescanWorkLimit(max / 2, max / 2), max);
+TEST(ReplaceUntilNoneLeft, GivesUpBeyondItsBudget) {
+  const struct {
+    const char* name;
+    Text text, search, replacement;
+    RescanBudget budget;
+    std::optional<Text> expected;
+  } cases[] = {
+      // «aab» reads its three characters and the replacement «b» twice.
+      {"reads just enough", U"aab", U"ab", U"b", {5, 100}, U"b"},
+      {"one read short", U"aab", U"ab", U"b", {4, 100}, std::nullopt},
+      // «aab» -> «abbb» -> «bbbbb»: the working text grows to five.
+      {"length just enough", U"aab", U"ab", U"bbb", {100, 5}, U"bbbbb"},
+      {"length one short", U"aab", U"ab", U"bbb", {100, 4}, std::nullopt},
+      {"text longer than the length", U"xyz", U"ab", U"b", {100, 2}, std::nullopt},
+      {"endless growth", U"aabb", U"ab", U"bbaa", {100000, 100000}, std::nullopt},
+      {"replacement holds the search text", U"Hund", U"Hund", U"Hunde", {100000, 100000}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(ReplaceUntilNoneLeft(c.text, c.search, c.replacement, c.budget), c.expected);
+  }
+}
+
+TEST(RescanBudgetFor, Takes64TimesTheInputForReadsAndTwiceForLengthButAtLeast64Mi) {
+  constexpr std::size_t mi = std::size_t{1} << 20;
+  constexpr std::size_t max = std::numeric_limits<std::size_t>::max();
+  const struct {
+    const char* name;
+    std::size_t text, replacement, reads, length;
+  } cases[] = {
+      {"small input", 33, 300, 64 * mi, 64 * mi},
+      {"reads above the minimum", 1 * mi, 1 * mi, 128 * mi, 64 * mi},
+      {"both above the minimum", 40 * mi, 8 * mi, 3072 * mi, 96 * mi},
+      {"too long to count", max / 2, max / 2, max, max},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const RescanBudget budget = RescanBudgetFor(c.text, c.replacement);
+    EXPECT_EQ(budget.reads, c.reads);
+    EXPECT_EQ(budget.length, c.length);
+  }
 }
 
 // The rule itself, replaced occurrence by occurrence from the start of the
@@ -177,7 +233,7 @@ std::optional<Text> FromTheStart(Text text, const Text& search, const Text& repl
   return std::nullopt;
 }
 
-TEST(ReplaceUntilNoneLeft, AgreesWithReplacingFromTheStartEachTime) {
+TEST(ReplaceEverywhere, AgreesWithReplacingFromTheStartWhereThatEnds) {
   std::mt19937 random(20240611);
   const auto randomText = [&random](std::size_t minLength, std::size_t maxLength) {
     Text text(std::uniform_int_distribution<std::size_t>(minLength, maxLength)(random), U'a');
@@ -185,14 +241,14 @@ TEST(ReplaceUntilNoneLeft, AgreesWithReplacingFromTheStartEachTime) {
     return text;
   };
   int compared = 0;
-  for (int round = 0; round < 1500; ++round) {
-    const Text text = randomText(0, 14), search = randomText(1, 3), replacement = randomText(0, 4);
-    const std::optional<Text> expected = FromTheStart(text, search, replacement, 60);
-    if (!expected) continue;  // endless or too long for the reference
+  for (int round = 0; round < 3000; ++round) {
+    const Text text = randomText(0, 16), search = randomText(1, 3), replacement = randomText(1, 6);
+    const std::optional<Text> expected = FromTheStart(text, search, replacement, 200);
+    if (!expected) continue;  // endless, or too long for the reference
     ++compared;
-    EXPECT_EQ(ReplaceUntilNoneLeft(text, search, replacement, 1'000'000), expected) << "round " << round;
+    EXPECT_EQ(ReplaceEverywhere(text, search, replacement), *expected) << "round " << round;
   }
-  EXPECT_GT(compared, 1000);
+  EXPECT_GT(compared, 2000);
 }
 
 Worksheet Marked(Text original, std::size_t start, std::size_t length, int mode = kModeReplace) {
