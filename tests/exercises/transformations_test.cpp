@@ -44,6 +44,7 @@ const std::vector<Row> kRows = {
     {Chosen(U"a"), U"Bär Bar", U"Bär B_r"}, {Chosen(U"ä"), U"Bär Bar", U"B_r Bar"},
     {Chosen(U"ß"), U"Straße STRASSE", U"Stra_e STRASSE"}, {Chosen(U" ."), U"a b.c", U"a_b_c"},
     {Chosen(U"€€3"), U"5 € und 3 €", U"5 _ und _ _"}, {Chosen(U"\n"), U"a\r\nb", U"a\r_b"},
+    {Chosen(U"Ω€ЖΩ"), U"ωΩ € жЖ", U"ω_ _ ж_"},
     {WordGaps(true), U"", U""}, {WordGaps(false), U"ä", U"__"}, {WordGaps(true), U"a.. b", U"a.__ b"},
     {WordGaps(true), U"a... b", U"a.__. b"},
     {KeepFirstLetters, U".a", U".__"}, {KeepFirstLetters, U"a-b \"c\"", U"a____ \"____"},
