@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
 # and window tests, then the core tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, then the fuzz targets over their seeds plus a
+# fixed number of new inputs.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -20,3 +21,6 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTESMORAN_CORE_ONLY=ON -DTESM
 cmake --build build-asan --parallel "$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure --timeout 600)
+
+echo "== Fuzz targets =="
+scripts/fuzz.sh
