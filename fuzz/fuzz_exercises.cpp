@@ -33,7 +33,9 @@ bool KeepsEntryLength(std::string_view b) {
   return Among(b, {"Befehl1", "Befehl2", "Befehl8", "Befehl9", "Befehl13", "Befehl14", "Befehl15"});
 }
 bool IsCaseExercise(std::string_view b) { return Among(b, {"Befehl1", "Befehl2"}); }
-bool IsReversal(std::string_view b) { return Among(b, {"Befehl3", "Befehl5", "Befehl29"}); }
+// "Rückwärtssatz" is not among them: its sentence ends move, so a second run
+// cuts the text into other sentences.
+bool IsReversal(std::string_view b) { return Among(b, {"Befehl3", "Befehl5"}); }
 // Exercises that leave every word delimiter where it stands and make none.
 bool KeepsDelimiters(std::string_view b) {
   return Among(b, {"Befehl1", "Befehl2", "Befehl5", "Befehl9", "Befehl13", "Befehl14", "Befehl15"});

@@ -25,7 +25,7 @@ targets=(
   "fuzz_codecs 60000"
   "fuzz_exercises 30000"
   "fuzz_replace 30000"
-  "fuzz_wordlist 3000"
+  "fuzz_wordlist 1500"
   "fuzz_files 60000"
   "fuzz_print 60000"
   "fuzz_worksheet 15000"
@@ -44,7 +44,7 @@ run_target() {
     rm -rf "$found"
   fi
   mkdir -p "$found"
-  local limits=(-seed=1 -max_len=512 -timeout=60 -rss_limit_mb=4096 -artifact_prefix="$logs/$name-")
+  local limits=(-seed=1 -max_len=512 -timeout=120 -rss_limit_mb=4096 -artifact_prefix="$logs/$name-")
   if [ "$seconds" -gt 0 ]; then
     limits+=(-max_total_time="$seconds")
   else
