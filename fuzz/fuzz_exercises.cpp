@@ -72,12 +72,13 @@ void CheckEntryForm(const Exercise& e, const std::vector<Text>& entries, const A
 
 // Runs the frame on a copy of the worksheet in the given mode; the user's
 // answers come from the same bytes for both modes.
-Worksheet RunFramed(const Exercise& e, const Worksheet& start, int mode, std::string_view answers) {
+Worksheet RunFramed(const Exercise& e, const Worksheet& start, int mode, std::string_view answers,
+                    ExerciseOutcome& outcome) {
   Worksheet ws = start;
   ws.Liste3 = mode;
   FuzzInput answerInput(reinterpret_cast<const std::uint8_t*>(answers.data()), answers.size());
   FuzzUi ui(answerInput);
-  RunExercise(e, ws, ui);
+  outcome = RunExercise(e, ws, ui);
   Check(ws.Text1.text == start.Text1.text && ws.Text1.selStart == start.Text1.selStart &&
             ws.Text1.selLength == start.Text1.selLength,
         "the frame changed the original text", start.Text1.text);
@@ -86,14 +87,14 @@ Worksheet RunFramed(const Exercise& e, const Worksheet& start, int mode, std::st
 }
 
 void CheckFrame(const Exercise& e, const Worksheet& start, std::string_view answers) {
-  const Worksheet replaced = RunFramed(e, start, kModeReplace, answers);
-  const Worksheet extended = RunFramed(e, start, kModeExtend, answers);
+  ExerciseOutcome replacedOutcome{}, extendedOutcome{};
+  const Worksheet replaced = RunFramed(e, start, kModeReplace, answers, replacedOutcome);
+  const Worksheet extended = RunFramed(e, start, kModeExtend, answers, extendedOutcome);
+  Check(replacedOutcome == extendedOutcome, "the modes end the exercise differently");
   const bool onList = start.Liste2.AnySelected() && e.listPath != ListPath::kTextOnly;
-  if (onList || replaced.Text2 == start.Text2) {
-    // Nothing delivered (word list, message, empty text or cancelled
-    // question), unless the result happens to equal the old solution text.
-    if (onList) Check(replaced.Text2 == start.Text2, "the word-list path wrote the solution text");
-    if (onList) Check(extended.Text2 == start.Text2, "the word-list path wrote the solution text");
+  if (onList || replacedOutcome != ExerciseOutcome::kDelivered) {
+    Check(replaced.Text2 == start.Text2 && extended.Text2 == start.Text2,
+          "the solution text changed without a delivery");
     return;
   }
   for (Char c : replaced.Text2) Check(!IsControlChar(c), "control character delivered", replaced.Text2);

@@ -19,6 +19,9 @@ namespace {
 void CheckDecoding(std::string_view bytes, std::size_t cut) {
   const std::optional<Text> whole = DecodeTextFile(bytes);
   DecodeTextFile(bytes, true);
+  const DecodedFile decoded = DecodeFileBytes(bytes);
+  Check(decoded.WhollyText() == whole.has_value(), "the two decodings disagree whether the file is text");
+  DecodeFileName(bytes);
   if (!whole || !DecodeUtf8(bytes)) return;
   const std::string_view start = bytes.substr(0, cut % (bytes.size() + 1));
   // An end-of-file mark counts as one only at the very end of the file; a

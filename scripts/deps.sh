@@ -10,6 +10,7 @@ TESMORAN_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth poppler-utils
+  time
   clang libfuzzer-14-dev
 )
 

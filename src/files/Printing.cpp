@@ -21,7 +21,9 @@ void PrintSolutionText(Worksheet& ws, UiServices& ui, PrinterProvider& printers)
   Text reason;
   auto printer = printers.DefaultPrinter(reason);
   if (!printer) {
-    ui.MessageBox(U"Es ist kein Drucker eingerichtet." + Text(kCrLf) + reason, style::kOkStop, U"Tesmoran drucken");
+    ui.MessageBox(U"Es ist kein Drucker eingerichtet. Das Arbeitsblatt lässt sich aber als PDF-Datei speichern: "
+                  U"beim Speichern einen Namen angeben, der auf .pdf endet." + Text(kCrLf) + reason,
+                  style::kOkStop, U"Tesmoran drucken");
     return;
   }
   if (!PrintText(ws.Text2, *printer, reason)) {

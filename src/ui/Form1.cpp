@@ -7,9 +7,11 @@
 #include <QScreen>
 #include <exception>
 
+#include "exercises/Catalogue.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUiServices.h"
 #include "ui/EditingCommands.h"
+#include "ui/Form1Captions.h"
 #include "ui/Form1Layout.h"
 #include "ui/TextFieldBinding.h"
 #include "ui/Wiring.h"
@@ -20,7 +22,8 @@ namespace tesmoran {
 Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServices>(this)) {
   setObjectName(QStringLiteral("Form1"));
   setFixedSize(ClientWidthPixels(), ClientHeightPixels());
-  BuildForm1Controls(*this);
+  controls_ = BuildForm1Controls(*this);
+  CaptionForm1Controls(controls_, ExerciseCatalogue());
   WireOwnCommands();
   WireExercises();
   WireWordList(*this);
@@ -31,7 +34,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServ
   // Start: in the middle of the screen, the working modes filled and the
   // first one chosen.
   PlaceInMiddleOfScreen();
-  auto* modes = Control<QListWidget>("Liste3");
+  QListWidget* modes = controls_.Liste3;
   modes->clear();
   for (const Text& name : WorkingModeNames()) modes->addItem(ToQString(name));
   ChooseWorkingMode(kModeReplace);
@@ -51,7 +54,7 @@ void Form1::PlaceInMiddleOfScreen() {
 }
 
 void Form1::ShowWorkingModes() {
-  auto* modes = Control<QListWidget>("Liste3");
+  QListWidget* modes = controls_.Liste3;
   modes->resize(modes->width(), UnitsToPixels(kWorkingModeListHeightUnits));
   modes->show();
   modes->raise();
@@ -61,7 +64,7 @@ void Form1::ShowWorkingModes() {
 void Form1::ChooseWorkingMode(int mode) {
   mode = mode == kModeExtend ? kModeExtend : kModeReplace;
   sheet_.Liste3 = mode;
-  auto* modes = Control<QListWidget>("Liste3");
+  QListWidget* modes = controls_.Liste3;
   modes->setCurrentRow(mode);
   modes->hide();
   setWindowTitle(ToQString(WindowCaption(mode)));
@@ -79,7 +82,7 @@ void Form1::closeEvent(QCloseEvent* event) {
   Q_EMIT EndRequested();
 }
 
-void Form1::Run(const std::function<void(Worksheet&, UiServices&)>& command) {
+void Form1::Run(const Command& command) {
   if (runDepth_ > 0) {
     command(sheet_, Ui());
     return;
@@ -94,7 +97,7 @@ void Form1::Run(const std::function<void(Worksheet&, UiServices&)>& command) {
     // The text fields keep what they showed and the half-done texts are
     // dropped; the word list shows whatever state its entries reached.
     if (sheet_.Liste2.Revision() != before.wordListRevision) {
-      RedrawWordList(*Control<QListWidget>("Liste2"), sheet_.Liste2);
+      RedrawWordList(*controls_.Liste2, sheet_.Liste2);
     }
     ReadWidgets();
     Ui().MessageBox(U"Der Befehl konnte nicht ausgeführt werden.\r", style::kOkStop, U"Tesmoran");
@@ -105,14 +108,14 @@ void Form1::Run(const std::function<void(Worksheet&, UiServices&)>& command) {
 }
 
 void Form1::ReadWidgets() {
-  FieldContent original = ReadField(*Control<QPlainTextEdit>("Text1"));
+  FieldContent original = ReadField(*controls_.Text1);
   sheet_.Text1.text = std::move(original.text);
   sheet_.Text1.selStart = original.selStart;
   sheet_.Text1.selLength = original.selLength;
-  sheet_.Text2 = ReadFieldText(*Control<QPlainTextEdit>("Text2"));
-  const int row = Control<QListWidget>("Liste3")->currentRow();
+  sheet_.Text2 = ReadFieldText(*controls_.Text2);
+  const int row = controls_.Liste3->currentRow();
   sheet_.Liste3 = row == kModeExtend ? kModeExtend : kModeReplace;
-  const auto* words = Control<QListWidget>("Liste2");
+  const QListWidget* words = controls_.Liste2;
   if (static_cast<std::size_t>(words->count()) == sheet_.Liste2.Count()) {
     ReadWordListSelection(*words, sheet_.Liste2);
   }
@@ -124,17 +127,17 @@ Form1::Snapshot Form1::TakeSnapshot() const {
 }
 
 void Form1::WriteWidgets(const Snapshot& before) {
-  auto* original = Control<QPlainTextEdit>("Text1");
+  QPlainTextEdit* original = controls_.Text1;
   const bool originalChanged = sheet_.Text1.text != before.text1;
   if (originalChanged) ReplaceFieldText(*original, sheet_.Text1.text);
   if (originalChanged || sheet_.Text1.selStart != before.selStart ||
       sheet_.Text1.selLength != before.selLength) {
     MarkField(*original, sheet_.Text1.selStart, sheet_.Text1.selLength);
   }
-  if (sheet_.Text2 != before.text2) ReplaceFieldText(*Control<QPlainTextEdit>("Text2"), sheet_.Text2);
+  if (sheet_.Text2 != before.text2) ReplaceFieldText(*controls_.Text2, sheet_.Text2);
   if (sheet_.Liste3 != before.mode) ChooseWorkingMode(sheet_.Liste3);
   if (sheet_.Liste2.Revision() != before.wordListRevision) {
-    RedrawWordList(*Control<QListWidget>("Liste2"), sheet_.Liste2);
+    RedrawWordList(*controls_.Liste2, sheet_.Liste2);
   }
 }
 

@@ -7,10 +7,11 @@
 #include <QWidget>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 #include "platform/UiServices.h"
+#include "ui/Command.h"
+#include "ui/Form1Controls.h"
 #include "worksheet/Worksheet.h"
 
 namespace tesmoran {
@@ -36,15 +37,10 @@ class Form1 : public QWidget {
   // changed, the working mode and the caption).  A command started while
   // another one runs (from inside one of its boxes) works on the same
   // worksheet; the outer command writes everything back.
-  void Run(const std::function<void(Worksheet&, UiServices&)>& command);
+  void Run(const Command& command);
 
-  // A control of the window by its name ("Text1", "Befehl14", "Bild8").
-  // Only the window's own controls count: the file window, a child of this
-  // one, has controls of the same names.
-  template <class T>
-  T* Control(const char* name) const {
-    return findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-  }
+  // Every control of the window, made when the window was.
+  const Form1Controls& Controls() const { return controls_; }
 
   // Shows the working-mode list so that a mode can be chosen.
   void ShowWorkingModes();
@@ -78,6 +74,7 @@ class Form1 : public QWidget {
   void WriteWidgets(const Snapshot& before);
   void PlaceInMiddleOfScreen();
 
+  Form1Controls controls_;
   Worksheet sheet_;
   std::unique_ptr<QtUiServices> qtUi_;
   UiServices* ui_ = nullptr;

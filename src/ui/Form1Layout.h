@@ -1,10 +1,12 @@
 #pragma once
-// The main window's controls: their names, captions, places and looks.
-// Places and sizes are in units of 1/1440 inch; 15 units are one pixel of
-// Qt's device-independent pixels (96 dpi).
+// The main window's controls: their places, sizes and looks.  Places and
+// sizes are in units of 1/1440 inch; 15 units are one pixel of Qt's
+// device-independent pixels (96 dpi).
 #include <QFont>
-#include <QString>
+#include <string_view>
 #include <vector>
+
+#include "ui/Form1Controls.h"
 
 class QWidget;
 
@@ -26,26 +28,23 @@ constexpr int UnitsToPixels(int units) { return (units + kUnitsPerPixel / 2) / k
 constexpr int ClientWidthPixels() { return UnitsToPixels(kFormWidthUnits) - kFrameWidthPixels; }
 constexpr int ClientHeightPixels() { return UnitsToPixels(kFormHeightUnits) - kFrameHeightPixels; }
 
-enum class ControlKind { kTextField, kLabel, kWordList, kTaskList, kModeList, kButton, kIcon, kShape };
-
-struct ControlPlace {
-  const char* name;
-  ControlKind kind;
-  QString caption;
-  int left, top, width, height;  // units
-};
-
-// Every control of the main window, in tab order (icons, the original text
-// group, the solution text group, the exercise buttons row by row, the word
-// list group).  Shapes come last; they are drawn behind everything.
-const std::vector<ControlPlace>& Form1Controls();
-
 // "Courier New" 12 pt, or a metric-compatible monospace font.
 QFont TextFieldFont();
 // The plain sans font of buttons, lists and labels.
 QFont ControlFont(bool bold = false);
 
-// Creates every control of the table as a child of the form.
-void BuildForm1Controls(QWidget& form);
+// Creates every control of the main window as a child of the form, in tab
+// order (icons, the original text group, the solution text group, the
+// exercise buttons row by row, the word list group), each named, placed and
+// coloured; the frames lie behind everything.  Captions are left to
+// CaptionForm1Controls.
+Form1Controls BuildForm1Controls(QWidget& form);
+
+// The button of the main window that carries this name; nullptr when no
+// button does.
+QPushButton* ButtonNamed(const Form1Controls& controls, std::string_view name);
+
+// Every button of the main window, in tab order.
+std::vector<QPushButton*> AllButtons(const Form1Controls& controls);
 
 }  // namespace tesmoran

@@ -1,19 +1,15 @@
 #include "ui/Form2.h"
 
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 
 #include "ui/Form1Layout.h"
+#include "ui/IconButton.h"
 #include "ui/IconHelp.h"
 #include "ui/SmallWindowLook.h"
-
-// The icon pictures are the main window's; make sure they are registered
-// even when the help window is made on its own.
-static void RegisterHelpPictures() { Q_INIT_RESOURCE(icons); }
 
 namespace tesmoran {
 namespace {
@@ -37,21 +33,20 @@ QFont BoldFont() {
 }  // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
-  RegisterHelpPictures();
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("TESMORAN: Hilfe"));
   setFixedSize(UnitsToPixels(kWidthUnits), UnitsToPixels(kHeightUnits));
-  Paint(*this, kLightCyanGround);
+  Colour(*this, Ground::kWindow, kLightCyanGround, QColor(Qt::black));
 
   auto* frame = new QFrame(this);
   frame->setObjectName(QStringLiteral("Figur1"));
   PlaceInUnits(*frame, 1920, 240, 2415, 3015);
-  Paint(*frame, kDarkBlue, kDarkBlue);
+  Colour(*frame, Ground::kWindow, kDarkBlue, kDarkBlue);
 
   label_ = new QLabel(this);
   label_->setObjectName(QStringLiteral("Bezeichnung1"));
   PlaceInUnits(*label_, 2040, 360, 2175, 2775);
-  Paint(*label_, kLabelPaper, kLabelInk);
+  Colour(*label_, Ground::kWindow, kLabelPaper, kLabelInk);
   label_->setFont(BoldFont());
   label_->setTextFormat(Qt::PlainText);
   label_->setAlignment(Qt::AlignCenter);
@@ -60,7 +55,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* hint = new QLabel(QStringLiteral("Für Hilfetexte die jeweiligen Symbole anklicken ..."), this);
   hint->setObjectName(QStringLiteral("Bezeichnung2"));
   PlaceInUnits(*hint, 0, 3480, 4575, 255);
-  Paint(*hint, kDarkBlue, Qt::white);
+  Colour(*hint, Ground::kWindow, kDarkBlue, QColor(Qt::white));
   hint->setFont(ControlFont());
   hint->setAlignment(Qt::AlignCenter);
 
@@ -80,15 +75,10 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   // main-window icon it explains.
   label_->setText(GeneralHelpText());
   for (const IconHelp& help : IconHelpTexts()) {
-    auto* icon = new QToolButton(this);
+    QToolButton* icon = MakeIconButton(*this, help.mainIcon, kIconUnits, help.text);
     icon->setObjectName(QString::fromLatin1(help.helpIcon));
     PlaceInUnits(*icon, kColumnLeft[help.column - 1], kRowTop[help.row - 1], kIconUnits, kIconUnits);
-    const int side = UnitsToPixels(kIconUnits) - 4;
-    icon->setIconSize(QSize(side, side));
-    icon->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(help.mainIcon))));
-    icon->setAutoRaise(true);
-    icon->setAccessibleName(help.text);
-    connect(icon, &QToolButton::clicked, this, [this, &help] { IconClicked(help); });
+    connect(icon, &QToolButton::clicked, this, [this, &help] { BildClick(help); });
   }
   frame->lower();
 }
@@ -99,7 +89,7 @@ void Form2::ShowHelp() {
   activateWindow();
 }
 
-void Form2::IconClicked(const IconHelp& help) {
+void Form2::BildClick(const IconHelp& help) {
   timer_->stop();
   timer_->start();
   label_->setText(help.text);

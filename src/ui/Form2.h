@@ -2,7 +2,8 @@
 // The help window: copies of twelve icons of the main window; a click on one
 // of them shows what it does, and five seconds after the last click the
 // label returns to the general text.  Not modal; made once and afterwards
-// only hidden and shown.
+// only hidden and shown.  Each event of a control has one handler, named
+// after the control and the event.
 #include <QWidget>
 
 class QLabel;
@@ -23,9 +24,9 @@ class Form2 : public QWidget {
   // Shows the window, not modal, and brings it to the front.
   void ShowHelp();
 
-  // A click on a help icon: the five seconds start anew and the label shows
-  // the icon's text.
-  void IconClicked(const IconHelp& help);
+  // A click on one of the help icons Bild1 to Bild12: the five seconds
+  // start anew and the label shows the icon's text.
+  void BildClick(const IconHelp& help);
   // The timer fired: it stops and the label shows the general text again.
   void Zeit1Timer();
   // "F e r t i g": stops the timer and hides the window; the label keeps

@@ -36,7 +36,7 @@ Form3::Form3(Host host, QWidget* parent) : QWidget(parent, Qt::Window), host_(st
   setObjectName(QStringLiteral("Form3"));
   setWindowTitle(QStringLiteral("TESMORAN: D a t e i e n"));
   setFixedSize(UnitsToPixels(kInnerWidthUnits), UnitsToPixels(kInnerHeightUnits));
-  SetGround(*this, QPalette::Window, kLightCyanGround);
+  Colour(*this, Ground::kWindow, kLightCyanGround);
   BuildControls();
   FillDrives();
   ShowDirectory(QDir::currentPath());
@@ -55,7 +55,7 @@ void Form3::BuildControls() {
   preview_ = new QPlainTextEdit(QStringLiteral("Text1"), this);
   Place(preview_, "Text1", 120, 3960, 5295, 1935);
   preview_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  SetGround(*preview_, QPalette::Base, kPreviewGround);
+  Colour(*preview_, Ground::kWritingArea, kPreviewGround);
   auto* cancel = new QPushButton(QStringLiteral("Abbruch"), this);
   Place(cancel, "Befehl1", 1440, 6120, 1335, 375);
   auto* load = new QPushButton(QStringLiteral("Laden"), this);
@@ -68,20 +68,19 @@ void Form3::BuildControls() {
   setTabOrder(cancel, load);
   setTabOrder(load, preview_);
 
-  connect(cancel, &QPushButton::clicked, this, [this] { ReturnToMainWindow(); });
-  connect(load, &QPushButton::clicked, this, [this] { LoadClicked(); });
+  connect(cancel, &QPushButton::clicked, this, &Form3::Befehl1Click);
+  connect(load, &QPushButton::clicked, this, &Form3::Befehl2Click);
 }
 
 void Form3::WireControls() {
-  connect(drives_, &QComboBox::activated, this, [this](int index) { DriveChosen(index); });
-  connect(directories_, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { ShowDirectory(item->data(Qt::UserRole).toString()); });
+  connect(drives_, &QComboBox::activated, this, &Form3::Laufwerk1Change);
+  connect(directories_, &QListWidget::itemActivated, this, &Form3::Verzeichnis1Activate);
   // A click on a file, or moving to it with the keys, chooses it.
-  connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { FileClicked(item); });
+  connect(files_, &QListWidget::itemClicked, this, &Form3::Datei1Click);
   connect(files_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (!keyMove_ || row < 0) return;
     keyMove_ = false;
-    FileClicked(files_->item(row));
+    Datei1Click(files_->item(row));
   });
   files_->installEventFilter(this);
   files_->viewport()->installEventFilter(this);
@@ -104,7 +103,7 @@ QStringList Form3::Drives() const {
   return roots;
 }
 
-void Form3::DriveChosen(int index) {
+void Form3::Laufwerk1Change(int index) {
   const QString root = drives_->itemData(index).toString();
   if (IsDriveReady(root)) {
     // That drive's current directory, while it still exists.
@@ -135,13 +134,19 @@ void Form3::ShowDirectory(const QString& path) {
   }
   keyMove_ = false;
   files_->clear();
-  files_->addItems(MatchingFiles(directory_));
+  for (const FileEntry& entry : MatchingFiles(directory_)) {
+    auto* item = new QListWidgetItem(entry.shown, files_);
+    item->setData(Qt::UserRole, entry.bytes);
+  }
 }
 
-void Form3::FileClicked(QListWidgetItem* item) {
+void Form3::Verzeichnis1Activate(QListWidgetItem* item) { ShowDirectory(item->data(Qt::UserRole).toString()); }
+
+void Form3::Datei1Click(QListWidgetItem* item) {
   selection_ = SelectFile(FromQString(directory_), FromQString(item->text()));
-  // The file is opened by the name as the list shows it.
-  selection_.path = std::filesystem::path(QFile::encodeName(QDir(directory_).filePath(item->text())).toStdString());
+  // The file is opened by its name's bytes, which need not be readable.
+  const QByteArray folder = QFile::encodeName(directory_);
+  selection_.path = std::filesystem::path(folder.toStdString()) / item->data(Qt::UserRole).toByteArray().toStdString();
   path_->setText(ToQString(selection_.SelectedFile));
   path_->setToolTip(path_->text());
   host_.run([this](Worksheet& ws, UiServices& ui) { LoadIntoPreview(ws, ui); });
@@ -154,7 +159,9 @@ void Form3::LoadIntoPreview(Worksheet& ws, UiServices& ui) {
   previewLoaded_ = true;
 }
 
-void Form3::LoadClicked() {
+void Form3::Befehl1Click() { ReturnToMainWindow(); }
+
+void Form3::Befehl2Click() {
   bool chosen = false;
   host_.run([this, &chosen](Worksheet& ws, UiServices& ui) {
     chosen = CheckFileChosen(selection_, ui);

@@ -2,14 +2,14 @@
 // The file window: a drive list, a directory list and a file list to pick a
 // text file, its path and a preview of its text; "Laden" puts the preview
 // into the main window's original text.  While it is open the main window
-// is hidden.
+// is hidden.  Each event of a control has one handler, named after the
+// control and the event.
 #include <QHash>
 #include <QWidget>
 #include <functional>
 
 #include "files/FileLoading.h"
-#include "platform/UiServices.h"
-#include "worksheet/Worksheet.h"
+#include "ui/Command.h"
 
 class QComboBox;
 class QLabel;
@@ -19,8 +19,6 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace tesmoran {
-
-using Command = std::function<void(Worksheet&, UiServices&)>;
 
 class Form3 : public QWidget {
   Q_OBJECT
@@ -35,8 +33,6 @@ class Form3 : public QWidget {
 
   // Hides the main window and shows this one (not modal).
   void Open();
-  // The file last clicked in the file list.
-  const FileSelection& Selection() const { return selection_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -50,11 +46,17 @@ class Form3 : public QWidget {
   // The roots the drive list offers.
   QStringList Drives() const;
   // The drive list's choice changed.
-  void DriveChosen(int index);
+  void Laufwerk1Change(int index);
+  // A directory of the directory list was opened (double-click or Enter).
+  void Verzeichnis1Activate(QListWidgetItem* item);
+  // A file of the file list was clicked or reached with the keys.
+  void Datei1Click(QListWidgetItem* item);
+  // "Abbruch": back to the main window.
+  void Befehl1Click();
+  // "Laden": the file becomes the original text.
+  void Befehl2Click();
   // The directory list and the file list show `path`.
   void ShowDirectory(const QString& path);
-  void FileClicked(QListWidgetItem* item);
-  void LoadClicked();
   void ReturnToMainWindow();
   // Runs LoadSelectedFile on the main window's worksheet and shows the result.
   void LoadIntoPreview(Worksheet& ws, UiServices& ui);

@@ -4,15 +4,13 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 
 #include "ui/Form1Layout.h"
+#include "ui/IconButton.h"
 #include "ui/SmallWindowLook.h"
-
-static void RegisterAboutPicture() { Q_INIT_RESOURCE(icons); }
 
 namespace tesmoran {
 namespace {
@@ -34,7 +32,7 @@ QLabel* MakeLabel(QWidget& window, const LabelLook& look) {
   auto* label = new QLabel(look.text, &window);
   label->setObjectName(QString::fromLatin1(look.name));
   PlaceInUnits(*label, look.left, look.top, look.width, look.height);
-  Paint(*label, look.paper, look.ink);
+  Colour(*label, Ground::kWindow, look.paper, look.ink);
   QFont font = ControlFont(look.bold);
   font.setPointSizeF(look.points);
   font.setItalic(look.italic);
@@ -69,16 +67,15 @@ QString TSMLABEL::ProgramNotice() {
 QString TSMLABEL::AddressLine() { return QStringLiteral("Keine Webadresse – alles bleibt hier."); }
 
 TSMLABEL::TSMLABEL(QWidget* parent) : QWidget(parent, Qt::Window) {
-  RegisterAboutPicture();
   setObjectName(QStringLiteral("TSMLABEL"));
   setWindowTitle(QStringLiteral("Info"));
   setFixedSize(UnitsToPixels(kWidthUnits), UnitsToPixels(kHeightUnits));
-  Paint(*this, kLightCyanGround);
+  Colour(*this, Ground::kWindow, kLightCyanGround, QColor(Qt::black));
 
   auto* frame = new QFrame(this);
   frame->setObjectName(QStringLiteral("Figur1"));
   PlaceInUnits(*frame, 120, 120, 3255, 2895);
-  Paint(*frame, kDarkBlue);
+  Colour(*frame, Ground::kWindow, kDarkBlue, QColor(Qt::black));
 
   const LabelLook labels[] = {
       {"Bezeichnung2", QStringLiteral("T"), 360, 240, 375, 615, kDarkBlue, QColor(255, 0, 255), 18,
@@ -105,8 +102,8 @@ TSMLABEL::TSMLABEL(QWidget* parent) : QWidget(parent, Qt::Window) {
   picture->setObjectName(QStringLiteral("Bild1"));
   PlaceInUnits(*picture, 2400, 2400, 855, 615);
   picture->setAlignment(Qt::AlignCenter);
-  picture->setPixmap(QIcon(QStringLiteral(":/icons/Bild3.svg")).pixmap(32, 32));
-  Paint(*picture, kDarkBlue);
+  picture->setPixmap(IconPicture("Bild3").pixmap(32, 32));
+  Colour(*picture, Ground::kWindow, kDarkBlue, QColor(Qt::black));
 
   for (const char* name : {"Bezeichnung1", "Bild1"}) {
     QWidget* clickable = findChild<QWidget*>(QLatin1String(name));

@@ -25,12 +25,12 @@ Form3& FileWindow(Form1& form) {
 }  // namespace
 
 void WireFiles(Form1& form) {
-  QObject::connect(form.Control<QToolButton>("Bild5"), &QToolButton::clicked, &form,
-                   [&form] { FileWindow(form).Open(); });
-  QObject::connect(form.Control<QToolButton>("Bild6"), &QToolButton::clicked, &form, [&form] {
+  const Form1Controls& c = form.Controls();
+  QObject::connect(c.Bild5, &QToolButton::clicked, &form, [&form] { FileWindow(form).Open(); });
+  QObject::connect(c.Bild6, &QToolButton::clicked, &form, [&form] {
     form.Run([](Worksheet& ws, UiServices& ui) { SaveSolutionText(ws, ui, Printers()); });
   });
-  QObject::connect(form.Control<QToolButton>("Bild9"), &QToolButton::clicked, &form, [&form] {
+  QObject::connect(c.Bild9, &QToolButton::clicked, &form, [&form] {
     form.Run([](Worksheet& ws, UiServices& ui) { PrintSolutionText(ws, ui, Printers()); });
   });
 }

@@ -20,9 +20,9 @@ Window& WindowOf(Form1& form, const char* name) {
 }  // namespace
 
 void WireHelpAndAbout(Form1& form) {
-  QObject::connect(form.Control<QToolButton>("Bild4"), &QToolButton::clicked, &form,
-                   [&form] { WindowOf<Form2>(form, "Form2").ShowHelp(); });
-  QObject::connect(form.Control<QToolButton>("Bild3"), &QToolButton::clicked, &form,
+  const Form1Controls& c = form.Controls();
+  QObject::connect(c.Bild4, &QToolButton::clicked, &form, [&form] { WindowOf<Form2>(form, "Form2").ShowHelp(); });
+  QObject::connect(c.Bild3, &QToolButton::clicked, &form,
                    [&form] { WindowOf<TSMLABEL>(form, "TSMLABEL").ShowAbout(); });
 }
 

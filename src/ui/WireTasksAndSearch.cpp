@@ -49,19 +49,15 @@ void InsertDoubleClickedTask(Form1& form, QListWidget& list, QListWidgetItem* it
 }  // namespace
 
 void WireTasksAndSearch(Form1& form) {
-  auto* list = form.Control<QListWidget>("Liste1");
-  QPalette look = list->palette();
-  look.setColor(QPalette::Base, QColor(224, 224, 224));
-  look.setColor(QPalette::Text, Qt::black);
-  list->setPalette(look);
+  const Form1Controls& c = form.Controls();
+  QListWidget* list = c.Liste1;
   FillTaskList(*list);
 
-  QObject::connect(form.Control<QToolButton>("Bild1"), &QToolButton::clicked, list,
+  QObject::connect(c.Bild1, &QToolButton::clicked, list,
                    [list] { ShowOrHideTaskList(*list); });
   QObject::connect(list, &QListWidget::itemDoubleClicked, &form,
                    [&form, list](QListWidgetItem* item) { InsertDoubleClickedTask(form, *list, item); });
-  QObject::connect(form.Control<QToolButton>("Bild10"), &QToolButton::clicked, &form,
-                   [&form] { form.Run(SearchAndReplace); });
+  QObject::connect(c.Bild10, &QToolButton::clicked, &form, [&form] { form.Run(SearchAndReplace); });
 }
 
 }  // namespace tesmoran

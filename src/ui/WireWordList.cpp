@@ -13,27 +13,26 @@ namespace tesmoran {
 
 namespace {
 
-using Command = void (*)(Worksheet&, UiServices&);
-
 template <class Button>
-void RunOnClick(Form1& form, const char* name, Command command) {
-  QObject::connect(form.Control<Button>(name), &Button::clicked, &form, [&form, command] { form.Run(command); });
+void RunOnClick(Form1& form, Button* button, Command command) {
+  QObject::connect(button, &Button::clicked, &form, [&form, command = std::move(command)] { form.Run(command); });
 }
 
 }  // namespace
 
 void WireWordList(Form1& form) {
-  RunOnClick<QToolButton>(form, "Bild8", BuildWordList);
-  const std::pair<const char*, Command> buttons[] = {
-      {"Befehl20", AppendSelectedWords},  // "<=="
-      {"Befehl21", SelectAllWords},       // "Alle"
-      {"Befehl24", SelectNoWords},        // "Keines"
-      {"Befehl25", DeleteSelectedWords},  // "Löschen"
-      {"Befehl28", SaveWordListCopy},     // "Sichern"
-      {"Befehl23", RestoreWordListCopy},  // "Reset"
-      {"Befehl30", CopySelectedWords},    // "Ersetze Zwischenablage"
+  const Form1Controls& c = form.Controls();
+  RunOnClick(form, c.Bild8, BuildWordList);
+  const std::pair<QPushButton*, Command> buttons[] = {
+      {c.Befehl20, AppendSelectedWords},  // "<=="
+      {c.Befehl21, SelectAllWords},       // "Alle"
+      {c.Befehl24, SelectNoWords},        // "Keines"
+      {c.Befehl25, DeleteSelectedWords},  // "Löschen"
+      {c.Befehl28, SaveWordListCopy},     // "Sichern"
+      {c.Befehl23, RestoreWordListCopy},  // "Reset"
+      {c.Befehl30, CopySelectedWords},    // "Ersetze Zwischenablage"
   };
-  for (const auto& [name, command] : buttons) RunOnClick<QPushButton>(form, name, command);
+  for (const auto& [button, command] : buttons) RunOnClick(form, button, command);
 }
 
 }  // namespace tesmoran

@@ -61,19 +61,19 @@ class Form1Test : public QObject {
     Form1 form;
     for (int i = 1; i <= 31; ++i) {
       const QByteArray name = "Befehl" + QByteArray::number(i);
-      auto* button = form.Control<QAbstractButton>(name.constData());
+      auto* button = Child<QAbstractButton>(form, name.constData());
       QVERIFY2(button, name.constData());
       QCOMPARE(button->text(), QString::fromUtf8(commands[i - 1]));
     }
     for (int i = 1; i <= 13; ++i) {
       const QByteArray name = "Bild" + QByteArray::number(i);
-      auto* icon = form.Control<QToolButton>(name.constData());
+      auto* icon = Child<QToolButton>(form, name.constData());
       QVERIFY2(icon && !icon->icon().isNull() && !icon->toolTip().isEmpty(), name.constData());
     }
-    QCOMPARE(form.Control<QLabel>("Bezeichnung7")->text(), QStringLiteral("O r i g i n a l t e x t"));
-    QCOMPARE(form.Control<QLabel>("Bezeichnung2")->text(), QStringLiteral("L ö s u n g s t e x t "));
-    QCOMPARE(form.Control<QLabel>("Bezeichnung1")->text(), QStringLiteral("W ö r t e r l i s t e"));
-    for (const char* name : {"Liste1", "Liste2", "Liste3"}) QVERIFY(form.Control<QListWidget>(name));
+    QCOMPARE(Child<QLabel>(form, "Bezeichnung7")->text(), QStringLiteral("O r i g i n a l t e x t"));
+    QCOMPARE(Child<QLabel>(form, "Bezeichnung2")->text(), QStringLiteral("L ö s u n g s t e x t "));
+    QCOMPARE(Child<QLabel>(form, "Bezeichnung1")->text(), QStringLiteral("W ö r t e r l i s t e"));
+    for (const char* name : {"Liste1", "Liste2", "Liste3"}) QVERIFY(List(form, name));
     // A few places: 1/1440 inch to pixels.
     QCOMPARE(Field(form, "Text1")->pos(), QPoint(56, 24));
     QCOMPARE(Field(form, "Text2")->geometry(), QRect(Px(840), Px(3240), Px(7695), Px(2655)));

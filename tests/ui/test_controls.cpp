@@ -1,0 +1,173 @@
+// How the windows make their controls: the main window's typed controls and
+// their names, the captions the exercise catalogue gives, and the shared
+// colour and icon helpers.
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+#include "exercises/Catalogue.h"
+#include "test_form1_support.h"
+#include "ui/Colour.h"
+#include "ui/DragLabel.h"
+#include "ui/Form1Captions.h"
+#include "ui/IconButton.h"
+
+using namespace tesmoran;
+using namespace tesmoran::testing;
+
+namespace {
+
+using Pick = std::function<QWidget*(const Form1Controls&)>;
+using Change = std::function<void(std::vector<Exercise>&)>;
+
+std::vector<Exercise>::iterator ExerciseOn(std::vector<Exercise>& catalogue, const char* button) {
+  return std::find_if(catalogue.begin(), catalogue.end(),
+                      [button](const Exercise& e) { return std::strcmp(e.button, button) == 0; });
+}
+
+// Gives the exercise of button `from` to the button named `to`.
+Change Rename(const char* from, const char* to) {
+  return [from, to](std::vector<Exercise>& catalogue) { ExerciseOn(catalogue, from)->button = to; };
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Pick)
+Q_DECLARE_METATYPE(Change)
+Q_DECLARE_METATYPE(tesmoran::Ground)
+
+class ControlsTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase() { InstallQtTestFailureHandler(); }
+
+  // Code reaches a control through the struct; tests and the window system
+  // reach it by its object name.  Both must be the same control.
+  void controlsMemberIsTheControlOfItsName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Pick>("pick");
+    QTest::newRow("icon Bild8") << "Bild8" << Pick([](const Form1Controls& c) { return c.Bild8; });
+    QTest::newRow("icon Bild3") << "Bild3" << Pick([](const Form1Controls& c) { return c.Bild3; });
+    QTest::newRow("exercise button Befehl14") << "Befehl14" << Pick([](const Form1Controls& c) { return c.Befehl14; });
+    QTest::newRow("word-list button Befehl30") << "Befehl30" << Pick([](const Form1Controls& c) { return c.Befehl30; });
+    QTest::newRow("copy button Befehl26") << "Befehl26" << Pick([](const Form1Controls& c) { return c.Befehl26; });
+    QTest::newRow("original text Text1") << "Text1" << Pick([](const Form1Controls& c) { return c.Text1; });
+    QTest::newRow("solution text Text2") << "Text2" << Pick([](const Form1Controls& c) { return c.Text2; });
+    QTest::newRow("dragged label Bezeichnung7")
+        << "Bezeichnung7" << Pick([](const Form1Controls& c) { return c.Bezeichnung7; });
+    QTest::newRow("task list Liste1") << "Liste1" << Pick([](const Form1Controls& c) { return c.Liste1; });
+    QTest::newRow("word list Liste2") << "Liste2" << Pick([](const Form1Controls& c) { return c.Liste2; });
+    QTest::newRow("mode list Liste3") << "Liste3" << Pick([](const Form1Controls& c) { return c.Liste3; });
+    QTest::newRow("frame Figur5") << "Figur5" << Pick([](const Form1Controls& c) { return c.Figur5; });
+  }
+  void controlsMemberIsTheControlOfItsName() {
+    QFETCH(QString, name);
+    QFETCH(Pick, pick);
+    Form1 form;
+    QWidget* control = pick(form.Controls());
+    QVERIFY(control);
+    QCOMPARE(control, Child<QWidget>(form, name.toLatin1().constData()));
+  }
+
+  // A catalogue whose buttons do not fit the window stops the start and says
+  // which button is wrong; no button is left silently without its exercise.
+  void catalogueThatMissesTheButtonsIsRefused_data() {
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("misspelt button") << Rename("Befehl14", "Befehl41") << "Befehl41";
+    QTest::newRow("name in lower case") << Rename("Befehl14", "befehl14") << "befehl14";
+    QTest::newRow("name of an icon") << Rename("Befehl14", "Bild8") << "Bild8";
+    QTest::newRow("name of a text field") << Rename("Befehl14", "Text1") << "Text1";
+    QTest::newRow("button of the word list") << Rename("Befehl14", "Befehl20") << "Befehl20";
+    QTest::newRow("two exercises on one button") << Rename("Befehl14", "Befehl1") << "Befehl1";
+    QTest::newRow("button without exercise")
+        << Change([](std::vector<Exercise>& c) { c.erase(ExerciseOn(c, "Befehl14")); }) << "Befehl14";
+  }
+  void catalogueThatMissesTheButtonsIsRefused() {
+    QFETCH(Change, change);
+    QFETCH(QString, named);
+    Form1 form;
+    std::vector<Exercise> catalogue = ExerciseCatalogue();
+    change(catalogue);
+    QString refusal;
+    try {
+      CaptionForm1Controls(form.Controls(), catalogue);
+    } catch (const std::logic_error& e) {
+      refusal = QString::fromUtf8(e.what());
+    }
+    QVERIFY2(refusal.endsWith(' ' + named), qPrintable(refusal));
+  }
+
+  void exerciseButtonsRunTheirCataloguesExercise_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("first of the catalogue") << "Befehl1" << QStringLiteral("Großletter");
+    QTest::newRow("middle row") << "Befehl11" << QStringLiteral("Ohne Erstletter");
+    QTest::newRow("last of the catalogue") << "Befehl31" << QStringLiteral("Buchstaben");
+  }
+  void exerciseButtonsRunTheirCataloguesExercise() {
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    Form1 form;
+    const auto pairs = ExerciseButtons(form.Controls(), ExerciseCatalogue());
+    const auto found = std::find_if(pairs.begin(), pairs.end(),
+                                    [&](const auto& pair) { return pair.first->objectName() == button; });
+    QVERIFY(found != pairs.end());
+    QCOMPARE(ToQString(found->second->caption), caption);
+  }
+
+  void colourCoversTheGroundAndInksTheText_data() {
+    QTest::addColumn<Ground>("ground");
+    QTest::addColumn<int>("paperRole");
+    QTest::addColumn<int>("inkRole");
+    QTest::addColumn<bool>("filled");
+    QTest::newRow("window of a label") << Ground::kWindow << int(QPalette::Window) << int(QPalette::WindowText)
+                                       << true;
+    QTest::newRow("writing area of a field") << Ground::kWritingArea << int(QPalette::Base) << int(QPalette::Text)
+                                             << false;
+  }
+  void colourCoversTheGroundAndInksTheText() {
+    QFETCH(Ground, ground);
+    QFETCH(int, paperRole);
+    QFETCH(int, inkRole);
+    QFETCH(bool, filled);
+    QLabel control;
+    Colour(control, ground, QColor(1, 2, 3), QColor(4, 5, 6));
+    QCOMPARE(control.palette().color(QPalette::ColorRole(paperRole)), QColor(1, 2, 3));
+    QCOMPARE(control.palette().color(QPalette::ColorRole(inkRole)), QColor(4, 5, 6));
+    QCOMPARE(control.autoFillBackground(), filled);
+  }
+
+  void colourWithoutInkKeepsTheText() {
+    QPlainTextEdit field;
+    QPalette look = field.palette();
+    look.setColor(QPalette::Text, QColor(7, 8, 9));
+    field.setPalette(look);
+    Colour(field, Ground::kWritingArea, QColor(1, 2, 3));
+    QCOMPARE(field.palette().color(QPalette::Text), QColor(7, 8, 9));
+  }
+
+  void iconButtonShowsItsPictureFlat() {
+    QWidget parent;
+    QToolButton* icon = MakeIconButton(parent, "Bild8", 495, QStringLiteral("Wörterliste"));
+    QCOMPARE(icon->parentWidget(), &parent);
+    QVERIFY(!icon->icon().isNull());
+    QCOMPARE(icon->iconSize(), QSize(29, 29));  // 33 pixels less the margin
+    QVERIFY(icon->autoRaise());
+    QCOMPARE(icon->accessibleName(), QStringLiteral("Wörterliste"));
+  }
+
+  void iconWithoutPictureIsRefused() {
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, IconPicture("Bild14"));
+  }
+};
+
+QTEST_MAIN(ControlsTest)
+#include "test_controls.moc"
