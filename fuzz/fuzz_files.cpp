@@ -1,5 +1,5 @@
 // Reading text files: the decoding of any bytes ends without a fault, and a
-// valid UTF-8 file cut anywhere still decodes when it is known to be cut
+// file read as UTF-8, cut anywhere, still decodes when it is known to be cut
 // short; the field reader gives fields without line breaks, and the joined
 // text with a length limit is the start of the joined text without one,
 // ending at a field's end.
@@ -22,7 +22,10 @@ void CheckDecoding(std::string_view bytes, std::size_t cut) {
   const DecodedFile decoded = DecodeFileBytes(bytes);
   Check(decoded.WhollyText() == whole.has_value(), "the two decodings disagree whether the file is text");
   DecodeFileName(bytes);
-  if (!whole || !DecodeUtf8(bytes)) return;
+  // Only files read as UTF-8 as they stand count: a valid UTF-8 file may
+  // also be read otherwise, e.g. as UTF-16 for its zero bytes.
+  const std::optional<Text> asUtf8 = DecodeUtf8(bytes);
+  if (!whole || !asUtf8 || *whole != *asUtf8) return;
   const std::string_view start = bytes.substr(0, cut % (bytes.size() + 1));
   // An end-of-file mark counts as one only at the very end of the file; a
   // cut that ends on one shows it in the middle, where it makes the file
