@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "exercises/Catalogue.h"
+#include "worksheet/ExerciseCatalogue.h"
 #include "exercises/CharacterSets.h"
 #include "worksheet/ExerciseFrame.h"
 

@@ -108,6 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Text first = input.ShortText(60);
   CheckAppend(list, first, madeUp);
   CheckAppend(list, input.RestText() + U" " + first, madeUp);
-  while (list.Count() > madeUp.count) list.RemoveAt(list.Count() - 1);
+  for (std::size_t i = madeUp.count; i < list.Count(); ++i) list.SetSelected(i, true);
+  list.RemoveSelected();
   return 0;
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "exercises/Catalogue.h"
+#include "worksheet/ExerciseCatalogue.h"
 #include "tasks/TaskCatalogue.h"
 #include "wordlist/WordListBuild.h"
 #include "wordlist/WordListCommands.h"
@@ -127,8 +127,9 @@ void RunAction(Worksheet& ws, FuzzInput& input, FuzzUi& ui) {
       ListAction(input.Byte() % 8, ws, input, ui);
       break;
     case 8: {
-      const Text before = ws.Text2, &sentence = TaskSentences()[input.Byte() % kTaskCount];
-      InsertTask(ws, sentence);
+      const std::vector<Text>& tasks = TaskSentences();
+      const Text before = ws.Text2, &sentence = tasks[input.Byte() % tasks.size()];
+      InsertTask(ws.Text2, sentence);
       Check(ws.Text2 == before + U"\r\n" + sentence, "a task sentence was not appended as a new line");
       break;
     }

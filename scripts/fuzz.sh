@@ -17,7 +17,8 @@ fi
 
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTESMORAN_CORE_ONLY=ON -DTESMORAN_FUZZ=ON -DTESMORAN_BENCHMARKS=OFF >/dev/null
+  -DTESMORAN_CORE_ONLY=ON -DTESMORAN_FUZZ=ON -DTESMORAN_TESTS=OFF -DTESMORAN_BENCHMARKS=OFF \
+  -DTESMORAN_SANITIZE=OFF -DTESMORAN_WERROR=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target fuzz_all
 
 # Target and number of new inputs; the slower targets get fewer.

@@ -3,6 +3,7 @@
 // through the window system): every other window closes with it.
 #include <QApplication>
 
+#include "Version.h"
 #include "platform/qt/QtTranslations.h"
 #include "ui/Form1.h"
 

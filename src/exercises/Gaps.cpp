@@ -4,12 +4,10 @@
 #include <unordered_set>
 
 #include "exercises/CharacterSets.h"
+#include "exercises/GapMarks.h"
 #include "exercises/TransformWords.h"
 
 namespace tesmoran {
-
-inline constexpr TextView kWordGap = U"__";
-inline constexpr Char kLetterGap = U'_';
 
 Text GapEveryOtherWord(TextView text, bool fromSecondWord) {
   Text out;
@@ -24,7 +22,7 @@ Text GapEveryOtherWord(TextView text, bool fromSecondWord) {
     if (keep) {
       out.push_back(text[i]);
     } else {
-      out.append(kWordGap);
+      out.append(kDoubleGapMark);
     }
   }
   return out;
@@ -37,7 +35,7 @@ void AppendGapEveryOtherLetter(TextView word, bool fromSecondLetter, Text& out) 
     first = 1;
   }
   for (std::size_t j = first; j < word.size(); ++j) {
-    out.push_back((j - first) % 2 == 0 ? kLetterGap : word[j]);
+    out.push_back((j - first) % 2 == 0 ? kGapMark : word[j]);
   }
 }
 
@@ -57,7 +55,7 @@ void AppendFrameWord(TextView word, Text& out) {
     return;
   }
   out.push_back(word.front());
-  out.append(word.size() - 2, kLetterGap);
+  out.append(word.size() - 2, kGapMark);
   out.push_back(word.back());
 }
 
@@ -83,7 +81,7 @@ Text GapChosenLetters(TextView text, TextView chosen) {
   Text out(text);
   for (Char& c : out) {
     const bool hit = c < 256 ? chosenByte.test(c) : others.contains(c);
-    if (hit) c = kLetterGap;
+    if (hit) c = kGapMark;
   }
   return out;
 }
