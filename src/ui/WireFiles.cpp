@@ -1,8 +1,10 @@
+#include <QShortcut>
 #include <QToolButton>
 
 #include "files/Printing.h"
 #include "files/SolutionFile.h"
 #include "platform/qt/QtPrinter.h"
+#include "ui/ArbeitsblattWindow.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
 #include "ui/Wiring.h"
@@ -32,6 +34,12 @@ void WireFiles(Form1& form) {
   });
   QObject::connect(c.Bild9, &QToolButton::clicked, &form, [&form] {
     form.Run([](Worksheet& ws, UiServices& ui) { PrintSolutionText(ws.Text2, ui, Printers()); });
+  });
+  // Ctrl+P: the worksheet window on the solution text, the original text for its answer key.
+  QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), &form), &QShortcut::activated, &form, [&form] {
+    form.Run([&form](Worksheet& ws, UiServices&) {
+      ArbeitsblattWindow::ShowFor(ws.Text2, ws.Text1.text, nullptr, &form);
+    });
   });
 }
 
