@@ -2,10 +2,11 @@
 # Installs what is missing, builds everything with warnings as errors and runs
 # every test: the core and window tests, the checks of the Debian package made
 # from that build, then the core tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.  Each build has its own folder (build/,
-# build-asan/; ./run.sh uses build-run/, ./package.sh build-package/), and
-# every option is given here, so that no other script's choices linger in a
-# cache.
+# UndefinedBehaviorSanitizer, then the fuzz targets over their seed inputs plus
+# a fixed number of new ones.  Each build has its own folder (build/,
+# build-asan/, build-fuzz/; ./run.sh uses build-run/, ./package.sh
+# build-package/), and every option is given here, so that no other script's
+# choices linger in a cache.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -29,3 +30,6 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTESMORAN_CORE_ONLY=ON -DTESM
 cmake --build build-asan --parallel "$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure --timeout 600 --parallel "$jobs")
+
+echo "== Fuzz targets =="
+scripts/fuzz.sh
