@@ -82,7 +82,8 @@ void RestoreWindowPlace(QWidget& window) {
 void RememberWindowPlace(const QWidget& window) {
   QSettings settings;
   const bool filled = window.isMaximized() || window.isFullScreen();
-  settings.setValue(kPlaceKey, filled ? window.normalGeometry() : window.geometry());
+  const QRect normal = window.normalGeometry();
+  settings.setValue(kPlaceKey, filled && normal.isValid() ? normal : window.geometry());
   settings.setValue(kFilledKey, filled);
 }
 
