@@ -12,6 +12,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Remembered settings (window place, zoom) live under this name.
+  QApplication::setOrganizationName(QStringLiteral("Tesmoran"));
   QApplication::setApplicationName(QStringLiteral("Tesmoran"));
   QApplication::setApplicationVersion(QStringLiteral(TESMORAN_VERSION));
   tesmoran::InstallGermanTranslations(app);
