@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "platform/qt/QtText.h"
+#include "state/WordList.h"
 #include "text/CaseMap.h"
 #include "ui/Form1.h"
-#include "wordlist/WordList.h"
 
 namespace {
 

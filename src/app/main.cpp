@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "Version.h"
 #include "platform/qt/QtTranslations.h"
 #include "ui/Form1.h"
 #include "ui/StartFile.h"

@@ -75,7 +75,7 @@ FileSelection SelectFile(TextView directory, TextView name, Char separator) {
   return selection;
 }
 
-bool LoadSelectedFile(FileSelection& selection, Text& preview, Worksheet& ws, UiServices& ui) {
+bool LoadSelectedFile(FileSelection& selection, Text& preview, UiServices& ui) {
   if (selection.Empty()) return false;
   selection.SelectedFile = ToUpper(selection.SelectedFile);
   std::error_code error;
@@ -83,21 +83,17 @@ bool LoadSelectedFile(FileSelection& selection, Text& preview, Worksheet& ws, Ui
   if (error) {
     // Gone or unreachable since it was clicked.
     ShowLoadError(selection, ui);
-    ws.WorkText.clear();
     return false;
   }
   if (size > kLoadByteLimit && !AskLoadLongFile(ui)) return false;
 
-  ws.WorkText.clear();
   Text reason;
   auto text = ReadFileText(selection.path, size, reason);
   if (!text) {
     ShowLoadError(selection, ui, reason);
     return false;
   }
-  ws.WorkText = std::move(*text);
-  preview = ws.WorkText;
-  ws.WorkText.clear();
+  preview = std::move(*text);
   return true;
 }
 

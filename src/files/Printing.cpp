@@ -12,8 +12,8 @@ bool PrintText(TextView text, Printer& printer, Text& reason) {
   return printer.EndDoc(reason);
 }
 
-void PrintSolutionText(Worksheet& ws, UiServices& ui, PrinterProvider& printers) {
-  if (ws.Text2.empty()) return;
+void PrintSolutionText(const Text& solution, UiServices& ui, PrinterProvider& printers) {
+  if (solution.empty()) return;
   if (ui.MessageBox(U"Das grüne Textfeld ausdrucken?\n\r ", style::kYesNoQuestionDefaultNo, U"Tesmoran drucken") !=
       kAnswerYes) {
     return;
@@ -26,7 +26,7 @@ void PrintSolutionText(Worksheet& ws, UiServices& ui, PrinterProvider& printers)
                   style::kOkStop, U"Tesmoran drucken");
     return;
   }
-  if (!PrintText(ws.Text2, *printer, reason)) {
+  if (!PrintText(solution, *printer, reason)) {
     ui.MessageBox(U"Beim Drucken ist ein Fehler aufgetreten." + Text(kCrLf) + reason, style::kOkStop,
                   U"Tesmoran drucken");
   }

@@ -7,10 +7,8 @@
 #include <QPlainTextEdit>
 #include <exception>
 
-#include "exercises/Catalogue.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUiServices.h"
-#include "ui/EditingCommands.h"
 #include "ui/Form1Captions.h"
 #include "ui/Form1Layout.h"
 #include "ui/Form1MenuBar.h"
@@ -20,6 +18,8 @@
 #include "ui/WindowPlace.h"
 #include "ui/Wiring.h"
 #include "ui/WordListView.h"
+#include "worksheet/EditingCommands.h"
+#include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
 

@@ -152,9 +152,9 @@ void Form3::Datei1Click(QListWidgetItem* item) {
   host_.run([this](Worksheet& ws, UiServices& ui) { LoadIntoPreview(ws, ui); });
 }
 
-void Form3::LoadIntoPreview(Worksheet& ws, UiServices& ui) {
+void Form3::LoadIntoPreview(Worksheet&, UiServices& ui) {
   Text preview;
-  if (!LoadSelectedFile(selection_, preview, ws, ui)) return;
+  if (!LoadSelectedFile(selection_, preview, ui)) return;
   preview_->setPlainText(ToField(preview));
   previewLoaded_ = true;
 }

@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "platform/UiServices.h"
+#include "state/Worksheet.h"
 #include "text/Text.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 

@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "app/cli/Cli.h"
-#include "exercises/Catalogue.h"
 #include "text/Utf8.h"
+#include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
 namespace {

@@ -65,12 +65,11 @@ class LoadEncodingTest : public ::testing::Test {
   bool Load(const std::string& bytes) {
     dir.Write("Brief.txt", bytes);
     selection = SelectFile(dir.Directory(), U"Brief.txt");
-    return LoadSelectedFile(selection, preview, sheet, ui);
+    return LoadSelectedFile(selection, preview, ui);
   }
 
   testing::ScratchDir dir;
   testing::ScriptedUi ui;
-  Worksheet sheet;
   FileSelection selection;
   Text preview = U"Text1";
 };

@@ -21,10 +21,9 @@ class SafeSavingTest : public ::testing::Test {
  protected:
   // Yes to the question, `name` in the input box; OK to an error when `fails`.
   void SaveAs(const Text& solution, const Text& name, bool fails = false) {
-    sheet.Text2 = solution;
     ui.AnswerMessage(kAnswerYes).AnswerInput(name);
     if (fails) ui.AnswerMessage();
-    SaveSolutionText(sheet, ui, printers);
+    SaveSolutionText(solution, ui, printers);
   }
   std::size_t EntriesIn(const fs::path& folder) const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
@@ -32,7 +31,6 @@ class SafeSavingTest : public ::testing::Test {
 
   testing::ScratchDir dir;
   testing::ScriptedUi ui;
-  Worksheet sheet;
   testing::RecordingProvider printers;
 };
 
@@ -135,11 +133,9 @@ struct NoPrinters : PrinterProvider {
 
 TEST(PrintSolutionText, WithoutAPrinterPointsToSavingAsPdf) {
   testing::ScriptedUi ui;
-  Worksheet sheet;
-  sheet.Text2 = U"Lösung";
   NoPrinters none;
   ui.AnswerMessage(kAnswerYes).AnswerMessage();
-  PrintSolutionText(sheet, ui, none);
+  PrintSolutionText(U"Lösung", ui, none);
   ExpectBox(ui, 1,
             U"Es ist kein Drucker eingerichtet. Das Arbeitsblatt lässt sich aber als PDF-Datei speichern: "
             U"beim Speichern einen Namen angeben, der auf .pdf endet.\r\nKein Standarddrucker.",

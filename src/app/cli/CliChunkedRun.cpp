@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "exercises/CharacterSets.h"
-#include "worksheet/Worksheet.h"
+#include "state/Worksheet.h"
 
 namespace tesmoran {
 namespace {

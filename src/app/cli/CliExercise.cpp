@@ -8,7 +8,7 @@
 #include "app/cli/CliExitCode.h"
 #include "app/cli/CliHelp.h"
 #include "app/cli/CliTextIo.h"
-#include "worksheet/Worksheet.h"
+#include "state/Worksheet.h"
 
 namespace tesmoran {
 namespace {

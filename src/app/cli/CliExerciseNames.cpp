@@ -1,8 +1,8 @@
 #include "app/cli/CliExerciseNames.h"
 
-#include "exercises/Catalogue.h"
 #include "text/Cp1252.h"
 #include "text/Utf8.h"
+#include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
 

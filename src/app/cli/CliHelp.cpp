@@ -5,8 +5,8 @@
 
 #include "app/cli/CliExerciseNames.h"
 #include "app/cli/CliExitCode.h"
-#include "exercises/Catalogue.h"
 #include "text/Utf8.h"
+#include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
 namespace {

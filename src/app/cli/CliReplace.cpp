@@ -10,7 +10,6 @@
 #include "app/cli/CliTextIo.h"
 #include "worksheet/ExerciseFrame.h"
 #include "worksheet/SearchReplace.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 

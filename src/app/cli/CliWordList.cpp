@@ -7,7 +7,7 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliExitCode.h"
 #include "app/cli/CliTextIo.h"
-#include "wordlist/WordList.h"
+#include "state/WordList.h"
 #include "wordlist/WordListBuild.h"
 
 namespace tesmoran {
