@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "exercises/Catalogue.h"
+#include "worksheet/ExerciseCatalogue.h"
 #include "platform/qt/QtText.h"
 #include "ui/Form1Captions.h"
 #include "ui/IconButton.h"

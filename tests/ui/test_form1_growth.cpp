@@ -1,40 +1,31 @@
-// The main window at sizes from its default one up to 3840 x 2160: what
-// grows, what keeps its place, and that nothing comes to lie on anything
-// else.
+// The main window from its default size up to 3840 x 2160, and where it
+// opens: what grows, what keeps its place, nothing on top of anything else,
+// and the remembered place that must lie on a screen.
 #include <QFrame>
+#include <QGuiApplication>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QToolButton>
+#include <QScreen>
+#include <QSettings>
 
 #include "test_form1_support.h"
+#include "ui/WindowPlace.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;
 
 namespace {
 
-// The default area under the menu bar: the window's outer size of
-// 11270 x 8310 units less the window system's frame.
-const QSize kDefaultArea(Px(11270) - 8, Px(8310) - 30);
+// The area under the menu bar: the outer 11270 x 8310 units less the frame.
+const QSize kHome(Px(11270) - 8, Px(8310) - 30);
 
 QWidget* Area(const Form1& form) { return Child<QWidget>(form, "Arbeitsflaeche"); }
-QRect Place(const Form1& form, const char* name) { return Child<QWidget>(form, name)->geometry(); }
+QRect Place(const Form1& form, const QString& name) { return Child<QWidget>(form, qPrintable(name))->geometry(); }
 
-// The window shown and grown so that the area under the menu bar has this size.
-void GrowArea(Form1& form, QSize area) {
+// Shows the window grown so that the area under the menu bar has this size.
+void Grow(Form1& form, QSize area) {
   form.show();
   form.resize(area.width(), area.height() + form.findChild<QMenuBar*>()->height());
   QCoreApplication::processEvents();
-}
-
-// The controls that the user sees: all but the hidden lists and the frames
-// drawn around groups of them.
-QList<QWidget*> VisibleControls(const Form1& form) {
-  QList<QWidget*> controls;
-  for (QWidget* w : Area(form)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-    if (w->isVisible() && w->metaObject() != &QFrame::staticMetaObject) controls << w;
-  }
-  return controls;
 }
 
 }  // namespace
@@ -47,143 +38,151 @@ class Form1GrowthTest : public QObject {
     InstallQtTestFailureHandler();
     UseScratchSettings();
   }
+  void init() { QSettings().clear(); }
 
-  void defaultSizeIsTheControlAreaUnderTheMenuBar() {
+  void defaultSizeIsTheSmallestAndHoldsTheAreaUnderTheMenuBar() {
     Form1 form;
     form.show();
     const int bar = form.findChild<QMenuBar*>()->height();
-    QVERIFY(bar > 0);
-    QCOMPARE(Area(form)->geometry(), QRect(QPoint(0, bar), kDefaultArea));
-    QCOMPARE(form.size(), QSize(kDefaultArea.width(), kDefaultArea.height() + bar));
-  }
-
-  void windowDoesNotShrinkBelowItsDefaultSize() {
-    Form1 form;
-    form.show();
-    const QSize home = form.size();
+    QCOMPARE(Area(form)->geometry(), QRect(QPoint(0, bar), kHome));
     form.resize(400, 300);
-    QCOMPARE(form.size(), home);
-    QCOMPARE(form.minimumSize(), home);
+    QCOMPARE(form.size(), QSize(kHome.width(), kHome.height() + bar));
   }
 
   void sizes_data() {
     QTest::addColumn<QSize>("area");
-    QTest::newRow("default") << kDefaultArea;
-    QTest::newRow("wider only") << QSize(1000, kDefaultArea.height());
-    QTest::newRow("taller only") << QSize(kDefaultArea.width(), 900);
-    QTest::newRow("odd growth") << QSize(kDefaultArea.width() + 1, kDefaultArea.height() + 3);
-    QTest::newRow("1280 x 1024") << QSize(1280, 990);
+    QTest::newRow("default") << kHome;
+    QTest::newRow("wider only") << QSize(1000, kHome.height());
+    QTest::newRow("taller by an odd amount") << kHome + QSize(0, 301);
     QTest::newRow("1920 x 1080 filled") << QSize(1920, 1050);
     QTest::newRow("3840 x 2160 filled") << QSize(3840, 2130);
   }
 
-  void iconColumnStaysInPlace_data() { sizes_data(); }
-  void iconColumnStaysInPlace() {
-    QFETCH(QSize, area);
-    Form1 form;
-    GrowArea(form, area);
-    const char* icons[] = {"Bild2", "Bild5", "Bild6", "Bild9", "Bild1", "Bild8", "Bild10",
-                           "Bild12", "Bild11", "Bild7", "Bild13", "Bild4", "Bild3"};
-    for (int i = 0; i < 13; ++i) {
-      QCOMPARE(Place(form, icons[i]), QRect(Px(120), Px(120 + 600 * i), Px(495), Px(495)));
-    }
-  }
-
   // The text fields share the extra width with the word list and the extra
-  // height between them; all three keep their left and top edges.
+  // height between them.
   void fieldsAndWordListTakeTheExtraRoom_data() { sizes_data(); }
   void fieldsAndWordListTakeTheExtraRoom() {
     QFETCH(QSize, area);
     Form1 form;
-    GrowArea(form, area);
-    const int wider = area.width() - kDefaultArea.width(), taller = area.height() - kDefaultArea.height();
-    const QRect text1 = Place(form, "Text1"), text2 = Place(form, "Text2"), list = Place(form, "Liste2");
-    QCOMPARE(text1.topLeft(), QPoint(Px(840), Px(360)));
-    QCOMPARE(text1.width(), text2.width());
-    QCOMPARE(text1.width() + list.width(), Px(7695) + Px(2295) + wider);
-    QCOMPARE(text1.height() + text2.height(), Px(2535) + Px(2655) + taller);
-    QVERIFY(qAbs((text1.height() - Px(2535)) - (text2.height() - Px(2655))) <= 1);
-    QCOMPARE(text2.top() - text1.bottom(), Px(3240) - (Px(360) + Px(2535)) + 1);
-    // The word list keeps its margin to the right edge and grows to the bottom.
-    QCOMPARE(area.width() - (list.x() + list.width()), kDefaultArea.width() - (Px(8760) + Px(2295)));
-    QCOMPARE(list.height(), Px(5550) + taller);
+    Grow(form, area);
+    const QSize more = area - kHome;
+    const QRect t1 = Place(form, "Text1"), t2 = Place(form, "Text2"), list = Place(form, "Liste2");
+    QCOMPARE(t1.topLeft(), QPoint(Px(840), Px(360)));
+    QCOMPARE(t1.width(), t2.width());
+    QCOMPARE(t1.width() + list.width(), Px(7695) + Px(2295) + more.width());
+    QCOMPARE(t1.height() + t2.height(), Px(2535) + Px(2655) + more.height());
+    QVERIFY(qAbs((t1.height() - Px(2535)) - (t2.height() - Px(2655))) <= 1);
+    QCOMPARE(area.width() - list.right(), kHome.width() - (Px(8760) + Px(2295)) + 1);
+    QCOMPARE(list.height(), Px(5550) + more.height());
   }
 
-  void exerciseGridStaysUnderTheSolutionText_data() { sizes_data(); }
-  void exerciseGridStaysUnderTheSolutionText() {
+  // Each button keeps its distance to the edges it sits at: the icons to the
+  // top left, the exercise grid to the solution text's bottom left, the
+  // word-list buttons to the list's bottom left.
+  void buttonsKeepTheirPlacesAtTheirEdges_data() { sizes_data(); }
+  void buttonsKeepTheirPlacesAtTheirEdges() {
     QFETCH(QSize, area);
     Form1 form;
-    GrowArea(form, area);
-    const QRect text2 = Place(form, "Text2");
-    const int gap = Px(6000) - (Px(3240) + Px(2655));
-    const struct { const char* button; int left, row; } grid[] = {
-        {"Befehl1", 840, 0}, {"Befehl3", 2400, 0}, {"Befehl14", 7080, 0}, {"Befehl2", 840, 1},
-        {"Befehl9", 7080, 2}, {"Befehl7", 840, 3},  {"Befehl31", 7080, 3}};
-    for (const auto& b : grid) {
-      const QRect place = Place(form, b.button);
-      const int below = Px(6000 + 480 * b.row) - Px(6000);
-      QCOMPARE(place.topLeft(), QPoint(Px(b.left), text2.y() + text2.height() + gap + below));
-      QCOMPARE(place.size(), QSize(Px(1455), Px(375)));
+    Grow(form, area);
+    const QRect t2 = Place(form, "Text2"), list = Place(form, "Liste2");
+    // Where the default place (in units) is measured from, in pixels now.
+    const QPoint topLeft, underText(0, t2.y() + t2.height() - Px(3240) - Px(2655)),
+        underList(list.x() - Px(8760), list.y() + list.height() - Px(360) - Px(5550));
+    const struct { const char* name; QPoint from; int left, top, width; } rows[] = {
+        {"Bild2", topLeft, 120, 120, 495},     {"Bild3", topLeft, 120, 7320, 495},
+        {"Befehl1", underText, 840, 6000, 1455}, {"Befehl31", underText, 7080, 7440, 1455},
+        {"Befehl21", underList, 8760, 6000, 1095}, {"Befehl23", underList, 9960, 6960, 1095},
+        {"Befehl30", underList, 8760, 7440, 2295}};
+    for (const auto& r : rows) {
+      const int height = r.from == topLeft ? Px(495) : Px(375);
+      QCOMPARE(Place(form, r.name), QRect(r.from + QPoint(Px(r.left), Px(r.top)), QSize(Px(r.width), height)));
     }
   }
 
-  void wordListButtonsStayUnderTheList_data() { sizes_data(); }
-  void wordListButtonsStayUnderTheList() {
-    QFETCH(QSize, area);
-    Form1 form;
-    GrowArea(form, area);
-    const QRect list = Place(form, "Liste2");
-    const int gap = Px(6000) - (Px(360) + Px(5550));
-    const struct { const char* button; int left, top, width; } buttons[] = {
-        {"Befehl21", 8760, 6000, 1095}, {"Befehl24", 9960, 6000, 1095}, {"Befehl23", 9960, 6960, 1095},
-        {"Befehl30", 8760, 7440, 2295}};
-    for (const auto& b : buttons) {
-      const QRect place = Place(form, b.button);
-      QCOMPARE(place.x(), list.x() + Px(b.left) - Px(8760));
-      QCOMPARE(place.y(), list.y() + list.height() + gap + Px(b.top) - Px(6000));
-      QCOMPARE(place.size(), QSize(Px(b.width), Px(375)));
-    }
-  }
-
-  // Shown after growing, or grown while shown, the task list covers the
-  // original text.
   void taskListStaysOverTheOriginalText_data() { sizes_data(); }
   void taskListStaysOverTheOriginalText() {
     QFETCH(QSize, area);
-    for (bool showFirst : {false, true}) {
+    for (bool shownBeforeGrowing : {false, true}) {
       Form1 form;
       form.show();
-      if (showFirst) Click(form, "Bild1");
-      GrowArea(form, area);
-      if (!showFirst) Click(form, "Bild1");
-      const QRect text1 = Place(form, "Text1"), tasks = Place(form, "Liste1");
-      QCOMPARE(tasks.topLeft(), text1.topLeft());
-      QCOMPARE(tasks.width(), text1.width());
-      QCOMPARE(tasks.height(), text1.height() + Px(2670) - Px(2535));
+      if (shownBeforeGrowing) Click(form, "Bild1");
+      Grow(form, area);
+      if (!shownBeforeGrowing) Click(form, "Bild1");
+      const QRect t1 = Place(form, "Text1");
+      QCOMPARE(Place(form, "Liste1"), QRect(t1.topLeft(), t1.size() + QSize(0, Px(2670) - Px(2535))));
     }
   }
 
-  // Every control lies inside the area, and two controls that lie apart at
-  // the default size lie apart at every size.
+  // Every control lies inside the area, and two that lie apart at the
+  // default size lie apart at every size.
   void nothingComesToLieOnAnything_data() { sizes_data(); }
   void nothingComesToLieOnAnything() {
     QFETCH(QSize, area);
-    Form1 atHome;
-    GrowArea(atHome, kDefaultArea);
-    Form1 form;
-    GrowArea(form, area);
-    const QList<QWidget*> controls = VisibleControls(form);
-    QCOMPARE(controls.size(), 13 + 31 + 3 + 3);
-    for (QWidget* a : controls) {
-      QVERIFY2(QRect(QPoint(0, 0), area).contains(a->geometry()), qPrintable(a->objectName()));
-      for (QWidget* b : controls) {
-        if (a == b) continue;
-        const QByteArray names = a->objectName().toLatin1() + " / " + b->objectName().toLatin1();
-        const bool apartAtHome = !Place(atHome, a->objectName().toLatin1().constData())
-                                      .intersects(Place(atHome, b->objectName().toLatin1().constData()));
-        if (apartAtHome) QVERIFY2(!a->geometry().intersects(b->geometry()), names.constData());
+    Form1 home, form;
+    Grow(home, kHome);
+    Grow(form, area);
+    QList<QWidget*> seen;  // all but the hidden lists and the frames around groups
+    for (QWidget* w : Area(form)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+      if (w->isVisible() && w->metaObject() != &QFrame::staticMetaObject) seen << w;
+    }
+    QCOMPARE(seen.size(), 13 + 31 + 3 + 3);
+    for (QWidget* a : seen) {
+      QVERIFY2(QRect(QPoint(), area).contains(a->geometry()), qPrintable(a->objectName()));
+      for (QWidget* b : seen) {
+        if (a != b && !Place(home, a->objectName()).intersects(Place(home, b->objectName()))) {
+          QVERIFY2(!a->geometry().intersects(b->geometry()), qPrintable(a->objectName() + " " + b->objectName()));
+        }
       }
     }
+  }
+
+  void placeOnScreens_data() {
+    QTest::addColumn<QRect>("saved");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<QRect>("expected");
+    const QList<QRect> one{{0, 0, 1920, 1050}}, two{{0, 0, 1920, 1050}, {1920, 0, 1280, 1024}};
+    const QRect middle(588, 263, 743, 545);  // (1920 - 751) / 2 + 4, (1050 - 575) / 2 + 26
+    QTest::newRow("nothing remembered") << QRect() << one << middle;
+    QTest::newRow("on the screen") << QRect(100, 80, 900, 600) << one << QRect(100, 80, 900, 600);
+    QTest::newRow("off to the right") << QRect(1500, 80, 900, 600) << one << QRect(1016, 80, 900, 600);
+    QTest::newRow("caption above the top") << QRect(200, 5, 900, 600) << one << QRect(200, 26, 900, 600);
+    QTest::newRow("second screen unplugged") << QRect(2000, 100, 900, 600) << one << middle;
+    QTest::newRow("mostly on the second") << QRect(1800, 100, 900, 600) << two << QRect(1924, 100, 900, 600);
+    QTest::newRow("larger than the screen") << QRect(0, 0, 2500, 1400) << one << QRect(4, 26, 1912, 1020);
+    QTest::newRow("smaller than the minimum") << QRect(50, 60, 300, 200) << one << QRect(50, 60, 743, 545);
+  }
+  void placeOnScreens() {
+    QFETCH(QRect, saved);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QRect, expected);
+    QCOMPARE(PlaceOnScreens(saved, QSize(743, 545), screens, QMargins(4, 26, 4, 4)), expected);
+  }
+
+  void closedWindowOpensAgainWhereItWas() {
+    QRect place;
+    {
+      Form1 form;
+      const QPoint corner = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+      place = QRect(corner + QPoint(10, 30), form.minimumSize() + QSize(20, 0));
+      form.setGeometry(place);
+      form.close();
+    }
+    QCOMPARE(Form1().geometry(), place);
+  }
+
+  void placeRememberedOffTheScreenOpensOnIt() {
+    QSettings().setValue(QStringLiteral("Hauptfenster/Lage"), QRect(5000, 4000, 760, 560));
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(Form1().geometry()));
+  }
+
+  void windowThatFilledTheScreenFillsItAgain() {
+    {
+      Form1 form;
+      form.showMaximized();
+      QCoreApplication::processEvents();
+      form.close();
+    }
+    QVERIFY(Form1().windowState() & Qt::WindowMaximized);
   }
 };
 

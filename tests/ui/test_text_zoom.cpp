@@ -1,5 +1,5 @@
-// Zoom of the text fields and the word list: keys, Ctrl with the wheel,
-// the limits, the remembered size, and texts that stay as they are.
+// Zoom of the text fields and the word list: keys, Ctrl with the wheel, the
+// limits, the remembered size, and texts that stay as they are.
 #include <QScrollBar>
 #include <QSettings>
 
@@ -11,27 +11,18 @@ using namespace tesmoran::testing;
 
 namespace {
 
-// The word list is 8 pt when the text fields are 12 pt.
-constexpr double kListPerFieldPoint = 8.0 / 12.0;
-
-void ShowActive(Form1& form) {
-  form.show();
-  QApplication::setActiveWindow(&form);
-  QVERIFY(QTest::qWaitForWindowActive(&form));
-}
-
-// Ctrl with the wheel turned by `delta` eighths of a degree over `widget`.
-void CtrlWheel(QWidget* widget, int delta, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+// The wheel turned by `delta` eighths of a degree over `widget`.
+void Wheel(QWidget* widget, int delta, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
   const QPointF at = widget->rect().center();
-  QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
-                    Qt::NoScrollPhase, false);
+  QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
   QCoreApplication::sendEvent(widget, &wheel);
 }
 
+// Both text fields at `points`, the word list (8 pt beside 12 pt) in proportion.
 void ExpectSize(const Form1& form, int points) {
   QCOMPARE(Field(form, "Text1")->font().pointSize(), points);
   QCOMPARE(Field(form, "Text2")->font().pointSize(), points);
-  QVERIFY(qAbs(List(form, "Liste2")->font().pointSizeF() - points * kListPerFieldPoint) < 0.01);
+  QVERIFY(qAbs(List(form, "Liste2")->font().pointSizeF() - points * 8.0 / 12.0) < 0.01);
 }
 
 }  // namespace
@@ -46,34 +37,29 @@ class TextZoomTest : public QObject {
   }
   void init() { QSettings().clear(); }
 
-  void startsAtTheDefaultSize() {
-    Form1 form;
-    ExpectSize(form, 12);
-  }
-
   void keysZoom_data() {
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<int>("points");
     const int plus = Qt::Key_Plus, minus = Qt::Key_Minus, zero = Qt::Key_0;
-    QTest::newRow("Ctrl+Plus") << QList<int>{plus} << 14;
+    QTest::newRow("no key: 12") << QList<int>{} << 12;
     QTest::newRow("Ctrl+Plus three times") << QList<int>{plus, plus, plus} << 18;
     QTest::newRow("Ctrl+= of English keyboards") << QList<int>{int(Qt::Key_Equal)} << 14;
-    QTest::newRow("Ctrl+Minus") << QList<int>{minus} << 10;
-    QTest::newRow("Ctrl+Minus stops at 10") << QList<int>{minus, minus, minus} << 10;
+    QTest::newRow("Ctrl+Minus stops at 10") << QList<int>{minus, minus} << 10;
     QTest::newRow("Ctrl+Plus stops at 48") << QList<int>(25, plus) << 48;
     QTest::newRow("Ctrl+0 back to 12") << QList<int>{plus, plus, zero} << 12;
-    QTest::newRow("Ctrl+0 after shrinking") << QList<int>{minus, zero} << 12;
   }
   void keysZoom() {
     QFETCH(QList<int>, keys);
     QFETCH(int, points);
     Form1 form;
-    ShowActive(form);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     for (int key : keys) QTest::keyClick(Field(form, "Text1"), Qt::Key(key), Qt::ControlModifier);
     ExpectSize(form, points);
   }
 
-  void wheelZooms_data() {
+  void ctrlWheelZooms_data() {
     QTest::addColumn<QString>("over");
     QTest::addColumn<QList<int>>("turns");
     QTest::addColumn<int>("points");
@@ -83,56 +69,62 @@ class TextZoomTest : public QObject {
     QTest::newRow("half notches add up") << "Text1" << QList<int>{60, 60} << 14;
     QTest::newRow("one half notch does nothing") << "Text2" << QList<int>{60} << 12;
   }
-  void wheelZooms() {
+  void ctrlWheelZooms() {
     QFETCH(QString, over);
     QFETCH(QList<int>, turns);
     QFETCH(int, points);
     Form1 form;
-    auto* area = Child<QAbstractScrollArea>(form, over.toLatin1().constData());
-    for (int turn : turns) CtrlWheel(area->viewport(), turn);
+    for (int turn : turns) Wheel(Child<QAbstractScrollArea>(form, qPrintable(over))->viewport(), turn);
     ExpectSize(form, points);
   }
 
-  void wheelWithoutCtrlScrollsAndKeepsTheSize() {
+  void wheelWithoutCtrlScrolls() {
     Form1 form;
     form.show();
     PasteInto(form, "Text1", QString("Zeile\n").repeated(200));
-    QPlainTextEdit* field = Field(form, "Text1");
-    field->verticalScrollBar()->setValue(50);
-    CtrlWheel(field->viewport(), -120, Qt::NoModifier);
+    QScrollBar* bar = Field(form, "Text1")->verticalScrollBar();
+    bar->setValue(50);
+    Wheel(Field(form, "Text1")->viewport(), -120, Qt::NoModifier);
     ExpectSize(form, 12);
-    QVERIFY(field->verticalScrollBar()->value() > 50);
+    QVERIFY(bar->value() > 50);
   }
 
-  void sizeIsRememberedForTheNextStart() {
-    {
-      Form1 form;
-      form.Zoom().SetPointSize(20);
+  // Set in the window, or found in the settings file as something else wrote it.
+  void sizeIsRememberedWithinTheLimits_data() {
+    QTest::addColumn<bool>("inFile");
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("points");
+    QTest::newRow("20 set") << false << 20 << 20;
+    QTest::newRow("60 set, kept at 48") << false << 60 << 48;
+    QTest::newRow("200 in the file, kept at 48") << true << 200 << 48;
+    QTest::newRow("3 in the file, kept at 10") << true << 3 << 10;
+  }
+  void sizeIsRememberedWithinTheLimits() {
+    QFETCH(bool, inFile);
+    QFETCH(int, set);
+    QFETCH(int, points);
+    if (inFile) {
+      QSettings().setValue(QStringLiteral("Ansicht/Schriftgroesse"), set);
+    } else {
+      Form1().Zoom().SetPointSize(set);
     }
-    Form1 again;
-    ExpectSize(again, 20);
+    ExpectSize(Form1(), points);
   }
 
-  void rememberedSizeOutsideTheLimitsIsKeptWithinThem() {
-    QSettings().setValue(QStringLiteral("Ansicht/Schriftgroesse"), 200);
-    Form1 form;
-    ExpectSize(form, 48);
-  }
-
-  // Zooming changes no text, no marking and no undo history: saving and
-  // printing take the same text as before.
+  // No text, marking or undo history changes: saving and printing take
+  // the same text as before.
   void zoomLeavesTheTextsAlone() {
-    Window w;
-    PasteInto(w.form, "Text1", "Der Hund\nbellt.");
-    MarkFieldPositions(w.form, "Text1", 4, 8);
-    PasteInto(w.form, "Text2", "alt");
-    const int undoSteps = Field(w.form, "Text2")->document()->availableUndoSteps();
-    w.form.Zoom().SetPointSize(30);
-    w.form.Run([](Worksheet&, UiServices&) {});
-    QCOMPARE(w.form.Sheet().Text1.text, Text(U"Der Hund\r\nbellt."));
-    QCOMPARE(w.form.Sheet().Text1.Marked(), Text(U"Hund"));
-    QCOMPARE(w.form.Sheet().Text2, Text(U"alt"));
-    QCOMPARE(Field(w.form, "Text2")->document()->availableUndoSteps(), undoSteps);
+    Form1 form;
+    PasteInto(form, "Text1", "Der Hund\nbellt.");
+    MarkFieldPositions(form, "Text1", 4, 8);
+    PasteInto(form, "Text2", "alt");
+    const int undoSteps = Field(form, "Text2")->document()->availableUndoSteps();
+    form.Zoom().SetPointSize(30);
+    form.Run([](Worksheet&, UiServices&) {});
+    QCOMPARE(form.Sheet().Text1.text, Text(U"Der Hund\r\nbellt."));
+    QCOMPARE(form.Sheet().Text1.Marked(), Text(U"Hund"));
+    QCOMPARE(form.Sheet().Text2, Text(U"alt"));
+    QCOMPARE(Field(form, "Text2")->document()->availableUndoSteps(), undoSteps);
   }
 };
 
