@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QMenuBar>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <exception>
 

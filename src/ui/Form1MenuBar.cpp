@@ -7,10 +7,10 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "worksheet/ExerciseCatalogue.h"
 #include "platform/qt/QtText.h"
 #include "ui/Form1Captions.h"
 #include "ui/IconButton.h"
+#include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
 

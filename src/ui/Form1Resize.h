@@ -19,10 +19,10 @@ QSize Form1DefaultArea();
 
 // How the extra room of a larger area is shared out, in pixels.
 struct Form1Growth {
-  int textWidth = 0;   // the text fields grow wider by this
-  int listWidth = 0;   // the word list grows wider by this
-  int upperHeight = 0; // the original text grows taller by this
-  int lowerHeight = 0; // the solution text grows taller by this
+  int textWidth = 0;    // the text fields grow wider by this
+  int listWidth = 0;    // the word list grows wider by this
+  int upperHeight = 0;  // the original text grows taller by this
+  int lowerHeight = 0;  // the solution text grows taller by this
 };
 
 // The extra room of an area of this size, shared out; nothing for an area
