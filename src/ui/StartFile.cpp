@@ -31,7 +31,7 @@ void LoadStartFile(Form1& form, const QString& file) {
   selection.path = std::filesystem::path(QFile::encodeName(info.absoluteFilePath()).toStdString());
   form.Run([&selection](Worksheet& ws, UiServices& ui) {
     Text loaded;
-    if (LoadSelectedFile(selection, loaded, ws, ui)) ws.Text1.Set(std::move(loaded));
+    if (LoadSelectedFile(selection, loaded, ui)) ws.Text1.Set(std::move(loaded));
   });
 }
 
