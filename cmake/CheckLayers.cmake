@@ -13,6 +13,7 @@
 #   state        the plain worksheet state and the word list's entries
 #   exercises    the text transformations
 #   tasks        the task sentences
+#   syllables    the syllable engine on the German hyphenation patterns
 #   files        loading, saving, printing
 #   wordlist     building and editing the word list
 #   worksheet    the exercise frame, its catalogue, the editing commands,
@@ -22,21 +23,25 @@
 #   ui           the windows
 #   app          the program start
 cmake_policy(VERSION 3.22)
-set(_tesmoran_core_folders text platform state exercises tasks files wordlist worksheet)
+set(_tesmoran_core_folders text platform state exercises tasks syllables files wordlist worksheet)
 set(_tesmoran_allowed_text "")
 set(_tesmoran_allowed_platform text)
 set(_tesmoran_allowed_state text)
 set(_tesmoran_allowed_exercises text)
 set(_tesmoran_allowed_tasks text)
+set(_tesmoran_allowed_syllables text)
 set(_tesmoran_allowed_files text platform)
 set(_tesmoran_allowed_wordlist text platform state)
 set(_tesmoran_allowed_worksheet text platform state exercises)
+# The printed worksheet's page layout (toolkit-free) and its drawing on Qt Gui.
+set(_tesmoran_allowed_sheet text syllables)
+set(_tesmoran_allowed_render ${_tesmoran_core_folders} sheet)
 set(_tesmoran_allowed_app/cli ${_tesmoran_core_folders})
 set(_tesmoran_allowed_platform/qt ${_tesmoran_core_folders})
-set(_tesmoran_allowed_ui ${_tesmoran_core_folders} platform/qt)
-set(_tesmoran_allowed_app ${_tesmoran_core_folders} platform/qt ui)
+set(_tesmoran_allowed_ui ${_tesmoran_core_folders} sheet render platform/qt)
+set(_tesmoran_allowed_app ${_tesmoran_core_folders} sheet render platform/qt ui)
 # These must not see Qt at all.
-set(_tesmoran_qt_free ${_tesmoran_core_folders} app/cli)
+set(_tesmoran_qt_free ${_tesmoran_core_folders} sheet app/cli)
 
 # The folder a path inside src/ belongs to: its first part, or its first two
 # for the nested folders.

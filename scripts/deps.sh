@@ -8,7 +8,7 @@ TESMORAN_PACKAGES=(
   build-essential cmake ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   qt6-translations-l10n qt6-qpa-plugins
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-sil-andika
 )
 # What the tests and benchmarks need on top.
 TESMORAN_TEST_PACKAGES=(

@@ -10,11 +10,14 @@ namespace tesmoran {
 namespace {
 
 // Unicode simple case mapping for characters outside code page 1252, taken
-// from the C library's UTF-8 character classes.
-locale_t UnicodeLocale() {
-  static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+// from the C library's UTF-8 character classes; null when the system lacks
+// that locale, and then those characters keep their case.
+locale_t& CaseLocale() {
+  static locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
   return locale;
 }
+
+locale_t UnicodeLocale() { return CaseLocale(); }
 
 bool IsLatin1Capital(Char c) { return c >= 0xC0 && c <= 0xDE && c != 0xD7; }
 bool IsLatin1Small(Char c) { return c >= 0xE0 && c <= 0xFE && c != 0xF7; }
@@ -51,6 +54,12 @@ Char ToLowerChar(Char c) {
   locale_t locale = UnicodeLocale();
   if (locale == static_cast<locale_t>(nullptr)) return c;
   return static_cast<Char>(towlower_l(static_cast<wint_t>(c), locale));
+}
+
+void UseCaseLocaleForTesting(const char* name) {
+  locale_t& locale = CaseLocale();
+  if (locale != static_cast<locale_t>(nullptr)) freelocale(locale);
+  locale = newlocale(LC_CTYPE_MASK, name, static_cast<locale_t>(nullptr));
 }
 
 Text ToUpper(TextView text) {

@@ -11,4 +11,10 @@ Char ToLowerChar(Char c);
 Text ToUpper(TextView text);
 Text ToLower(TextView text);
 
+// Takes the case of characters outside code page 1252 from the C library's
+// locale `name` from now on; a name the system does not know stands for a
+// system without that locale.  For tests only: the program itself uses
+// "C.UTF-8".
+void UseCaseLocaleForTesting(const char* name);
+
 }  // namespace tesmoran

@@ -40,6 +40,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServ
     if (worksheetDesigner_) worksheetDesigner_();
   });
   designWorksheet_ = menus.designWorksheet;
+  designWorksheet_->setEnabled(static_cast<bool>(worksheetDesigner_));
   FrameForm1(*this, *area, *menus.bar, controls_);
   zoom_ = new TextZoom(*this, {controls_.Text1, controls_.Text2, controls_.Liste2});
 
@@ -58,7 +59,7 @@ UiServices& Form1::Ui() { return ui_ ? *ui_ : *qtUi_; }
 
 void Form1::SetWorksheetDesigner(std::function<void()> open) {
   worksheetDesigner_ = std::move(open);
-  designWorksheet_->setEnabled(static_cast<bool>(worksheetDesigner_));
+  if (designWorksheet_) designWorksheet_->setEnabled(static_cast<bool>(worksheetDesigner_));
 }
 
 void Form1::ShowWorkingModes() {

@@ -56,8 +56,8 @@ class Form1 : public QWidget {
   // The zoom of the text fields and the word list.
   TextZoom& Zoom() { return *zoom_; }
 
-  // What "Arbeitsblatt gestalten…" opens, given by whoever provides that
-  // window; the menu entry is disabled as long as nothing is given.
+  // What "Arbeitsblatt gestalten…" (Ctrl+P) opens, given by the wiring of
+  // that window; the menu entry is disabled as long as nothing is given.
   void SetWorksheetDesigner(std::function<void()> open);
 
  Q_SIGNALS:

@@ -56,7 +56,6 @@ Form1MenuBar BuildForm1MenuBar(QWidget& form, const Form1Controls& c, std::funct
   Entry(*file, QStringLiteral("Lösungstext drucken"), c.Bild9);
   menus.designWorksheet = file->addAction(QStringLiteral("Arbeitsblatt gestalten…"));
   menus.designWorksheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  menus.designWorksheet->setEnabled(false);
   QObject::connect(menus.designWorksheet, &QAction::triggered, &form, std::move(designWorksheet));
   file->addSeparator();
   Entry(*file, QStringLiteral("Beenden"), c.Bild2, QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -3,6 +3,7 @@
 #include "files/Printing.h"
 #include "files/SolutionFile.h"
 #include "platform/qt/QtPrinter.h"
+#include "ui/ArbeitsblattWindow.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
 #include "ui/Wiring.h"
@@ -32,6 +33,13 @@ void WireFiles(Form1& form) {
   });
   QObject::connect(c.Bild9, &QToolButton::clicked, &form, [&form] {
     form.Run([](Worksheet& ws, UiServices& ui) { PrintSolutionText(ws.Text2, ui, Printers()); });
+  });
+  // "Arbeitsblatt gestalten…" (Ctrl+P): the worksheet window on the solution
+  // text, the original text for its answer key.
+  form.SetWorksheetDesigner([&form] {
+    form.Run([&form](Worksheet& ws, UiServices&) {
+      ArbeitsblattWindow::ShowFor(ws.Text2, ws.Text1.text, nullptr, &form);
+    });
   });
 }
 

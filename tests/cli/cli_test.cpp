@@ -186,10 +186,11 @@ INSTANTIATE_TEST_SUITE_P(SubCommands, CliRun, ::testing::ValuesIn(kSubCommandRun
 
 TEST(CliHelp, ListsEveryExerciseAndTheSubCommandsOnStandardOutput) {
   for (const char* command : {"--help", "lueckentext --help", "ersetzen --help"}) {
+    SCOPED_TRACE(command);
     const CliResult result = RunCliWith(Words(command), "Hund");
-    EXPECT_EQ(result.code, 0) << command;
-    EXPECT_EQ(result.err, "") << command;
-    EXPECT_NE(result.out.find("ersetzen --search S --replacement A"), std::string::npos) << command;
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_NE(result.out.find("ersetzen --search S --replacement A"), std::string::npos);
     if (command[0] == 'e') continue;  // the sub-command's own usage
     for (const Exercise& e : ExerciseCatalogue()) {
       EXPECT_NE(result.out.find(EncodeUtf8(e.caption)), std::string::npos) << EncodeUtf8(e.caption);

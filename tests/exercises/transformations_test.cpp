@@ -24,64 +24,143 @@ namespace {
 using Transform = std::function<Text(TextView)>;
 
 struct Row {
-  Transform transform;
+  const char* name;
   Text input;
   Text expected;
 };
+
+// Every row through one transformation; a failure names its row.
+void ExpectRows(const Transform& transform, std::initializer_list<Row> rows) {
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(transform(row.input), row.expected);
+  }
+}
 
 Transform LetterGaps(bool second) { return [second](TextView t) { return GapEveryOtherLetter(t, second); }; }
 Transform WordGaps(bool second) { return [second](TextView t) { return GapEveryOtherWord(t, second); }; }
 Transform Chosen(Text letters) { return [letters](TextView t) { return GapChosenLetters(t, letters); }; }
 Transform Hide(bool choice) { return [choice](TextView t) { return HideFirstLetters(t, choice); }; }
 Transform HideEntry(bool choice) { return [choice](TextView t) { return HideFirstLettersOfEntry(t, choice); }; }
-Text Choice(TextView t) { return CaseChoice(t.front()); }
 
-const std::vector<Row> kRows = {
-    {LetterGaps(false), U"", U""}, {LetterGaps(false), U"Äßö-3", U"_ß_-_"}, {LetterGaps(true), U"Äßö-3", U"Ä_ö_3"},
-    {LetterGaps(true), U"a", U"a"},
-    {FrameWord, U"", U""}, {FrameWord, U"ab", U"ab"}, {FrameWord, U"Öl-Faß", U"Ö____ß"},
-    {FrameWord, U"\r\nWir", U"\r___r"},
-    {Chosen(U"a"), U"Bär Bar", U"Bär B_r"}, {Chosen(U"ä"), U"Bär Bar", U"B_r Bar"},
-    {Chosen(U"ß"), U"Straße STRASSE", U"Stra_e STRASSE"}, {Chosen(U" ."), U"a b.c", U"a_b_c"},
-    {Chosen(U"€€3"), U"5 € und 3 €", U"5 _ und _ _"}, {Chosen(U"\n"), U"a\r\nb", U"a\r_b"},
-    {WordGaps(true), U"", U""}, {WordGaps(false), U"ä", U"__"}, {WordGaps(true), U"a.. b", U"a.__ b"},
-    {WordGaps(true), U"a... b", U"a.__. b"},
-    {KeepFirstLetters, U".a", U".__"}, {KeepFirstLetters, U"a-b \"c\"", U"a____ \"____"},
-    {KeepFirstLetters, U"a\tb c", U"a__ c"}, {KeepFirstLetters, U"ß üb", U"ß ü__"},
-    {Hide(false), U"", U"_"}, {Hide(false), U"a-b \"c\"", U"_-b _c\""}, {Hide(false), U"a\tb c", U"_\t _"},
-    {Hide(true), U"", U"()"}, {Hide(true), U".a", U"(..)a"}, {Hide(true), U"ß üb", U"(ßß) (Üü)b"},
-    {Hide(true), U"a  b", U"(Aa)  (Bb)"},
-    {KeepFirstLettersOfEntry, U"a b", U"a__"}, {HideEntry(false), U"", U"_"}, {HideEntry(true), U"a b", U"(Aa) b"},
-    {HideEntry(true), U"äpfel", U"(Ää)pfel"},
-    {Choice, U"ß", U"(ßß)"}, {Choice, U"é", U"(Éé)"}, {Choice, U"ÿ", U"(Ÿÿ)"},
-    {ShowVowels, U"ÄäÖöÜü ßSsYy .,;:!?", U"ÄäÖöÜü _____ .,;:!?"}, {ShowVowels, U"éÉ-'\"3\t€", U""},
-    {ShowConsonants, U"ÄäÖöÜü ßSsYy .,;:!?", U"______ ßSsYy .,;:!?"}, {ShowConsonants, U"éÉ-'\"3\t€", U""},
-    {MarkConsonantsAndVowels, U"ÄäÖöÜü ßSsYy .,;:!?", U"SSSSSS MMMMM .,;:!?"},
-    {MarkConsonantsAndVowels, U"éÉ-'\"3\t€", U"MMMMMMMM"},
-    {SortWordByAlphabet, U"sSßaAäÄ", U"AaÄäSsß"}, {SortWordByAlphabet, U"ÜüUuzZ", U"UuÜüZz"},
-    {SortWordByAlphabet, U"\r\n3", U""},
-    {NumberWordLetters, U"sSßaAäÄ", U"19+19+19+1+1+1+1"}, {NumberWordLetters, U"ÜüUuzZ", U"21+21+21+21+26+26"},
-    {NumberWordLetters, U"", U""},
-    // Outside code page 1252 nothing has a number, even where a capital
-    // would be a Latin letter (dotless i, long s).
-    {NumberWordLetters, U"ıſЖ\r", U"0+0+0+0"},
-    {ReverseSentenceWordOrder, U"Ja.Nein.", U". Ja. Nein"}, {ReverseSentenceWordOrder, U"Ja..", U". Ja. "},
-    {ReverseSentenceWordOrder, U"Hm?? Ja.", U"? Hm. Ja? "}, {ReverseSentenceWordOrder, U"a, b; c", U" c; b, a"},
-    {ReverseSentenceWordOrder, U"", U""},
-    {ReverseEachSentence, U"Ja.Nein.", U".aJ.nieN"}, {ReverseEachSentence, U"Hm?? Ja.", U"?mH.aJ ?"},
-    {ReverseEachSentence, U"a: b", U":ab "},
-    {JoinWords, U"a   b", U"a b"}, {JoinWords, U"a    b", U"a  b"}, {JoinWords, U" a", U"a"},
-    {JoinWords, U"a  ", U"a "}, {JoinWords, U"a.\r\n b", U"a.\r\nb"}, {JoinWords, U"", U""},
-    {UpperCaseText, U"Öl, Café 3\r\nÿŸšŠ", U"ÖL, CAFÉ 3\r\nŸŸŠŠ"},
-    {LowerCaseText, U"Öl, Café 3\r\nÿŸšŠ", U"öl, café 3\r\nÿÿšš"},
-};
+TEST(LueckenWoerter, GapsEveryOtherCharacterWhateverItIs) {
+  ExpectRows(LetterGaps(false), {{"empty word", U"", U""}, {"umlauts, ß, hyphen and digit", U"Äßö-3", U"_ß_-_"}});
+  ExpectRows(LetterGaps(true), {{"from the second, umlauts and digit", U"Äßö-3", U"Ä_ö_3"}, {"one letter", U"a", U"a"}});
+}
 
-TEST(ExerciseTransformation, GivesTheExpectedText) {
-  for (std::size_t i = 0; i < kRows.size(); ++i) {
-    const Row& row = kRows[i];
-    SCOPED_TRACE("row " + std::to_string(i) + " on \"" + EncodeUtf8(row.input) + "\"");
-    EXPECT_EQ(row.transform(row.input), row.expected);
-  }
+TEST(Wortrahmen, KeepsOnlyTheFirstAndLastCharacter) {
+  ExpectRows(FrameWord, {{"empty word", U"", U""},
+                         {"two letters", U"ab", U"ab"},
+                         {"umlaut, hyphen and ß", U"Öl-Faß", U"Ö____ß"},
+                         {"line break in front", U"\r\nWir", U"\r___r"}});
+}
+
+TEST(Buchstaben, GapsExactlyTheChosenCharacters) {
+  ExpectRows(Chosen(U"a"), {{"a is not ä", U"Bär Bar", U"Bär B_r"}});
+  ExpectRows(Chosen(U"ä"), {{"ä is not a", U"Bär Bar", U"B_r Bar"}});
+  ExpectRows(Chosen(U"ß"), {{"ß is not SS", U"Straße STRASSE", U"Stra_e STRASSE"}});
+  ExpectRows(Chosen(U" ."), {{"space and full stop", U"a b.c", U"a_b_c"}});
+  ExpectRows(Chosen(U"€€3"), {{"repeated euro sign and digit", U"5 € und 3 €", U"5 _ und _ _"}});
+  ExpectRows(Chosen(U"\n"), {{"line feed", U"a\r\nb", U"a\r_b"}});
+}
+
+TEST(Lueckentext, SwitchesAtEveryDelimiterButTheSecondInARow) {
+  ExpectRows(WordGaps(true), {{"empty text", U"", U""},
+                              {"two full stops", U"a.. b", U"a.__ b"},
+                              {"three full stops", U"a... b", U"a.__. b"}});
+  ExpectRows(WordGaps(false), {{"umlaut blanked", U"ä", U"__"}});
+}
+
+TEST(NurErstletter, ShowsWordStartsAndTwoUnderscoresPerHiddenCharacter) {
+  ExpectRows(KeepFirstLetters, {{"delimiter first", U".a", U".__"},
+                                {"hyphen and quotes inside words", U"a-b \"c\"", U"a____ \"____"},
+                                {"character after a tab", U"a\tb c", U"a__ c"},
+                                {"ß and umlaut", U"ß üb", U"ß ü__"}});
+}
+
+TEST(NurErstletter, OnAnEntryUsesOneUnderscoreAndNoDelimiters) {
+  ExpectRows(KeepFirstLettersOfEntry, {{"entry with a space", U"a b", U"a__"}});
+}
+
+TEST(OhneErstletter, HidesEveryWordStart) {
+  ExpectRows(Hide(false), {{"empty text", U"", U"_"},
+                           {"hyphen and quotes inside words", U"a-b \"c\"", U"_-b _c\""},
+                           {"character after a tab", U"a\tb c", U"_\t _"}});
+  ExpectRows(Hide(true), {{"empty text with choice", U"", U"()"},
+                          {"delimiter first", U".a", U"(..)a"},
+                          {"ß and umlaut", U"ß üb", U"(ßß) (Üü)b"},
+                          {"two spaces", U"a  b", U"(Aa)  (Bb)"}});
+}
+
+TEST(OhneErstletter, OnAnEntryHidesOnlyItsFirstCharacter) {
+  ExpectRows(HideEntry(false), {{"empty entry", U"", U"_"}});
+  ExpectRows(HideEntry(true), {{"entry with a space", U"a b", U"(Aa) b"}, {"umlaut", U"äpfel", U"(Ää)pfel"}});
+}
+
+TEST(CaseChoice, PairsTheCode1252CapitalAndSmallForm) {
+  ExpectRows([](TextView t) { return CaseChoice(t.front()); },
+             {{"ß has one form", U"ß", U"(ßß)"}, {"accented e", U"é", U"(Éé)"}, {"y with diaeresis", U"ÿ", U"(Ÿÿ)"}});
+}
+
+TEST(Selbstlaute, KeepsVowelsAndDelimitersAndDropsOtherCharacters) {
+  ExpectRows(ShowVowels, {{"every class", U"ÄäÖöÜü ßSsYy .,;:!?", U"ÄäÖöÜü _____ .,;:!?"},
+                          {"only other characters", U"éÉ-'\"3\t€", U""}});
+}
+
+TEST(Mitlaute, KeepsConsonantsAndDelimitersAndDropsOtherCharacters) {
+  ExpectRows(ShowConsonants, {{"every class", U"ÄäÖöÜü ßSsYy .,;:!?", U"______ ßSsYy .,;:!?"},
+                              {"only other characters", U"éÉ-'\"3\t€", U""}});
+}
+
+TEST(MitSelWoerter, MarksVowelsSAndEverythingButDelimitersM) {
+  ExpectRows(MarkConsonantsAndVowels, {{"every class", U"ÄäÖöÜü ßSsYy .,;:!?", U"SSSSSS MMMMM .,;:!?"},
+                                       {"only other characters", U"éÉ-'\"3\t€", U"MMMMMMMM"}});
+}
+
+TEST(AbcWoerter, SortsByTheGermanAlphabetAndDropsTheRest) {
+  ExpectRows(SortWordByAlphabet, {{"a, ä, s and ß", U"sSßaAäÄ", U"AaÄäSsß"},
+                                  {"u, ü and z", U"ÜüUuzZ", U"UuÜüZz"},
+                                  {"line break and digit", U"\r\n3", U""}});
+}
+
+TEST(AbcNrWoerter, NumbersTheLettersWithUmlautsFolded) {
+  ExpectRows(NumberWordLetters, {{"a, ä, s and ß", U"sSßaAäÄ", U"19+19+19+1+1+1+1"},
+                                 {"u, ü and z", U"ÜüUuzZ", U"21+21+21+21+26+26"},
+                                 {"empty word", U"", U""},
+                                 // Outside code page 1252 nothing has a number, even where a capital
+                                 // would be a Latin letter (dotless i, long s).
+                                 {"outside code page 1252", U"ıſЖ\r", U"0+0+0+0"}});
+}
+
+TEST(Umkehrsatz, ReversesTheWordsOfEachSentence) {
+  ExpectRows(ReverseSentenceWordOrder, {{"no space between sentences", U"Ja.Nein.", U". Ja. Nein"},
+                                        {"two full stops", U"Ja..", U". Ja. "},
+                                        {"two question marks", U"Hm?? Ja.", U"? Hm. Ja? "},
+                                        {"comma and semicolon", U"a, b; c", U" c; b, a"},
+                                        {"empty text", U"", U""}});
+}
+
+TEST(Rueckwaertssatz, ReversesEachSentenceCharacterByCharacter) {
+  ExpectRows(ReverseEachSentence, {{"no space between sentences", U"Ja.Nein.", U".aJ.nieN"},
+                                   {"two question marks", U"Hm?? Ja.", U"?mH.aJ ?"},
+                                   {"colon skips the space", U"a: b", U":ab "}});
+}
+
+TEST(Bandwurmtext, DropsEverySpaceThatIsNotSteppedOver) {
+  ExpectRows(JoinWords, {{"three spaces", U"a   b", U"a b"},
+                         {"four spaces", U"a    b", U"a  b"},
+                         {"leading space", U" a", U"a"},
+                         {"two trailing spaces", U"a  ", U"a "},
+                         {"line break before a space", U"a.\r\n b", U"a.\r\nb"},
+                         {"empty text", U"", U""}});
+}
+
+TEST(Grossletter, UpperCasesTheCode1252Pairs) {
+  ExpectRows(UpperCaseText, {{"umlaut, accent, ÿ and š", U"Öl, Café 3\r\nÿŸšŠ", U"ÖL, CAFÉ 3\r\nŸŸŠŠ"}});
+}
+
+TEST(Kleinletter, LowerCasesTheCode1252Pairs) {
+  ExpectRows(LowerCaseText, {{"umlaut, accent, Ÿ and Š", U"Öl, Café 3\r\nÿŸšŠ", U"öl, café 3\r\nÿÿšš"}});
 }
 
 Text Sorted(Text t) {
@@ -90,28 +169,45 @@ Text Sorted(Text t) {
 }
 
 TEST(WordScan, HandsEveryWordToTheTransformationEmptyOnesIncluded) {
-  const std::pair<Text, std::vector<Text>> cases[] = {
-      {U"", {U""}}, {U"Ja, so.", {U"Ja", U"", U"so", U""}}, {U" a", {U"", U"a"}},
-      {U"a.\r\nb c", {U"a", U"\r\nb", U"c"}}, {U"Öl-Fass\t'x' 3", {U"Öl-Fass\t'x'", U"3"}},
-      {U"a:b!c?d;e", {U"a", U"b", U"c", U"d", U"e"}},
+  const struct {
+    const char* name;
+    Text text;
+    std::vector<Text> words;
+  } rows[] = {
+      {"empty text", U"", {U""}},
+      {"comma and full stop", U"Ja, so.", {U"Ja", U"", U"so", U""}},
+      {"leading space", U" a", {U"", U"a"}},
+      {"line break after a delimiter", U"a.\r\nb c", {U"a", U"\r\nb", U"c"}},
+      {"hyphen, tab and quotes", U"Öl-Fass\t'x' 3", {U"Öl-Fass\t'x'", U"3"}},
+      {"every other delimiter", U"a:b!c?d;e", {U"a", U"b", U"c", U"d", U"e"}},
   };
-  for (const auto& [text, words] : cases) {
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
     std::vector<Text> seen;
-    TransformWords(text, [&seen](TextView word, Text&) { seen.emplace_back(word); });
-    EXPECT_EQ(seen, words) << EncodeUtf8(text);
+    TransformWords(row.text, [&seen](TextView word, Text&) { seen.emplace_back(word); });
+    EXPECT_EQ(seen, row.words);
   }
 }
 
 TEST(ReverseWordOrder, GivesTheWordsLastToFirstLosingNothing) {
-  const std::pair<Text, Text> cases[] = {
-      {U"", U" "}, {U"Ja, nein.", U". nein, Ja"}, {U" Die Katze miaut.", U". miaut Katze Die "},
-      {U"z.B.", U". z.B"}, {U"Das ist z.B. gut", U" gut. z.B ist Das"}, {U"a?!b", U" a?!b"},
-      {U"bellt.\r\nDie Katze.", U". Katze bellt.\r\nDie"}, {U"Hm ,", U",  Hm"},
+  const struct {
+    const char* name;
+    Text sentence, expected;
+  } rows[] = {
+      {"empty sentence", U"", U" "},
+      {"comma and full stop", U"Ja, nein.", U". nein, Ja"},
+      {"leading space", U" Die Katze miaut.", U". miaut Katze Die "},
+      {"marks inside a word", U"z.B.", U". z.B"},
+      {"abbreviation inside a sentence", U"Das ist z.B. gut", U" gut. z.B ist Das"},
+      {"two marks inside a word", U"a?!b", U" a?!b"},
+      {"line break after a mark", U"bellt.\r\nDie Katze.", U". Katze bellt.\r\nDie"},
+      {"comma after a space", U"Hm ,", U",  Hm"},
   };
-  for (const auto& [sentence, expected] : cases) {
-    const Text reversed = ReverseWordOrder(sentence);
-    EXPECT_EQ(reversed, expected) << EncodeUtf8(sentence);
-    EXPECT_EQ(Sorted(reversed), Sorted(U" " + sentence)) << EncodeUtf8(sentence);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const Text reversed = ReverseWordOrder(row.sentence);
+    EXPECT_EQ(reversed, row.expected);
+    EXPECT_EQ(Sorted(reversed), Sorted(U" " + row.sentence));
   }
 }
 
@@ -157,21 +253,27 @@ TEST(ShuffleWord, DrawsWithoutReplacementOneDrawPerCharacterAndOneForTheEmptyWor
   Text longWord;
   for (std::size_t i = 0; i < 1000; ++i) longWord.push_back(static_cast<Char>(U'A' + i % 50));
   const struct {
+    const char* name;
     Text word;
     std::vector<double> draws;
     Text expected;
     std::size_t used;
-  } cases[] = {
-      {U"Hund", {0.6, 0.1, 0.9, 0.2}, U"nHdu", 4}, {U"abc", {0.9999999999999999}, U"cba", 3},
-      {U"", {0.5}, U"", 1}, {U"ß", {0.3}, U"ß", 1}, {U"Straße", {0.5}, ShuffleByRemoval(U"Straße", {0.5}), 6},
+  } rows[] = {
+      {"worked example", U"Hund", {0.6, 0.1, 0.9, 0.2}, U"nHdu", 4},
+      {"draws just below one", U"abc", {0.9999999999999999}, U"cba", 3},
+      {"empty word", U"", {0.5}, U"", 1},
+      {"one letter", U"ß", {0.3}, U"ß", 1},
+      {"always the middle", U"Straße", {0.5}, U"arßteS", 6},
       // Words longer than 64 characters draw the same way.
-      {longWord.substr(0, 65), {0.7, 0.2, 0.4}, ShuffleByRemoval(longWord.substr(0, 65), {0.7, 0.2, 0.4}), 65},
-      {longWord, {0.3, 0.9}, ShuffleByRemoval(longWord, {0.3, 0.9}), 1000},
+      {"65 characters", longWord.substr(0, 65), {0.7, 0.2, 0.4}, ShuffleByRemoval(longWord.substr(0, 65), {0.7, 0.2, 0.4}),
+       65},
+      {"1000 characters", longWord, {0.3, 0.9}, ShuffleByRemoval(longWord, {0.3, 0.9}), 1000},
   };
-  for (const auto& c : cases) {
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
     std::size_t used = 0;  // the draws are handed out in turn
-    EXPECT_EQ(ShuffleWord(c.word, [&] { return c.draws.at(used++ % c.draws.size()); }), c.expected) << c.word.size();
-    EXPECT_EQ(used, c.used) << c.word.size();
+    EXPECT_EQ(ShuffleWord(row.word, [&] { return row.draws.at(used++ % row.draws.size()); }), row.expected);
+    EXPECT_EQ(used, row.used);
   }
 }
 

@@ -1,6 +1,7 @@
 // Saving where renaming a new file over the old one is not possible or not
-// right: long names, folders that may not be written to, hard links and
-// links to nothing; and the advice when no printer is set up.
+// right: long names, folders that may not be written to, hard links,
+// symbolic links and links to nothing; the file's permissions; and the
+// advice when no printer is set up.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -75,6 +76,33 @@ TEST_F(SafeSavingTest, LinkToNothingIsReportedAndKept) {
             U"Speichern", style::kOkStop);
   EXPECT_TRUE(fs::is_symlink(dir.path / "verweis.txt"));
   EXPECT_EQ(EntriesIn(dir.path), 1u);
+}
+
+TEST_F(SafeSavingTest, SymbolicLinkIsFollowedToTheFileItNames) {
+  fs::create_directory(dir.path / "ordner");
+  dir.Write("ordner/blatt.txt", "alter Inhalt\r\n");
+  fs::create_symlink("ordner/blatt.txt", dir.path / "verweis.txt");
+  SaveAs(U"Lösung", U"verweis.txt");
+  EXPECT_EQ(ui.Shown().size(), 2u) << "no error box";
+  EXPECT_TRUE(fs::is_symlink(dir.path / "verweis.txt"));
+  EXPECT_EQ(dir.Read("ordner/blatt.txt"), "L\xF6sung\r\n");
+  EXPECT_EQ(EntriesIn(dir.path / "ordner"), 1u) << "no temporary file left beside the file";
+}
+
+TEST_F(SafeSavingTest, ExistingFileKeepsItsPermissions) {
+  const struct {
+    const char* name;
+    unsigned mode;
+  } rows[] = {
+      {"owner only", 0600}, {"group may read", 0640}, {"others may read, group not", 0604}, {"executable", 0755}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    dir.Write("blatt.txt", "alt\r\n");
+    fs::permissions(dir.path / "blatt.txt", static_cast<fs::perms>(row.mode));
+    SaveAs(U"neu", U"blatt.txt");
+    EXPECT_EQ(dir.Read("blatt.txt"), "neu\r\n");
+    EXPECT_EQ(fs::status(dir.path / "blatt.txt").permissions() & fs::perms::mask, static_cast<fs::perms>(row.mode));
+  }
 }
 
 // Makes the folder one that may not be written to, for as long as it lives.

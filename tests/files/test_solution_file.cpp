@@ -57,12 +57,13 @@ TEST_F(SolutionTextTest, NoTextOrNoOrAnEmptyNameSavesNothing) {
 }
 
 TEST_F(SolutionTextTest, SavedFileIsTheTextPlusCrLfAndLoadsBackUnchanged) {
-  const std::tuple<Text, std::string, Text> cases[] = {  // solution, file, loaded
-      {U"\r\nEINS\r\nzwei", "\r\nEINS\r\nzwei\r\n", U" EINS zwei"},
-      {U"süß € „Zitat“", "s\xFC\xDF \x80 \x84Zitat\x93\r\n", U"süß € „Zitat“"},
-      {U"Häkchen ✓", "\xEF\xBB\xBFH\xC3\xA4kchen \xE2\x9C\x93\r\n", U"Häkchen ✓"},
+  const std::tuple<const char*, Text, std::string, Text> rows[] = {  // name, solution, file, loaded
+      {"line breaks", U"\r\nEINS\r\nzwei", "\r\nEINS\r\nzwei\r\n", U" EINS zwei"},
+      {"code page 1252 signs", U"süß € „Zitat“", "s\xFC\xDF \x80 \x84Zitat\x93\r\n", U"süß € „Zitat“"},
+      {"outside the code page", U"Häkchen ✓", "\xEF\xBB\xBFH\xC3\xA4kchen \xE2\x9C\x93\r\n", U"Häkchen ✓"},
   };
-  for (const auto& [solution, bytes, loaded] : cases) {
+  for (const auto& [name, solution, bytes, loaded] : rows) {
+    SCOPED_TRACE(name);
     SaveAs(solution, U"blatt");  // no extension added
     EXPECT_EQ(dir.Read("blatt"), bytes);
     FileSelection selection = SelectFile(dir.Directory(), U"blatt");
@@ -116,18 +117,19 @@ Text WithSpacesAt(std::size_t length, std::initializer_list<std::size_t> spaces)
 }
 
 TEST(PrintPieces, BreakAfterTheLastSpaceWithin46Characters) {
-  const std::pair<Text, std::vector<std::size_t>> cases[] = {  // text, piece lengths
-      {WithSpacesAt(60, {10, 30, 50}), {30, 20, 10}},
-      {WithSpacesAt(46, {}), {46}},
-      {WithSpacesAt(50, {20, 46}), {46, 4}},
-      {WithSpacesAt(100, {}), {46, 46, 8}},
-      {WithSpacesAt(60, {44, 45}), {45, 15}},
-      {WithSpacesAt(100, {46, 47, 80}), {46, 34, 20}},
-      {WithSpacesAt(12, {5}), {5, 7}},
-      {WithSpacesAt(60, {47}), {46, 1, 13}},
-      {Text(), {}},
+  const std::tuple<const char*, Text, std::vector<std::size_t>> rows[] = {  // name, text, piece lengths
+      {"last space within reach", WithSpacesAt(60, {10, 30, 50}), {30, 20, 10}},
+      {"exactly one line", WithSpacesAt(46, {}), {46}},
+      {"space at the limit", WithSpacesAt(50, {20, 46}), {46, 4}},
+      {"no space at all", WithSpacesAt(100, {}), {46, 46, 8}},
+      {"two spaces before the limit", WithSpacesAt(60, {44, 45}), {45, 15}},
+      {"spaces at and behind the limit", WithSpacesAt(100, {46, 47, 80}), {46, 34, 20}},
+      {"short text", WithSpacesAt(12, {5}), {5, 7}},
+      {"space just behind the limit", WithSpacesAt(60, {47}), {46, 1, 13}},
+      {"empty text", Text(), {}},
   };
-  for (const auto& [text, lengths] : cases) {
+  for (const auto& [name, text, lengths] : rows) {
+    SCOPED_TRACE(name);
     std::vector<std::size_t> got;
     Text joined;
     for (const Text& piece : PrintPieces(text)) got.push_back(piece.size()), joined += piece;

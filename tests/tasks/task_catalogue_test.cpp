@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
 #include "tasks/TaskCatalogue.h"
@@ -7,8 +9,8 @@
 namespace tesmoran {
 namespace {
 
-TEST(TaskSentences, FortyEightSentencesOnOneLineEach) {
-  const std::pair<std::size_t, Text> cases[] = {  // 1-based, as the user counts
+TEST(TaskSentences, AreFortyEightWithTheirWordingAtTheirNumber) {
+  const std::pair<std::size_t, Text> rows[] = {  // 1-based, as the user counts
       {1, U"Schreibe den Text richtig in dein Heft!"},
       {16, U"Zähle alle Wörter: Es sind ___ Wörter!"},
       {21, U"Zähle alle Wörter mit ___ ab: Es sind ___ Wörter!"},
@@ -17,9 +19,17 @@ TEST(TaskSentences, FortyEightSentencesOnOneLineEach) {
   };
   const std::vector<Text>& sentences = TaskSentences();
   ASSERT_EQ(sentences.size(), 48u);
-  for (const auto& [number, sentence] : cases) EXPECT_EQ(sentences[number - 1], sentence) << number;
-  for (const Text& sentence : sentences) {
-    for (Char c : sentence) EXPECT_FALSE(IsControlChar(c)) << static_cast<unsigned>(c);
+  for (const auto& [number, sentence] : rows) {
+    SCOPED_TRACE("sentence " + std::to_string(number));
+    EXPECT_EQ(sentences[number - 1], sentence);
+  }
+}
+
+TEST(TaskSentences, HoldNoControlCharacterSoEachStaysOneLine) {
+  const std::vector<Text>& sentences = TaskSentences();
+  for (std::size_t i = 0; i < sentences.size(); ++i) {
+    SCOPED_TRACE("sentence " + std::to_string(i + 1));
+    EXPECT_EQ(std::count_if(sentences[i].begin(), sentences[i].end(), IsControlChar), 0);
   }
 }
 

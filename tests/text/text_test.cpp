@@ -9,17 +9,38 @@ namespace {
 
 TEST(CaseMap, FollowsTheCodePagePairsAndUnicodeOutsideTheCodePage) {
   const struct {
+    const char* name;
     Text text, upper, lower;
-  } cases[] = {
-      {U"Straße àéîõüýþ šœžÿ", U"STRAßE ÀÉÎÕÜÝÞ ŠŒŽŸ", U"straße àéîõüýþ šœžÿ"},
+  } rows[] = {
+      {"small letters of the code page", U"Straße àéîõüýþ šœžÿ", U"STRAßE ÀÉÎÕÜÝÞ ŠŒŽŸ", U"straße àéîõüýþ šœžÿ"},
       // × and ÷ are no letters; µ and ƒ have no capital in the code page.
-      {U"×÷µƒ ÀÞŠŒŽŸ", U"×÷µƒ ÀÞŠŒŽŸ", U"×÷µƒ àþšœžÿ"},
-      {U"Ayşe Łukasz Ω 😀", U"AYŞE ŁUKASZ Ω 😀", U"ayşe łukasz ω 😀"},
+      {"capitals and signs of the code page", U"×÷µƒ ÀÞŠŒŽŸ", U"×÷µƒ ÀÞŠŒŽŸ", U"×÷µƒ àþšœžÿ"},
+      {"outside the code page", U"Ayşe Łukasz Ω 😀", U"AYŞE ŁUKASZ Ω 😀", U"ayşe łukasz ω 😀"},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ToUpper(c.text), c.upper);
-    EXPECT_EQ(ToLower(c.text), c.lower);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(ToUpper(row.text), row.upper);
+    EXPECT_EQ(ToLower(row.text), row.lower);
   }
+}
+
+// A system without the C library's Unicode locale, for as long as it lives.
+class WithoutUnicodeLocale {
+ public:
+  WithoutUnicodeLocale() { UseCaseLocaleForTesting("xx_XX.kein-solches-Gebietsschema"); }
+  ~WithoutUnicodeLocale() { UseCaseLocaleForTesting("C.UTF-8"); }
+};
+
+TEST(CaseMap, WithoutTheUnicodeLocaleStillMapsEveryCodePagePair) {
+  WithoutUnicodeLocale missing;
+  EXPECT_EQ(ToUpper(U"straße àéîõüýþ šœžÿ"), U"STRAßE ÀÉÎÕÜÝÞ ŠŒŽŸ");
+  EXPECT_EQ(ToLower(U"STRAßE ÀÉÎÕÜÝÞ ŠŒŽŸ"), U"straße àéîõüýþ šœžÿ");
+}
+
+TEST(CaseMap, WithoutTheUnicodeLocaleLeavesOtherCharactersAsTheyAre) {
+  WithoutUnicodeLocale missing;
+  EXPECT_EQ(ToUpper(U"ş ł ω ж"), U"ş ł ω ж");
+  EXPECT_EQ(ToLower(U"Ş Ł Ω Ж"), U"Ş Ł Ω Ж");
 }
 
 TEST(Cp1252, RoundTripsEveryByteThatHasACharacter) {
@@ -43,8 +64,13 @@ TEST(Cp1252, UndefinedBytesAndForeignCharactersAreErrors) {
 
 TEST(Utf8, DecodesAndRejectsMalformedInput) {
   EXPECT_EQ(DecodeUtf8("Gr\xC3\xBC\xC3\x9F" "e \xF0\x9F\x98\x80"), Text(U"Grüße 😀"));
-  for (const char* bad : {"\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xFF", "a\x80"}) {
-    EXPECT_FALSE(DecodeUtf8(bad).has_value()) << bad;
+  const std::pair<const char*, const char*> malformed[] = {
+      {"lead byte at the end", "\xC3"}, {"overlong slash", "\xC0\xAF"}, {"surrogate half", "\xED\xA0\x80"},
+      {"byte FF", "\xFF"},              {"stray continuation", "a\x80"},
+  };
+  for (const auto& [name, bytes] : malformed) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(DecodeUtf8(bytes).has_value());
   }
   EXPECT_EQ(EncodeUtf8(U"Grüße 😀"), "Gr\xC3\xBC\xC3\x9F" "e \xF0\x9F\x98\x80");
 }

@@ -137,17 +137,6 @@ class Form1MenuTest : public QObject {
     QTest::keyClick(Field(form, "Text1"), Qt::Key_F1);
     QVERIFY(form.findChild<Form2*>() && form.findChild<Form2*>()->isVisible());
   }
-
-  void ctrlPOpensTheWorksheetDesignOnceOneIsGiven() {
-    Form1 form;
-    ShowActive(form);
-    int opened = 0;
-    QTest::keyClick(Field(form, "Text1"), Qt::Key_P, Qt::ControlModifier);
-    QVERIFY(!Entry(form, "&Datei", "Arbeitsblatt gestalten…")->isEnabled());
-    form.SetWorksheetDesigner([&opened] { ++opened; });
-    QTest::keyClick(Field(form, "Text1"), Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(opened, 1);
-  }
 };
 
 QTEST_MAIN(Form1MenuTest)

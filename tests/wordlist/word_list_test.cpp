@@ -60,6 +60,7 @@ TEST(BuildWordList, ReportsEveryBuildAndNeedsAText) {
   ws.Text1.Set(U"Der Hund bellt. Der hund, der Hund!");
   const Texts expected = {U"Der", U"Hund", U"bellt", U"hund", U"der"};
   for (const Text message : {U" 5 neue Wörter gefunden!", U" 0 neue Wörter gefunden!"}) {
+    SCOPED_TRACE(EncodeUtf8(message));
     boxes = Build(ws);
     EXPECT_EQ(ws.Liste2.Texts(), expected);
     ASSERT_EQ(boxes.size(), 1u);
@@ -68,6 +69,7 @@ TEST(BuildWordList, ReportsEveryBuildAndNeedsAText) {
 }
 
 struct BuildCase {
+  const char* name;
   Texts before;  // entries already in the list
   Text text;
   std::size_t selStart, selLength;
@@ -76,22 +78,24 @@ struct BuildCase {
 
 TEST(BuildWordList, AppendsNewCleanedWordsCountsThemAndRewritesTheBackup) {
   const BuildCase cases[] = {
-      {{}, U"Öl-Fass geht's \"(3)\" Hund. Hund", 0, 0, {U"ÖlFass", U"gehts", U"(3)", U"Hund"}},
-      {{}, U"Hund bellt.\r\nDie Katze", 0, 0, {U"Hund", U"belltDie", U"Katze"}},
-      {{}, U"bellt. \r\nDie a\tb", 0, 0, {U"bellt", U"Die", U"ab"}},
-      {{}, U"Hund - Katze - Maus", 0, 0, {U"Hund", U"", U"Katze", U"Maus"}},
-      {{U""}, U"a - b", 0, 0, {U"", U"a", U"b"}},
-      {{}, U"    ", 0, 0, {U""}},
-      {{}, U"Hund   ", 0, 0, {U"Hund"}},
-      {{U"Maus", U"Hund"}, U"Hund Katze Maus Igel", 0, 0, {U"Maus", U"Hund", U"Katze", U"Igel"}},
-      {{U"Hund", U"Katze"}, U"Hund", 0, 0, {U"Hund", U"Katze"}},
-      {{}, U"Der Hund bellt laut.", 4, 10, {U"Hund", U"bellt"}},
-      {{}, U"Der   Hund", 3, 3, {U""}},
-      {{}, U"a:b.c!d?e,f;g´h`i'j-k\"l \ta\x01" U"b\x1f „Hallo“ Łódź–Ω a\x7F\u00A0b",
+      {"hyphen, apostrophe, quotes", {}, U"Öl-Fass geht's \"(3)\" Hund. Hund", 0, 0,
+       {U"ÖlFass", U"gehts", U"(3)", U"Hund"}},
+      {"line break joins words", {}, U"Hund bellt.\r\nDie Katze", 0, 0, {U"Hund", U"belltDie", U"Katze"}},
+      {"line break after a space", {}, U"bellt. \r\nDie a\tb", 0, 0, {U"bellt", U"Die", U"ab"}},
+      {"lone hyphen", {}, U"Hund - Katze - Maus", 0, 0, {U"Hund", U"", U"Katze", U"Maus"}},
+      {"empty entry already there", {U""}, U"a - b", 0, 0, {U"", U"a", U"b"}},
+      {"only spaces", {}, U"    ", 0, 0, {U""}},
+      {"trailing spaces", {}, U"Hund   ", 0, 0, {U"Hund"}},
+      {"known words skipped", {U"Maus", U"Hund"}, U"Hund Katze Maus Igel", 0, 0,
+       {U"Maus", U"Hund", U"Katze", U"Igel"}},
+      {"nothing new", {U"Hund", U"Katze"}, U"Hund", 0, 0, {U"Hund", U"Katze"}},
+      {"marked part", {}, U"Der Hund bellt laut.", 4, 10, {U"Hund", U"bellt"}},
+      {"marked spaces", {}, U"Der   Hund", 3, 3, {U""}},
+      {"every removed character", {}, U"a:b.c!d?e,f;g´h`i'j-k\"l \ta\x01" U"b\x1f „Hallo“ Łódź–Ω a\x7F\u00A0b",
        0, 0, {U"abcdefghijkl", U"ab", U"„Hallo“", U"Łódź–Ω", U"a\x7F\u00A0b"}},
   };
   for (const BuildCase& c : cases) {
-    SCOPED_TRACE(EncodeUtf8(c.text));
+    SCOPED_TRACE(c.name);
     Worksheet ws;
     ws.Liste2 = MakeList(c.before);
     ws.Liste4 = {U"veraltet"};
@@ -159,13 +163,21 @@ TEST(AppendNewWords, MatchesAPlainSearchOverARandomText) {
 }
 
 TEST(AppendSelectedWords, AppendsTheSelectedWordsBetweenLineBreaks) {
-  const std::tuple<Texts, std::set<std::size_t>, Text, int, Text> cases[] = {  // list, selected, before, mode, after
-      {{U"Hund", U"Maus", U"Katze"}, {0, 2}, U"Aufgabe", kModeReplace, U"Aufgabe\r\nHund Katze \r\n"},
-      {{U"Hund"}, {}, U"Aufgabe", kModeReplace, U"Aufgabe\r\n\r\n"},
-      {{}, {}, U"", kModeExtend, U"\r\n\r\n"},
-      {{U"", U"a"}, {0, 1}, U"", kModeReplace, U"\r\n a \r\n"},
+  const struct {
+    const char* name;
+    Texts entries;
+    std::set<std::size_t> selected;
+    Text before;
+    int mode;
+    Text after;
+  } rows[] = {
+      {"two of three", {U"Hund", U"Maus", U"Katze"}, {0, 2}, U"Aufgabe", kModeReplace, U"Aufgabe\r\nHund Katze \r\n"},
+      {"none selected", {U"Hund"}, {}, U"Aufgabe", kModeReplace, U"Aufgabe\r\n\r\n"},
+      {"empty list in extend mode", {}, {}, U"", kModeExtend, U"\r\n\r\n"},
+      {"empty entry selected", {U"", U"a"}, {0, 1}, U"", kModeReplace, U"\r\n a \r\n"},
   };
-  for (const auto& [entries, selected, before, mode, after] : cases) {
+  for (const auto& [name, entries, selected, before, mode, after] : rows) {
+    SCOPED_TRACE(name);
     Worksheet ws;
     ws.Liste2 = MakeList(entries, selected);
     ws.Text2 = before;
@@ -206,13 +218,14 @@ TEST(WordListEditing, DeleteRemovesTheSelectedEntriesAndResetBringsBackTheSavedL
 
 // ScriptedUi fails the test on any box that is not answered.
 TEST(AskingCommands, AskOnlyWithASelectionAndNoChangesNothing) {
-  const std::tuple<void (*)(Worksheet&, UiServices&), Text, Text> cases[] = {
-      {DeleteSelectedWords, U"Markierte Wörter aus der Liste löschen?\n\r", U"Liste löschen"},
-      {CopySelectedWords, U"Markierte Wörter in Ablage kopieren?\n\r", U"Wörterliste"},
+  const std::tuple<const char*, void (*)(Worksheet&, UiServices&), Text, Text> rows[] = {
+      {"delete", DeleteSelectedWords, U"Markierte Wörter aus der Liste löschen?\n\r", U"Liste löschen"},
+      {"copy", CopySelectedWords, U"Markierte Wörter in Ablage kopieren?\n\r", U"Wörterliste"},
   };
-  for (const auto& [command, prompt, title] : cases) {
-    SCOPED_TRACE(EncodeUtf8(prompt));
+  for (const auto& [name, command, prompt, title] : rows) {
+    SCOPED_TRACE(name);
     for (const std::set<std::size_t>& selected : {std::set<std::size_t>{}, std::set<std::size_t>{0, 2}}) {
+      SCOPED_TRACE(selected.empty() ? "nothing selected" : "two selected");
       Worksheet ws;
       ws.Liste2 = MakeList({U"Hund", U"Maus", U"Katze"}, selected);
       ScriptedUi ui;

@@ -2,9 +2,10 @@
 // show, with which texts, when, and what they change.
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "ScriptedUi.h"
 #include "exercises/Random.h"
-#include "exercises/ShuffleAndAlphabet.h"
 #include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
@@ -40,16 +41,21 @@ struct ButtonCase {
 
 void PrintTo(const ButtonCase& c, std::ostream* os) { *os << c.button; }
 
+// Rows of a table of buttons are named after their button.
+template <typename Case>
+std::string ButtonName(const ::testing::TestParamInfo<Case>& info) {
+  return info.param.button;
+}
+
 class ButtonQuestion : public ::testing::TestWithParam<ButtonCase> {};
 
 TEST_P(ButtonQuestion, IsAskedOnceWithItsExactTexts) {
   const ButtonCase& c = GetParam();
   ScriptedUi ui;
   if (!c.prompt.empty() && c.kind == Kind::kMessage) ui.AnswerMessage(kAnswerYes);
-  if (c.kind == Kind::kInput) ui.AnswerInput(U"e");
+  if (c.kind == Kind::kInput) ui.AnswerInput(U"s");
   Worksheet ws = Sheet(U"Oma isst Eis.");
   RunExercise(Button(c.button), ws, ui);
-  EXPECT_NE(ws.Text2, U"alt");
   ASSERT_EQ(ui.Shown().size(), c.prompt.empty() ? 0u : 1u);
   if (c.prompt.empty()) return;
   EXPECT_EQ(ui.Shown()[0].kind, c.kind);
@@ -84,7 +90,46 @@ INSTANTIATE_TEST_SUITE_P(
         ButtonCase{"Befehl7", U"Lückenfolge ab dem zweiten Wort?", Kind::kMessage, 4, U"Lückentext"},
         ButtonCase{"Befehl14", U"Lückenfolge ab dem zweiten Buchstaben?", Kind::kMessage, 4, U"Lückenwort"},
         ButtonCase{"Befehl11", U"Buchstabenauswahl anbieten?\n\r ", Kind::kMessage, 36, U"Ohne Wortanfang", true},
-        ButtonCase{"Befehl31", U"Zu ersetztende Buchstaben:", Kind::kInput, 0, U"Buchstabenlücken"}));
+        ButtonCase{"Befehl31", U"Zu ersetztende Buchstaben:", Kind::kInput, 0, U"Buchstabenlücken"}),
+    ButtonName<ButtonCase>);
+
+// «Oma isst Eis.» through every button that does not draw at random, with
+// Yes to a question and «s» as the letters to blank out.
+enum class Asks { kNothing, kYesOrNo, kLetters };
+
+struct ResultCase {
+  const char* button;
+  Text expected;
+  Asks asks = Asks::kNothing;
+};
+
+void PrintTo(const ResultCase& c, std::ostream* os) { *os << c.button; }
+
+class ButtonResult : public ::testing::TestWithParam<ResultCase> {};
+
+TEST_P(ButtonResult, ReplacesTheSolutionTextWithItsExercise) {
+  const ResultCase& c = GetParam();
+  ScriptedUi ui;
+  if (c.asks == Asks::kYesOrNo) ui.AnswerMessage(kAnswerYes);
+  if (c.asks == Asks::kLetters) ui.AnswerInput(U"s");
+  Worksheet ws = Sheet(U"Oma isst Eis.");
+  RunExercise(Button(c.button), ws, ui);
+  EXPECT_EQ(ws.Text2, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryButton, ButtonResult,
+    ::testing::Values(ResultCase{"Befehl1", U"OMA ISST EIS."}, ResultCase{"Befehl2", U"oma isst eis."},
+                      ResultCase{"Befehl3", U".siE tssi amO"}, ResultCase{"Befehl4", U". Eis isst Oma"},
+                      ResultCase{"Befehl5", U"amO tssi siE."}, ResultCase{"Befehl6", U"OmaisstEis."},
+                      ResultCase{"Befehl7", U"Oma ________ Eis.", Asks::kYesOrNo}, ResultCase{"Befehl8", U"O____ i______ E____."},
+                      ResultCase{"Befehl10", U". Eis isst Oma"}, ResultCase{"Befehl11", U"(Oo)ma (Ii)sst (Ee)is.", Asks::kYesOrNo},
+                      ResultCase{"Befehl12", U"amO isst Eis."}, ResultCase{"Befehl13", U"SMS SMMM SSM."},
+                      ResultCase{"Befehl14", U"O_a i_s_ E_s.", Asks::kYesOrNo}, ResultCase{"Befehl15", U"O_a i__t E_s."},
+                      ResultCase{"Befehl16", U"15+13+1 9+19+19+20 5+9+19."},
+                      ResultCase{"Befehl18", U"O_a i___ Ei_."}, ResultCase{"Befehl19", U"_m_ _sst __s."},
+                      ResultCase{"Befehl29", U".siE tssi amO"}, ResultCase{"Befehl31", U"Oma i__t Ei_.", Asks::kLetters}),
+    ButtonName<ResultCase>);
 
 // A selected word-list entry: the message, the text path or every entry.
 struct ListCase {
@@ -137,29 +182,56 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"Befehl13", {U"MSMMS", U"MMMSMS"}}, ListCase{"Befehl14", {U"_o_n_", U"_t_a_e"}},
         ListCase{"Befehl15", {U"S___e", U"S____e"}}, ListCase{"Befehl16", {U"19+15+14+14+5", U"19+20+18+1+19+5"}},
         ListCase{"Befehl18", {U"_o__e", U"___a_e"}}, ListCase{"Befehl19", {U"S_nn_", U"Str_ß_"}},
-        ListCase{"Befehl29", kSame, kReverseWord, U"Rückwärtssatz"}));
+        ListCase{"Befehl29", kSame, kReverseWord, U"Rückwärtssatz"}),
+    ButtonName<ListCase>);
 
-// The same draws as the word shuffle after a reset of the random source:
-// the text word by word with the delimiters kept, every entry as one word.
-TEST(PurzelWoerter, DrawsLikeTheWordShuffleAfterAResetOfTheRandomSource) {
+// Drawing without replacement, one draw from the front of `draws` per
+// character and one for an empty word.
+Text DrawnWithout(Text rest, std::deque<double>& draws) {
+  Text out;
+  do {
+    const auto p = static_cast<std::size_t>(draws.front() * static_cast<double>(rest.size()));
+    draws.pop_front();
+    if (rest.empty()) break;
+    out.push_back(rest[p]);
+    rest.erase(p, 1);
+  } while (!rest.empty());
+  return out;
+}
+
+// The run's draws after a reset of the random source.
+std::deque<double> FirstDraws(std::size_t count) {
   ResetRandomForTesting();
-  Text text;  // word, delimiter, word, ...
+  std::deque<double> draws;
+  while (draws.size() < count) draws.push_back(NextRandom());
+  return draws;
+}
+
+// The text word by word with the delimiters kept, from the run's first draws.
+TEST(PurzelWoerter, ShufflesTheWordsOfTheTextWithTheRunsFirstDraws) {
+  std::deque<double> draws = FirstDraws(18);
+  Text expected;
   for (const auto& [word, delimiter] : {std::pair<Text, Text>{U"Der", U" "}, {U"Hund", U","}, {U"", U" "},
                                         {U"bellt", U"."}, {U"Äpfel", U""}}) {
-    text += ShuffleWord(word) + delimiter;
+    expected += DrawnWithout(word, draws) + delimiter;
   }
-  ResetRandomForTesting();
-  const std::vector<Text> entries = {ShuffleWord(U"Sonne"), ShuffleWord(U"a.b c")};
   ScriptedUi ui;
-  Worksheet onText = Sheet(U"Der Hund, bellt.Äpfel");
+  Worksheet ws = Sheet(U"Der Hund, bellt.Äpfel");
   ResetRandomForTesting();
-  RunExercise(Button("Befehl9"), onText, ui);
-  EXPECT_EQ(onText.Text2, text);
-  Worksheet onList = Sheet(U"", {U"Sonne", U"a.b c"}, /*selectFirst=*/true);
+  RunExercise(Button("Befehl9"), ws, ui);
+  EXPECT_EQ(ws.Text2, expected);
+}
+
+// Every entry as one word, delimiters included, from the run's first draws.
+TEST(PurzelWoerter, ShufflesEveryEntryAsOneWordWithTheRunsFirstDraws) {
+  std::deque<double> draws = FirstDraws(10);
+  const std::vector<Text> expected = {DrawnWithout(U"Sonne", draws), DrawnWithout(U"a.b c", draws)};
+  ScriptedUi ui;
+  Worksheet ws = Sheet(U"", {U"Sonne", U"a.b c"}, /*selectFirst=*/true);
   ResetRandomForTesting();
-  RunExercise(Button("Befehl9"), onList, ui);
-  EXPECT_EQ(onList.Liste2.Texts(), entries);
-  EXPECT_EQ(onList.Text2, U"alt");
+  RunExercise(Button("Befehl9"), ws, ui);
+  EXPECT_EQ(ws.Liste2.Texts(), expected);
+  EXPECT_EQ(ws.Text2, U"alt");
 }
 
 }  // namespace

@@ -53,31 +53,42 @@ TEST(StripControlChars, DropsCodesBelow32AndKeepsEverythingElse) {
 
 TEST(DeliverWorkText, WritesTheSolutionTextByMode) {
   const struct {
+    const char* name;
     int mode;
     Text before, work, after;
-  } cases[] = {
-      {kModeReplace, U"alt", U"ABC", U"ABC"},        {kModeReplace, U"", U"A\r\nB\tC", U"ABC"},
-      {kModeExtend, U"", U"ABC", U"\r\nABC"},        {kModeExtend, U"alt", U"A\nB", U"alt\r\nAB"},
-      {kModeExtend, U"alt", U"", U"alt\r\n"},
+  } rows[] = {
+      {"replace", kModeReplace, U"alt", U"ABC", U"ABC"},
+      {"replace with line break and tab", kModeReplace, U"", U"A\r\nB\tC", U"ABC"},
+      {"extend an empty solution", kModeExtend, U"", U"ABC", U"\r\nABC"},
+      {"extend with a line feed", kModeExtend, U"alt", U"A\nB", U"alt\r\nAB"},
+      {"extend by nothing", kModeExtend, U"alt", U"", U"alt\r\n"},
   };
-  for (const auto& c : cases) {
-    Worksheet ws = Sheet(U"x", c.before, c.mode);
-    ws.WorkText = c.work;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Worksheet ws = Sheet(U"x", row.before, row.mode);
+    ws.WorkText = row.work;
     DeliverWorkText(ws);
-    EXPECT_EQ(ws.Text2, c.after) << c.mode;
-    EXPECT_EQ(ws.WorkText, StripControlChars(c.work)) << c.mode;
+    EXPECT_EQ(ws.Text2, row.after);
   }
+}
+
+TEST(DeliverWorkText, KeepsTheStrippedWorkText) {
+  Worksheet ws = Sheet(U"x", U"alt", kModeExtend);
+  ws.WorkText = U"A\r\nB\tC";
+  DeliverWorkText(ws);
+  EXPECT_EQ(ws.WorkText, U"ABC");
 }
 
 TEST(RunExercise, EmptyOriginalTextShowsOneMessageAndChangesNothing) {
   for (int mode : {kModeReplace, kModeExtend}) {
+    SCOPED_TRACE(mode == kModeReplace ? "replace mode" : "extend mode");
     ScriptedUi ui;
     ui.AnswerMessage();
     Worksheet ws = Sheet(U"", U"Lösung", mode, {U"Hund"});
     ws.WorkText = U"vorher";
     RunExercise(Upper(), ws, ui);
-    EXPECT_EQ(ws.Text2, U"Lösung") << mode;
-    EXPECT_EQ(ws.WorkText, U"vorher") << mode;
+    EXPECT_EQ(ws.Text2, U"Lösung");
+    EXPECT_EQ(ws.WorkText, U"vorher");
     EXPECT_EQ(ws.Liste2.EntryText(0), U"Hund");
     ASSERT_EQ(ui.Shown().size(), 1u);
     EXPECT_EQ(ui.Shown()[0].prompt, U"Kein Originaltext vorhanden.\r");
@@ -86,22 +97,24 @@ TEST(RunExercise, EmptyOriginalTextShowsOneMessageAndChangesNothing) {
 
 TEST(RunExercise, TakesTheWordListPathOnlyWithASelectedEntry) {
   const struct {
+    const char* name;
     ListPath path;
     bool selected;
     Text solution, entry;  // the solution text and the first entry afterwards
     bool message;          // the exercise's list message comes
   } cases[] = {
-      {ListPath::kTransformEntries, true, U"Lösung", U"KATZE", false},
-      {ListPath::kTransformEntries, false, U"HUND", U"katze", false},
-      {ListPath::kMessage, true, U"Lösung", U"katze", true}, {ListPath::kTextOnly, true, U"HUND", U"katze", false},
+      {"entries transformed", ListPath::kTransformEntries, true, U"Lösung", U"KATZE", false},
+      {"nothing selected", ListPath::kTransformEntries, false, U"HUND", U"katze", false},
+      {"list refused", ListPath::kMessage, true, U"Lösung", U"katze", true},
+      {"text only", ListPath::kTextOnly, true, U"HUND", U"katze", false},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     ScriptedUi ui;
     if (c.message) ui.AnswerMessage();
     Worksheet ws = Sheet(U"hund", U"Lösung", kModeReplace, {U"katze", U"ä", U"maus"});
     ws.Liste2.SetSelected(1, c.selected);
     RunExercise(Upper(c.path), ws, ui);
-    SCOPED_TRACE(static_cast<int>(c.path));
     EXPECT_EQ(ws.Text2, c.solution);
     EXPECT_EQ(ws.Liste2.EntryText(0), c.entry);
     EXPECT_EQ(ws.Liste2.IsSelected(1), c.selected);
@@ -127,32 +140,46 @@ TEST(RunExercise, AnEmptyInputAnswerStopsWithoutDelivering) {
 }
 
 struct ReplaceCase {
+  const char* name;
   Text text, search, replacement, expected;
 };
 
 TEST(ReplaceEverywhere, ReplacesUntilNoneIsLeftOrGivesTheOnceThroughResultOfAnEndlessChain) {
   const ReplaceCase cases[] = {
-      {U"abbb", U"ab", U"a", U"a"}, {U"aaa", U"aa", U"b", U"ba"}, {U"aaaa", U"aa", U"a", U"a"},
-      {U"aabb", U"ab", U"ba", U"bbaa"}, {U"aaab", U"ab", U"bba", U"bbbbbbbbaaa"}, {U"Hund", U"", U"x", U"Hund"},
-      {U"Hund\r\nKatze", U"\r\nK", U" k", U"Hund katze"},
-      {U"xax", U"a", U"aa", U"xaax"},  // endless: the replacement brings the search text back
+      {"replacement makes a new match", U"abbb", U"ab", U"a", U"a"},
+      {"overlapping matches", U"aaa", U"aa", U"b", U"ba"},
+      {"shrinking run", U"aaaa", U"aa", U"a", U"a"},
+      {"matches move to the front", U"aabb", U"ab", U"ba", U"bbaa"},
+      {"growing replacement that ends", U"aaab", U"ab", U"bba", U"bbbbbbbbaaa"},
+      {"empty search text", U"Hund", U"", U"x", U"Hund"},
+      {"line break in the search text", U"Hund\r\nKatze", U"\r\nK", U" k", U"Hund katze"},
+      {"endless chain", U"xax", U"a", U"aa", U"xaax"},  // the replacement brings the search text back
   };
   for (const ReplaceCase& c : cases) {
-    EXPECT_EQ(ReplaceEverywhere(c.text, c.search, c.replacement), c.expected) << EncodeUtf8(c.text);
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(ReplaceEverywhere(c.text, c.search, c.replacement), c.expected);
   }
+}
+
+TEST(ReplaceEverywhere, EndlessChainOnALongTextGivesTheOnceThroughResult) {
   Text longText;
-  for (int i = 0; i < 20000; ++i) longText += U"aabb ";
-  EXPECT_EQ(ReplaceEverywhere(longText, U"ab", U"bbaa"), ReplaceOnceThrough(longText, U"ab", U"bbaa"));
+  Text onceThrough;
+  for (int i = 0; i < 20000; ++i) longText += U"aabb ", onceThrough += U"abbaab ";
+  EXPECT_EQ(ReplaceEverywhere(longText, U"ab", U"bbaa"), onceThrough);
 }
 
 TEST(ReplaceOnceThrough, SearchesOnBehindEachReplacement) {
   const ReplaceCase cases[] = {
-      {U"Hund Hund", U"Hund", U"Hunde", U"Hunde Hunde"}, {U"aab", U"ab", U"b", U"ab"},
-      {U"aaaaa", U"aa", U"b", U"bba"},                   {U"aabaab", U"aab", U"x", U"xx"},
-      {U"abababx", U"abab", U"-", U"-abx"},              {U"Hund", U"", U"x", U"Hund"},
+      {"replacement holds the search text", U"Hund Hund", U"Hund", U"Hunde", U"Hunde Hunde"},
+      {"new match before the end", U"aab", U"ab", U"b", U"ab"},
+      {"overlapping matches", U"aaaaa", U"aa", U"b", U"bba"},
+      {"adjacent matches", U"aabaab", U"aab", U"x", U"xx"},
+      {"overlap behind a match", U"abababx", U"abab", U"-", U"-abx"},
+      {"empty search text", U"Hund", U"", U"x", U"Hund"},
   };
   for (const ReplaceCase& c : cases) {
-    EXPECT_EQ(ReplaceOnceThrough(c.text, c.search, c.replacement), c.expected) << EncodeUtf8(c.text);
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(ReplaceOnceThrough(c.text, c.search, c.replacement), c.expected);
   }
 }
 
@@ -208,20 +235,22 @@ Worksheet Marked(Text original, std::size_t start, std::size_t length, int mode 
 
 TEST(SearchAndReplace, DeliversTheReplacedOriginalTextAndLeavesTheOriginalAlone) {
   const struct {
+    const char* name;
     Worksheet ws;
     Text answer, expected;
   } cases[] = {
-      {Marked(U"Der Hund und der Hund", 4, 4), U"Kater", U"Der Kater und der Kater"},
-      {Marked(U"Der hund und der Hund", 17, 4), U"Kater", U"Der hund und der Kater"},
-      {Marked(U"aab", 1, 2), U"b", U"b"},
-      {Marked(U"Der Hund.\r\nDie Katze.", 4, 4), U"Kater", U"Der Kater.Die Katze."},
-      {Marked(U"Der Hund", 4, 4, kModeExtend), U"Kater", U"ABC\r\nDer Kater"},
+      {"every occurrence", Marked(U"Der Hund und der Hund", 4, 4), U"Kater", U"Der Kater und der Kater"},
+      {"exact case", Marked(U"Der hund und der Hund", 17, 4), U"Kater", U"Der hund und der Kater"},
+      {"until none is left", Marked(U"aab", 1, 2), U"b", U"b"},
+      {"line break dropped", Marked(U"Der Hund.\r\nDie Katze.", 4, 4), U"Kater", U"Der Kater.Die Katze."},
+      {"extend mode", Marked(U"Der Hund", 4, 4, kModeExtend), U"Kater", U"ABC\r\nDer Kater"},
       // Endless chains end with the once-through result.
-      {Marked(U"Der Hund und der Hund", 4, 4), U"Hunde", U"Der Hunde und der Hunde"},
-      {Marked(U"aabb", 1, 2), U"bbaa", U"abbaab"},
-      {Marked(U"a\r\nb\r\nc", 1, 5), U"-", U"a-c"},
+      {"endless chain of words", Marked(U"Der Hund und der Hund", 4, 4), U"Hunde", U"Der Hunde und der Hunde"},
+      {"endless chain of letters", Marked(U"aabb", 1, 2), U"bbaa", U"abbaab"},
+      {"marked line breaks", Marked(U"a\r\nb\r\nc", 1, 5), U"-", U"a-c"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     Worksheet ws = c.ws;
     ScriptedUi ui;
     ui.AnswerInput(c.answer);
@@ -237,13 +266,17 @@ TEST(SearchAndReplace, ShowsOneBoxAndChangesNothingWithoutAnAnswer) {
   const ShownBox ask{Kind::kInput, U"[Hund] wird ersetzt durch:", 0, U"Suchen&Ersetzen:Hund", U""};
   const ShownBox mark{Kind::kMessage, U"Den zu suchenden Text erst markieren!", style::kOk, U"Textaustausch", U""};
   const struct {
+    const char* name;
     Worksheet ws;
     ShownBox box;
   } cases[] = {
-      {Marked(U"Der Hund bellt", 4, 4), ask}, {Marked(U"Der Hund", 4, 4, kModeExtend), ask},
-      {Marked(U"Der Hund", 0, 0), mark},       {Marked(U"", 0, 0), mark},
+      {"empty answer", Marked(U"Der Hund bellt", 4, 4), ask},
+      {"empty answer in extend mode", Marked(U"Der Hund", 4, 4, kModeExtend), ask},
+      {"nothing marked", Marked(U"Der Hund", 0, 0), mark},
+      {"no original text", Marked(U"", 0, 0), mark},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     Worksheet ws = c.ws;
     ScriptedUi ui;
     c.box.kind == Kind::kInput ? ui.AnswerInput(U"") : ui.AnswerMessage(kAnswerOk);

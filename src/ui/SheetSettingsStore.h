@@ -1,0 +1,17 @@
+#pragma once
+// Keeping the worksheet settings between runs.
+#include <QSettings>
+
+#include "sheet/SheetSettings.h"
+
+namespace tesmoran {
+
+// The settings store of the program (per user).
+QSettings& ProgramSettings();
+
+// The stored settings; missing or broken values take their defaults, and
+// numbers outside their range are brought into it.
+SheetSettings LoadSheetSettings(QSettings& store);
+void SaveSheetSettings(QSettings& store, const SheetSettings& settings);
+
+}  // namespace tesmoran
