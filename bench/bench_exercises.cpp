@@ -76,6 +76,22 @@ TESMORAN_BENCH(MitSelWoerter, MarkConsonantsAndVowels(t));
 TESMORAN_BENCH(PurzelWoerter, ShuffleWords(t));
 TESMORAN_BENCH(AbcWoerter, SortWordsByAlphabet(t));
 TESMORAN_BENCH(AbcNrWoerter, NumberWordsLetters(t));
+// "Buchstaben" with 10,000 chosen characters outside code page 1252 over a
+// text in which every other character lies outside it as well: one look-up
+// per character of the text, however many characters are chosen.
+void BM_BuchstabenManyLetters(benchmark::State& state) {
+  Text chosen;
+  for (Char c = 0x4E00; c < 0x4E00 + 10000; ++c) chosen.push_back(c);
+  Text text = Input(state.range(0));
+  for (std::size_t i = 0; i < text.size(); i += 2) text[i] = 0x4E00 + static_cast<Char>(i % 20000);
+  for (auto _ : state) {
+    Text result = GapChosenLetters(text, chosen);
+    benchmark::DoNotOptimize(result.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_BuchstabenManyLetters)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 // The word scan with a transformation behind a std::function.
 TESMORAN_BENCH(TransformWordsCopy, TransformWords(t, [](TextView w, Text& out) { out.append(w); }));
 

@@ -1,7 +1,11 @@
 // Search and replace over a 1 MiB text with 50,000 occurrences of the
 // search text: the replacing alone for each of its rules, and the whole
-// command from the marked text to the delivered solution text.
+// command from the marked text to the delivered solution text.  Also the
+// peak memory of an endless chain on a text of 50 million characters.
 #include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
 
 #include "worksheet/SearchReplace.h"
 
@@ -67,6 +71,38 @@ void BM_ReplaceEndlessChain(benchmark::State& state) {
   }
 }
 
+// The highest resident memory of this process since the last reset, in
+// bytes; 0 where the system does not tell.
+std::size_t PeakResidentBytes() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::stoull(line.substr(6)) * 1024;
+  }
+  return 0;
+}
+
+void ResetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// Peak memory of the whole process per character of the text (the text
+// itself included) while an endless chain on a long text runs to its
+// budget and falls back to the once-through result.
+void BM_ReplaceEndlessChainPeakMemory(benchmark::State& state) {
+  const std::size_t length = static_cast<std::size_t>(state.range(0));
+  Text text;
+  text.reserve(length);
+  while (text.size() < length) text += U"aabb";
+  text.resize(length);
+  double bytesPerChar = 0;
+  for (auto _ : state) {
+    ResetPeakResident();
+    Text result = ReplaceEverywhere(text, U"ab", U"bbaa");
+    benchmark::DoNotOptimize(result);
+    bytesPerChar = static_cast<double>(PeakResidentBytes()) / static_cast<double>(length);
+  }
+  state.counters["peak_bytes_per_char"] = bytesPerChar;
+}
+
 void BM_SearchAndReplaceCommand(benchmark::State& state) {
   FixedAnswer ui(U"Kater");
   Worksheet ws;
@@ -83,6 +119,7 @@ BENCHMARK(BM_ReplaceRescanning)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceOnceThrough)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceEndlessChain)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchAndReplaceCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceEndlessChainPeakMemory)->Arg(50'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tesmoran

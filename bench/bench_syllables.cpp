@@ -4,9 +4,9 @@
 // fresh engine, so that no word is remembered from an earlier run.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <random>
-#include <unistd.h>
 
 #include "syllables/HyphenPatterns.h"
 #include "syllables/HyphenateText.h"
@@ -41,9 +41,9 @@ Text MakeProse(std::size_t size) {
 // Words of two to five syllables from a set of German syllables, about
 // 100,000 distinct ones, separated by spaces.
 Text MakeMadeUpWords(std::size_t size) {
-  const std::vector<Text> syllables = {U"ber", U"ga", U"schu", U"le", U"mäd", U"chen", U"haus", U"tür", U"wald",
-                                       U"stra", U"ße", U"o", U"kin", U"der", U"spiel", U"platz", U"bü", U"cher",
-                                       U"was", U"ser", U"fahr", U"rad", U"ung", U"keit", U"a", U"bend", U"ei"};
+  const std::vector<Text> syllables = {U"ber",  U"ga",  U"schu", U"le",  U"mäd", U"chen",  U"haus",  U"tür",  U"wald",
+                                       U"stra", U"ße",  U"o",    U"kin", U"der", U"spiel", U"platz", U"bü",   U"cher",
+                                       U"was",  U"ser", U"fahr", U"rad", U"ung", U"keit",  U"a",     U"bend", U"ei"};
   std::mt19937 random(2024);
   std::uniform_int_distribution<std::size_t> syllable(0, syllables.size() - 1);
   std::uniform_int_distribution<int> length(2, 5);

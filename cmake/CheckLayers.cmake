@@ -37,14 +37,16 @@ set(_tesmoran_allowed_sheet text syllables)
 set(_tesmoran_allowed_files text platform)
 set(_tesmoran_allowed_wordlist text platform state)
 set(_tesmoran_allowed_worksheet text platform state exercises syllables)
+# The printed worksheet's page layout (toolkit-free) and its drawing on Qt Gui.
+set(_tesmoran_allowed_sheet text syllables)
+set(_tesmoran_allowed_render ${_tesmoran_core_folders} sheet)
 set(_tesmoran_allowed_app/cli ${_tesmoran_core_folders})
+set(_tesmoran_allowed_app/clisheet ${_tesmoran_core_folders} sheet app/cli render)
 set(_tesmoran_allowed_platform/qt ${_tesmoran_core_folders})
-set(_tesmoran_allowed_render ${_tesmoran_core_folders})
-set(_tesmoran_allowed_app/clisheet ${_tesmoran_core_folders} app/cli render)
-set(_tesmoran_allowed_ui ${_tesmoran_core_folders} platform/qt render)
-set(_tesmoran_allowed_app ${_tesmoran_core_folders} platform/qt render ui)
+set(_tesmoran_allowed_ui ${_tesmoran_core_folders} sheet render platform/qt)
+set(_tesmoran_allowed_app ${_tesmoran_core_folders} sheet render platform/qt ui)
 # These must not see Qt at all.
-set(_tesmoran_qt_free ${_tesmoran_core_folders} app/cli)
+set(_tesmoran_qt_free ${_tesmoran_core_folders} sheet app/cli)
 
 # The folder a path inside src/ belongs to: its first part, or its first two
 # for the nested folders.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, when
-# any of them is missing.  Sourced by run.sh and test.sh.
+# any of them is missing.  Sourced by run.sh, test.sh and package.sh.
 set -euo pipefail
 
 # What building and running the program needs.
@@ -10,12 +10,15 @@ TESMORAN_PACKAGES=(
   qt6-translations-l10n qt6-qpa-plugins
   libhyphen-dev hyphen-de
   fonts-liberation fonts-dejavu-core fonts-sil-andika
+  librsvg2-bin file
 )
 # What the tests and benchmarks need on top.
 TESMORAN_TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth poppler-utils
   time
+  lintian desktop-file-utils appstream
+  clang libfuzzer-14-dev
 )
 
 # With "tests" also the packages of the tests and benchmarks.

@@ -1,16 +1,23 @@
 // Program start: a German interface and the main window.  The program ends
 // when the main window closes (Yes to the exit question, or closing it
-// through the window system): every other window closes with it.
+// through the window system): every other window closes with it.  A file
+// named on the command line is loaded as the original text once the window
+// is shown.
 #include <QApplication>
+#include <QTimer>
 
 #include "Version.h"
 #include "platform/qt/QtTranslations.h"
 #include "ui/Form1.h"
+#include "ui/StartFile.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Remembered settings (window place, zoom) live under this name.
+  QApplication::setOrganizationName(QStringLiteral("Tesmoran"));
   QApplication::setApplicationName(QStringLiteral("Tesmoran"));
   QApplication::setApplicationVersion(QStringLiteral(TESMORAN_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral("de.tesmoran.Tesmoran"));
   tesmoran::InstallGermanTranslations(app);
 
   tesmoran::Form1 window;
@@ -19,5 +26,9 @@ int main(int argc, char** argv) {
     QCoreApplication::quit();
   });
   window.show();
+  const QString startFile = tesmoran::StartFileArgument(QApplication::arguments());
+  if (!startFile.isEmpty()) {
+    QTimer::singleShot(0, &window, [&window, startFile] { tesmoran::LoadStartFile(window, startFile); });
+  }
   return QApplication::exec();
 }

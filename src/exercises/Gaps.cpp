@@ -1,6 +1,7 @@
 #include "exercises/Gaps.h"
 
 #include <bitset>
+#include <unordered_set>
 
 #include "exercises/CharacterSets.h"
 #include "exercises/GapMarks.h"
@@ -65,20 +66,21 @@ Text FrameWord(TextView word) {
 Text FrameWords(TextView text) { return TransformWordsWith(text, text.size(), AppendFrameWord); }
 
 Text GapChosenLetters(TextView text, TextView chosen) {
-  // Chosen characters below 256 are looked up in a table; any other chosen
-  // character is searched for among the others.
+  // Chosen characters below 256 are looked up in a table, any other chosen
+  // character in a hash set: one look-up per character of the text, however
+  // many characters are chosen.
   std::bitset<256> chosenByte;
-  Text others;
+  std::unordered_set<Char> others;
   for (Char c : chosen) {
     if (c < 256) {
       chosenByte.set(c);
     } else {
-      others.push_back(c);
+      others.insert(c);
     }
   }
   Text out(text);
   for (Char& c : out) {
-    const bool hit = c < 256 ? chosenByte.test(c) : others.find(c) != Text::npos;
+    const bool hit = c < 256 ? chosenByte.test(c) : others.contains(c);
     if (hit) c = kGapMark;
   }
   return out;

@@ -32,13 +32,13 @@ Text PathText(const std::string& path) {
 }
 
 Text MissingFileMessage(const std::string& path) {
-  return U"Silbentrennung nicht möglich: Die Datei mit den deutschen Trennmustern „" + PathText(path) +
-         U"“ fehlt." + Text(kPackageHint);
+  return U"Silbentrennung nicht möglich: Die Datei mit den deutschen Trennmustern „" + PathText(path) + U"“ fehlt." +
+         Text(kPackageHint);
 }
 
 Text UnreadableFileMessage(const std::string& path) {
-  return U"Silbentrennung nicht möglich: Die Datei „" + PathText(path) +
-         U"“ enthält keine lesbaren Trennmuster." + Text(kPackageHint);
+  return U"Silbentrennung nicht möglich: Die Datei „" + PathText(path) + U"“ enthält keine lesbaren Trennmuster." +
+         Text(kPackageHint);
 }
 
 // The first line of a pattern file names its character set; only the two
@@ -79,8 +79,7 @@ HyphenPatterns::Load HyphenPatterns::Open(const std::string& requested) {
   if (charset == Charset::kUnknown) return {nullptr, UnreadableFileMessage(path)};
   HyphenDict* hyphen = hnj_hyphen_load(path.c_str());
   if (hyphen == nullptr) return {nullptr, UnreadableFileMessage(path)};
-  std::shared_ptr<const HyphenPatterns> patterns(
-      new HyphenPatterns(new Dict{hyphen}, charset == Charset::kUtf8));
+  std::shared_ptr<const HyphenPatterns> patterns(new HyphenPatterns(new Dict{hyphen}, charset == Charset::kUtf8));
   loaded.emplace(path, patterns);
   return {patterns, {}};
 }

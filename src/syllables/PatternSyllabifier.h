@@ -8,8 +8,8 @@
 #include <unordered_map>
 
 #include "syllables/HyphenPatterns.h"
-#include "syllables/SyllableExceptions.h"
 #include "syllables/Syllabifier.h"
+#include "syllables/SyllableExceptions.h"
 
 namespace tesmoran {
 

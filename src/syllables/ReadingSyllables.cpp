@@ -5,14 +5,7 @@ namespace {
 
 // The vowels that make up German vowel sounds; y and accented letters are
 // left to the patterns.
-bool IsPlainVowel(Char c) {
-  switch (c) {
-    case U'a': case U'e': case U'i': case U'o': case U'u': case U'ä': case U'ö': case U'ü':
-      return true;
-    default:
-      return false;
-  }
-}
+bool IsPlainVowel(Char c) { return TextView(U"aeiouäöü").find(c) != TextView::npos; }
 
 // The vowel letter at i, where a u after q counts as part of the consonant qu.
 bool IsVowelAt(TextView w, std::size_t i) {
@@ -124,15 +117,7 @@ bool IsSameLongVowel(TextView w, std::size_t k) {
 }  // namespace
 
 bool IsSyllableVowel(Char c) {
-  if (IsPlainVowel(c) || c == U'y') return true;
-  switch (c) {
-    case U'à': case U'á': case U'â': case U'ã': case U'å': case U'æ': case U'è': case U'é': case U'ê': case U'ë':
-    case U'ì': case U'í': case U'î': case U'ï': case U'ò': case U'ó': case U'ô': case U'õ': case U'ø': case U'ù':
-    case U'ú': case U'û': case U'ý': case U'ÿ':
-      return true;
-    default:
-      return false;
-  }
+  return IsPlainVowel(c) || TextView(U"yàáâãåæèéêëìíîïòóôõøùúûýÿ").find(c) != TextView::npos;
 }
 
 std::vector<std::size_t> MergeVowellessPieces(TextView lower, const std::vector<std::size_t>& breaks) {

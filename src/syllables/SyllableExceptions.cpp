@@ -84,8 +84,8 @@ Text SyllableExceptions::MalformedReport() const {
     if (!numbers.empty()) numbers += U", ";
     numbers += Number(line);
   }
-  return (malformedLines_.size() == 1 ? U"Die Zeile " : U"Die Zeilen ") + numbers +
-         U" der Silben-Ausnahmen wurde" + (malformedLines_.size() == 1 ? U"" : U"n") +
+  return (malformedLines_.size() == 1 ? U"Die Zeile " : U"Die Zeilen ") + numbers + U" der Silben-Ausnahmen wurde" +
+         (malformedLines_.size() == 1 ? U"" : U"n") +
          U" übersprungen. Jede Zeile enthält ein Wort mit Bindestrichen zwischen den Silben, zum Beispiel „Ü-bung“.";
 }
 

@@ -1,17 +1,21 @@
 #include "ui/Form1.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <exception>
 
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUiServices.h"
 #include "ui/Form1Captions.h"
 #include "ui/Form1Layout.h"
+#include "ui/Form1MenuBar.h"
+#include "ui/Form1Resize.h"
 #include "ui/TextFieldBinding.h"
+#include "ui/TextZoom.h"
+#include "ui/WindowPlace.h"
 #include "ui/Wiring.h"
 #include "ui/WordListView.h"
 #include "worksheet/EditingCommands.h"
@@ -21,8 +25,10 @@ namespace tesmoran {
 
 Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServices>(this)) {
   setObjectName(QStringLiteral("Form1"));
-  setFixedSize(ClientWidthPixels(), ClientHeightPixels());
-  controls_ = BuildForm1Controls(*this);
+  // The controls sit in the area under the menu bar.
+  auto* area = new QWidget(this);
+  area->setObjectName(QStringLiteral("Arbeitsflaeche"));
+  controls_ = BuildForm1Controls(*area);
   CaptionForm1Controls(controls_, ExerciseCatalogue());
   WireOwnCommands();
   WireExercises();
@@ -31,10 +37,17 @@ Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServ
   WireHelpAndAbout(*this);
   WireFiles(*this);
   WireSyllables(*this);
+  const Form1MenuBar menus = BuildForm1MenuBar(*this, controls_, [this] {
+    if (worksheetDesigner_) worksheetDesigner_();
+  });
+  designWorksheet_ = menus.designWorksheet;
+  designWorksheet_->setEnabled(static_cast<bool>(worksheetDesigner_));
+  FrameForm1(*this, *area, *menus.bar, controls_);
+  zoom_ = new TextZoom(*this, {controls_.Text1, controls_.Text2, controls_.Liste2});
 
-  // Start: in the middle of the screen, the working modes filled and the
-  // first one chosen.
-  PlaceInMiddleOfScreen();
+  // Start: where the window was last time (or in the middle of the screen),
+  // the working modes filled and the first one chosen.
+  KeepWindowPlace(*this);
   QListWidget* modes = controls_.Liste3;
   modes->clear();
   for (const Text& name : WorkingModeNames()) modes->addItem(ToQString(name));
@@ -45,13 +58,9 @@ Form1::~Form1() = default;
 
 UiServices& Form1::Ui() { return ui_ ? *ui_ : *qtUi_; }
 
-void Form1::PlaceInMiddleOfScreen() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->geometry();
-  const int outerWidth = UnitsToPixels(kFormWidthUnits);
-  const int outerHeight = UnitsToPixels(kFormHeightUnits);
-  move(area.x() + (area.width() - outerWidth) / 2, area.y() + (area.height() - outerHeight) / 2);
+void Form1::SetWorksheetDesigner(std::function<void()> open) {
+  worksheetDesigner_ = std::move(open);
+  if (designWorksheet_) designWorksheet_->setEnabled(static_cast<bool>(worksheetDesigner_));
 }
 
 void Form1::ShowWorkingModes() {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "platform/UiServices.h"
@@ -14,9 +15,12 @@
 #include "ui/Command.h"
 #include "ui/Form1Controls.h"
 
+class QAction;
+
 namespace tesmoran {
 
 class QtUiServices;
+class TextZoom;
 
 class Form1 : public QWidget {
   Q_OBJECT
@@ -49,6 +53,13 @@ class Form1 : public QWidget {
   // The exit question; Yes ends the program.
   void AskToEnd();
 
+  // The zoom of the text fields and the word list.
+  TextZoom& Zoom() { return *zoom_; }
+
+  // What "Arbeitsblatt gestalten…" (Ctrl+P) opens, given by the wiring of
+  // that window; the menu entry is disabled as long as nothing is given.
+  void SetWorksheetDesigner(std::function<void()> open);
+
  Q_SIGNALS:
   // Emitted when the user ends the program (Yes to the exit question, or
   // closing the main window); the program then closes every window.
@@ -72,11 +83,13 @@ class Form1 : public QWidget {
   void ReadWidgets();
   Snapshot TakeSnapshot() const;
   void WriteWidgets(const Snapshot& before);
-  void PlaceInMiddleOfScreen();
 
   Form1Controls controls_;
   Worksheet sheet_;
   std::unique_ptr<QtUiServices> qtUi_;
+  TextZoom* zoom_ = nullptr;
+  QAction* designWorksheet_ = nullptr;
+  std::function<void()> worksheetDesigner_;
   UiServices* ui_ = nullptr;
   int runDepth_ = 0;
   bool ending_ = false;

@@ -1,4 +1,3 @@
-#include <QShortcut>
 #include <QToolButton>
 
 #include "files/Printing.h"
@@ -35,8 +34,9 @@ void WireFiles(Form1& form) {
   QObject::connect(c.Bild9, &QToolButton::clicked, &form, [&form] {
     form.Run([](Worksheet& ws, UiServices& ui) { PrintSolutionText(ws.Text2, ui, Printers()); });
   });
-  // Ctrl+P: the worksheet window on the solution text, the original text for its answer key.
-  QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), &form), &QShortcut::activated, &form, [&form] {
+  // "Arbeitsblatt gestalten…" (Ctrl+P): the worksheet window on the solution
+  // text, the original text for its answer key.
+  form.SetWorksheetDesigner([&form] {
     form.Run([&form](Worksheet& ws, UiServices&) {
       ArbeitsblattWindow::ShowFor(ws.Text2, ws.Text1.text, nullptr, &form);
     });

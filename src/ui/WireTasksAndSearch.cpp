@@ -1,21 +1,18 @@
 // The task list Liste1 with its icon Bild1, and the search-and-replace icon
 // Bild10.
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QToolButton>
 
 #include "platform/qt/QtText.h"
 #include "tasks/TaskCatalogue.h"
 #include "ui/Form1.h"
-#include "ui/Form1Layout.h"
+#include "ui/Form1Resize.h"
 #include "ui/Wiring.h"
 #include "worksheet/SearchReplace.h"
 
 namespace tesmoran {
 namespace {
-
-// Height of the task list whenever its icon shows it; it then covers the
-// original text completely.
-constexpr int kTaskListShownHeightUnits = 2670;
 
 // Puts the task sentences into the list and selects the first one.
 void FillTaskList(QListWidget& list) {
@@ -24,12 +21,13 @@ void FillTaskList(QListWidget& list) {
   list.setCurrentRow(0);
 }
 
-void ShowOrHideTaskList(QListWidget& list) {
+// Whenever its icon shows it, the list covers the original text completely.
+void ShowOrHideTaskList(QListWidget& list, const QWidget& originalText) {
   if (list.isVisible()) {
     list.hide();
     return;
   }
-  list.resize(list.width(), UnitsToPixels(kTaskListShownHeightUnits));
+  list.setGeometry(TaskListOver(originalText.geometry()));
   list.show();
   list.raise();
 }
@@ -54,7 +52,7 @@ void WireTasksAndSearch(Form1& form) {
   FillTaskList(*list);
 
   QObject::connect(c.Bild1, &QToolButton::clicked, list,
-                   [list] { ShowOrHideTaskList(*list); });
+                   [list, field = c.Text1] { ShowOrHideTaskList(*list, *field); });
   QObject::connect(list, &QListWidget::itemDoubleClicked, &form,
                    [&form, list](QListWidgetItem* item) { InsertDoubleClickedTask(form, *list, item); });
   QObject::connect(c.Bild10, &QToolButton::clicked, &form, [&form] { form.Run(SearchAndReplace); });

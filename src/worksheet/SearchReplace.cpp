@@ -1,5 +1,6 @@
 #include "worksheet/SearchReplace.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -58,10 +59,11 @@ Text ReplaceOnceThrough(TextView text, TextView search, TextView replacement) {
 }
 
 std::optional<Text> ReplaceUntilNoneLeft(TextView text, TextView search, TextView replacement,
-                                         std::size_t workLimit) {
+                                         RescanBudget budget) {
   if (search.empty() || search.size() > text.size()) return Text(text);
   constexpr std::size_t kMaxStored = std::numeric_limits<std::uint32_t>::max();
   if (search.size() >= kMaxStored || replacement.size() >= kMaxStored) return std::nullopt;
+  if (text.size() > budget.length) return std::nullopt;
   // The text is always `out`, then the rest of each inserted replacement
   // still to be read (the latest first), then the rest of the original text.
   // `out` holds no occurrence; an occurrence that a character completes is
@@ -72,11 +74,11 @@ std::optional<Text> ReplaceUntilNoneLeft(TextView text, TextView search, TextVie
   const Matcher matcher(search);
   Text out;
   out.reserve(text.size());
-  std::vector<std::uint32_t> states;  // matcher state after each character of out
-  states.reserve(text.size());
   std::vector<std::uint32_t> inserted;  // next character of each pending replacement
   std::size_t next = 0;                 // next character of the original text
-  std::size_t work = 0;
+  std::size_t reads = 0;
+  std::size_t length = text.size();  // of the whole working text
+  std::size_t state = 0;             // matcher state after the last character of out
   for (;;) {
     Char c;
     if (!inserted.empty()) {
@@ -88,32 +90,39 @@ std::optional<Text> ReplaceUntilNoneLeft(TextView text, TextView search, TextVie
     } else {
       break;
     }
-    if (++work > workLimit) return std::nullopt;
-    const std::size_t state = matcher.Step(states.empty() ? 0 : states.back(), c);
+    if (++reads > budget.reads) return std::nullopt;
+    state = matcher.Step(state, c);
     out.push_back(c);
-    states.push_back(static_cast<std::uint32_t>(state));
-    if (state == matcher.Length()) {
-      out.resize(out.size() - search.size());
-      states.resize(states.size() - search.size());
-      if (!replacement.empty()) inserted.push_back(0);
-    }
+    if (state < matcher.Length()) continue;
+    out.resize(out.size() - search.size());
+    length = length - search.size() + replacement.size();
+    if (length > budget.length) return std::nullopt;
+    if (!replacement.empty()) inserted.push_back(0);
+    // The state at the new end of `out` is the longest end of it that begins
+    // the search text; it is shorter than the search text, so reading the
+    // last characters again finds it.
+    const std::size_t back = std::min(out.size(), search.size() - 1);
+    state = 0;
+    for (std::size_t i = out.size() - back; i < out.size(); ++i) state = matcher.Step(state, out[i]);
   }
   return out;
 }
 
-std::size_t RescanWorkLimit(std::size_t textLength, std::size_t replacementLength) {
+RescanBudget RescanBudgetFor(std::size_t textLength, std::size_t replacementLength) {
   constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
-  const std::size_t lengths =
-      textLength > kMax - replacementLength ? kMax : textLength + replacementLength;
-  if (lengths > (kMax - kRescanWorkReserve) / kRescanWorkFactor) return kMax;
-  return lengths * kRescanWorkFactor + kRescanWorkReserve;
+  const std::size_t n = textLength > kMax - replacementLength ? kMax : textLength + replacementLength;
+  const auto times = [n](std::size_t factor) {
+    const std::size_t product = n > kMax / factor ? kMax : n * factor;
+    return std::max(product, kRescanMinimum);
+  };
+  return RescanBudget{times(kRescanReadsFactor), times(kRescanLengthFactor)};
 }
 
 Text ReplaceEverywhere(TextView text, TextView search, TextView replacement) {
   if (search.empty()) return Text(text);
   if (replacement.find(search) == TextView::npos) {
     std::optional<Text> result = ReplaceUntilNoneLeft(
-        text, search, replacement, RescanWorkLimit(text.size(), replacement.size()));
+        text, search, replacement, RescanBudgetFor(text.size(), replacement.size()));
     if (result) return std::move(*result);
   }
   return ReplaceOnceThrough(text, search, replacement);

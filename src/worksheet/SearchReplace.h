@@ -16,28 +16,42 @@ namespace tesmoran {
 // searched again.  An empty search text changes nothing.
 Text ReplaceOnceThrough(TextView text, TextView search, TextView replacement);
 
+// How far ReplaceUntilNoneLeft may go before it takes a chain of new
+// occurrences to be endless.
+struct RescanBudget {
+  // Characters read: those of the text and of every inserted replacement.
+  std::size_t reads = 0;
+  // Characters the working text may hold at any moment.
+  std::size_t length = 0;
+};
+
 // Replaces the first occurrence of search again and again until the text
 // holds none, also none that a replacement has formed together with its
 // neighbours («aab», «ab» -> «b» gives «b»).  Gives up and answers nullopt
-// once it has read more than workLimit characters (those of the text and of
-// every inserted replacement), because some replacements form new
-// occurrences without end.
+// once it would read more characters or hold a longer working text than the
+// budget allows, because some replacements form new occurrences without end.
+// Besides the text and the result it keeps only one number per replacement
+// still being read.
 std::optional<Text> ReplaceUntilNoneLeft(TextView text, TextView search, TextView replacement,
-                                         std::size_t workLimit);
+                                         RescanBudget budget);
 
-// The number of characters ReplaceEverywhere lets ReplaceUntilNoneLeft read:
-// 16 x (length of the text + length of the replacement) + 4096.  A chain
-// of new occurrences that needs more than that is taken to be endless.
-inline constexpr std::size_t kRescanWorkFactor = 16;
-inline constexpr std::size_t kRescanWorkReserve = 4096;
-std::size_t RescanWorkLimit(std::size_t textLength, std::size_t replacementLength);
+// The budget ReplaceEverywhere gives ReplaceUntilNoneLeft, far beyond any
+// worksheet: with n = length of the text + length of the replacement,
+// 64 x n characters read and a working text of 2 x n characters, but never
+// less than 64 Mi characters for either.  The working text's limit keeps the
+// memory of a hopeless chain on a very long text within a few times the
+// memory of the text itself.
+inline constexpr std::size_t kRescanMinimum = std::size_t{64} << 20;
+inline constexpr std::size_t kRescanReadsFactor = 64;
+inline constexpr std::size_t kRescanLengthFactor = 2;
+RescanBudget RescanBudgetFor(std::size_t textLength, std::size_t replacementLength);
 
 // The replacing of the search-and-replace command:
 // - a replacement that contains the search text would form a new occurrence
 //   with every replacing: each occurrence of the text is replaced once
 //   (ReplaceOnceThrough);
 // - otherwise occurrences formed by replacements are replaced too
-//   (ReplaceUntilNoneLeft), within RescanWorkLimit; a chain that goes on
+//   (ReplaceUntilNoneLeft), within RescanBudgetFor; a chain that goes on
 //   beyond it gets the once-through result instead.
 Text ReplaceEverywhere(TextView text, TextView search, TextView replacement);
 

@@ -2,6 +2,8 @@
 // around every exercise, and search and replace.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
 #include <random>
 #include <tuple>
 
@@ -144,7 +146,14 @@ struct ReplaceCase {
   Text text, search, replacement, expected;
 };
 
+Text Repeated(TextView piece, std::size_t times) {
+  Text out;
+  for (std::size_t i = 0; i < times; ++i) out += piece;
+  return out;
+}
+
 TEST(ReplaceEverywhere, ReplacesUntilNoneIsLeftOrGivesTheOnceThroughResultOfAnEndlessChain) {
+  const Text longReplacement = U"b" + Text(298, U'x') + U"a";
   const ReplaceCase cases[] = {
       {"replacement makes a new match", U"abbb", U"ab", U"a", U"a"},
       {"overlapping matches", U"aaa", U"aa", U"b", U"ba"},
@@ -154,6 +163,13 @@ TEST(ReplaceEverywhere, ReplacesUntilNoneIsLeftOrGivesTheOnceThroughResultOfAnEn
       {"empty search text", U"Hund", U"", U"x", U"Hund"},
       {"line break in the search text", U"Hund\r\nKatze", U"\r\nK", U" k", U"Hund katze"},
       {"endless chain", U"xax", U"a", U"aa", U"xaax"},  // the replacement brings the search text back
+      // «a»x31 «ab»: every pass moves the «b» one place to the front and
+      // leaves 298 «x» and an «a» behind it; 9569 characters after 32 passes.
+      {"long growing chain", Text(32, U'a') + U"b", U"ab", longReplacement,
+       U"b" + Repeated(Text(298, U'x') + U"a", 32)},
+      {"long shrinking chain", Text(1000, U'a') + Text(50, U'b'), U"a" + Text(50, U'b'), Text(50, U'b'),
+       Text(50, U'b')},
+      {"chain that never ends", U"aabb", U"ab", U"bbaa", U"abbaab"},
   };
   for (const ReplaceCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -183,14 +199,47 @@ TEST(ReplaceOnceThrough, SearchesOnBehindEachReplacement) {
   }
 }
 
-TEST(ReplaceUntilNoneLeft, GivesUpBeyondTheWorkLimit) {
-  // «aab» reads its three characters and one replacement «b» twice: five.
-  EXPECT_EQ(ReplaceUntilNoneLeft(U"aab", U"ab", U"b", 5), std::optional<Text>(U"b"));
-  EXPECT_EQ(ReplaceUntilNoneLeft(U"aab", U"ab", U"b", 4), std::nullopt);
-  EXPECT_EQ(ReplaceUntilNoneLeft(U"aabb", U"ab", U"bbaa", 100000), std::nullopt);
-  EXPECT_EQ(ReplaceUntilNoneLeft(U"Hund", U"Hund", U"Hunde", 100000), std::nullopt);
-  const std::size_t max = std::numeric_limits<std::size_t>::max();
-  EXPECT_EQ(RescanWorkLimit(max / 2, max / 2), max);
+TEST(ReplaceUntilNoneLeft, GivesUpBeyondItsBudget) {
+  const struct {
+    const char* name;
+    Text text, search, replacement;
+    RescanBudget budget;
+    std::optional<Text> expected;
+  } cases[] = {
+      // «aab» reads its three characters and the replacement «b» twice.
+      {"reads just enough", U"aab", U"ab", U"b", {5, 100}, U"b"},
+      {"one read short", U"aab", U"ab", U"b", {4, 100}, std::nullopt},
+      // «aab» -> «abbb» -> «bbbbb»: the working text grows to five.
+      {"length just enough", U"aab", U"ab", U"bbb", {100, 5}, U"bbbbb"},
+      {"length one short", U"aab", U"ab", U"bbb", {100, 4}, std::nullopt},
+      {"text longer than the length", U"xyz", U"ab", U"b", {100, 2}, std::nullopt},
+      {"endless growth", U"aabb", U"ab", U"bbaa", {100000, 100000}, std::nullopt},
+      {"replacement holds the search text", U"Hund", U"Hund", U"Hunde", {100000, 100000}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(ReplaceUntilNoneLeft(c.text, c.search, c.replacement, c.budget), c.expected);
+  }
+}
+
+TEST(RescanBudgetFor, Takes64TimesTheInputForReadsAndTwiceForLengthButAtLeast64Mi) {
+  constexpr std::size_t mi = std::size_t{1} << 20;
+  constexpr std::size_t max = std::numeric_limits<std::size_t>::max();
+  const struct {
+    const char* name;
+    std::size_t text, replacement, reads, length;
+  } cases[] = {
+      {"small input", 33, 300, 64 * mi, 64 * mi},
+      {"reads above the minimum", 1 * mi, 1 * mi, 128 * mi, 64 * mi},
+      {"both above the minimum", 40 * mi, 8 * mi, 3072 * mi, 96 * mi},
+      {"too long to count", max / 2, max / 2, max, max},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const RescanBudget budget = RescanBudgetFor(c.text, c.replacement);
+    EXPECT_EQ(budget.reads, c.reads);
+    EXPECT_EQ(budget.length, c.length);
+  }
 }
 
 // The rule itself, replaced occurrence by occurrence from the start of the
@@ -204,7 +253,7 @@ std::optional<Text> FromTheStart(Text text, const Text& search, const Text& repl
   return std::nullopt;
 }
 
-TEST(ReplaceUntilNoneLeft, AgreesWithReplacingFromTheStartEachTime) {
+TEST(ReplaceEverywhere, AgreesWithReplacingFromTheStartWhereThatEnds) {
   std::mt19937 random(20240611);
   const auto randomText = [&random](std::size_t minLength, std::size_t maxLength) {
     Text text(std::uniform_int_distribution<std::size_t>(minLength, maxLength)(random), U'a');
@@ -212,14 +261,14 @@ TEST(ReplaceUntilNoneLeft, AgreesWithReplacingFromTheStartEachTime) {
     return text;
   };
   int compared = 0;
-  for (int round = 0; round < 1500; ++round) {
-    const Text text = randomText(0, 14), search = randomText(1, 3), replacement = randomText(0, 4);
-    const std::optional<Text> expected = FromTheStart(text, search, replacement, 60);
-    if (!expected) continue;  // endless or too long for the reference
+  for (int round = 0; round < 3000; ++round) {
+    const Text text = randomText(0, 16), search = randomText(1, 3), replacement = randomText(1, 6);
+    const std::optional<Text> expected = FromTheStart(text, search, replacement, 200);
+    if (!expected) continue;  // endless, or too long for the reference
     ++compared;
-    EXPECT_EQ(ReplaceUntilNoneLeft(text, search, replacement, 1'000'000), expected) << "round " << round;
+    EXPECT_EQ(ReplaceEverywhere(text, search, replacement), *expected) << "round " << round;
   }
-  EXPECT_GT(compared, 1000);
+  EXPECT_GT(compared, 2000);
 }
 
 Worksheet Marked(Text original, std::size_t start, std::size_t length, int mode = kModeReplace) {

@@ -1,0 +1,34 @@
+#pragma once
+// Where the main window opens: where it was when the program last ended, as
+// long as that place is still on a screen; otherwise in the middle of the
+// screen.  Its size and whether it filled the screen are kept as well.
+#include <QList>
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace tesmoran {
+
+// The window's inner place (without the frame of the window system) for a
+// remembered inner place `saved` (invalid when there is none), given the
+// usable areas of the screens, the first being the main screen, and the room
+// the window frame takes around the inner place.  The result lies with its
+// frame on one screen, is at least `minimum` large and, when nothing usable
+// was remembered, is `minimum` large in the middle of the main screen.
+QRect PlaceOnScreens(const QRect& saved, QSize minimum, const QList<QRect>& screens, const QMargins& frame);
+
+// Puts the main window where PlaceOnScreens says for the remembered place,
+// and lets it fill the screen if it did last time.
+void RestoreWindowPlace(QWidget& window);
+
+// Remembers the window's place (its place before it filled the screen, when
+// it does) for the next start.
+void RememberWindowPlace(const QWidget& window);
+
+// Restores the window's place now and remembers it whenever the window is
+// closed.
+void KeepWindowPlace(QWidget& window);
+
+}  // namespace tesmoran

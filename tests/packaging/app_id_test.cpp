@@ -1,0 +1,59 @@
+// Menu entry, metainfo and icon carry one application id, so that desktops
+// find the icon and software centres find the program.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+namespace {
+
+const std::string kData = TESMORAN_DATA_DIR;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The first match of the pattern's first group, or "(none)".
+std::string Find(const std::string& text, const std::string& pattern) {
+  std::smatch m;
+  return std::regex_search(text, m, std::regex(pattern)) ? m[1].str() : "(none)";
+}
+
+std::string Desktop() { return ReadFile(kData + "/de.tesmoran.Tesmoran.desktop"); }
+std::string Metainfo() { return ReadFile(kData + "/de.tesmoran.Tesmoran.metainfo.xml.in"); }
+
+TEST(ApplicationId, IsTheSameInEveryFile) {
+  const struct {
+    const char* name;
+    std::string value, expected;
+  } rows[] = {
+      {"menu entry icon", Find(Desktop(), R"(\nIcon=([^\n]*))"), "de.tesmoran.Tesmoran"},
+      {"metainfo id", Find(Metainfo(), R"(<id>([^<]*)</id>)"), "de.tesmoran.Tesmoran"},
+      {"metainfo launchable", Find(Metainfo(), R"(<launchable type="desktop-id">([^<]*)<)"),
+       "de.tesmoran.Tesmoran.desktop"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(row.value, row.expected);
+  }
+}
+
+TEST(ApplicationId, HasItsScalableIcon) {
+  EXPECT_TRUE(std::filesystem::is_regular_file(kData + "/icons/de.tesmoran.Tesmoran.svg"));
+}
+
+TEST(MenuEntry, StartsTheProgramWithTheChosenFile) {
+  EXPECT_EQ(Find(Desktop(), R"(\nExec=([^\n]*))"), "tesmoran %f");
+}
+
+TEST(MenuEntry, OffersItselfForPlainText) {
+  EXPECT_EQ(Find(Desktop(), R"(\nMimeType=([^\n]*))"), "text/plain;");
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+// The manual page of tesmoran-cli names exactly the options that the
+// command's --help and its sub-commands' --help name, whatever the wording
+// around them.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The help of the command, or of one of its sub-commands.
+std::string HelpOutput(const std::string& subCommand = std::string()) {
+  const std::string command = std::string(TESMORAN_CLI_PATH) + " " + subCommand + " --help 2>&1";
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    pclose(pipe);
+  }
+  return out;
+}
+
+// A manual page writes a hyphen as "\-"; the plain text has "-".
+std::string Unescaped(const std::string& page) { return std::regex_replace(page, std::regex(R"(\\-)"), "-"); }
+
+std::set<std::string> LongOptions(const std::string& text) {
+  std::set<std::string> found;
+  const std::regex option(R"((^|[^A-Za-z0-9-])(--[a-z][a-z0-9-]*))");
+  for (std::sregex_iterator it(text.begin(), text.end(), option), end; it != end; ++it) found.insert((*it)[2]);
+  return found;
+}
+
+std::string Listed(const std::set<std::string>& options) {
+  std::string list;
+  for (const auto& o : options) list += o + " ";
+  return list;
+}
+
+class ManualPage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* sub : {"", "wortliste", "ersetzen"}) {
+      for (const auto& option : LongOptions(HelpOutput(sub))) help_.insert(option);
+    }
+    page_ = LongOptions(Unescaped(ReadFile(TESMORAN_DATA_DIR "/man/tesmoran-cli.1")));
+    ASSERT_TRUE(help_.count("--help")) << "no help output: " << Listed(help_);
+    ASSERT_TRUE(page_.count("--help")) << "manual page not read: " << Listed(page_);
+  }
+  std::set<std::string> help_, page_;
+};
+
+TEST_F(ManualPage, DocumentsEveryOptionOfTheHelp) {
+  for (const auto& option : help_) EXPECT_TRUE(page_.count(option)) << option << " is missing in tesmoran-cli.1";
+}
+
+TEST_F(ManualPage, NamesNoOptionTheHelpLacks) {
+  for (const auto& option : page_) EXPECT_TRUE(help_.count(option)) << option << " is unknown to --help";
+}
+
+TEST(LongOptionScan, FindsOptionsButNotHyphenatedWords) {
+  const struct {
+    const char* name;
+    std::string text;
+    std::set<std::string> options;
+  } rows[] = {
+      {"option after a bracket", "[--text TEXT]", {"--text"}},
+      {"manual page escape", Unescaped(R"(.BR \-\-encoding " utf-8")"), {"--encoding"}},
+      {"hyphenated word", "luecken-woerter abc-nr-woerter", {}},
+      {"dashes inside a word", "Wort--Wort", {}},
+      {"option with a hyphen", "--no-list and --words", {"--no-list", "--words"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(LongOptions(row.text), row.options);
+  }
+}
+
+}  // namespace

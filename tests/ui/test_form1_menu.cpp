@@ -1,0 +1,143 @@
+// The main window's menu bar: its entries, their keys, and that each entry
+// clicks its own icon or button, so that it runs exactly that command.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <memory>
+
+#include "test_form1_support.h"
+#include "ui/Form2.h"
+
+using namespace tesmoran;
+using namespace tesmoran::testing;
+
+namespace {
+
+// Answers every box: No to a question, OK to a message, "2" to an input box.
+class AnsweringUi : public UiServices {
+ public:
+  int MessageBox(const Text&, int style, const Text&) override { return IsYesNoStyle(style) ? kAnswerNo : kAnswerOk; }
+  Text InputBox(const Text&, const Text&, const Text&) override { return U"2"; }
+  Text ClipboardText() override { return {}; }
+  void SetClipboardText(const Text&) override {}
+};
+
+QList<QAction*> Entries(const Form1& form, const QString& menu) {
+  for (QAction* action : form.findChild<QMenuBar*>()->actions()) {
+    if (action->text() == menu) return action->menu()->actions();
+  }
+  qFatal("no menu %s", qPrintable(menu));
+}
+
+QAction* Entry(const Form1& form, const QString& menu, const QString& text) {
+  for (QAction* action : Entries(form, menu)) {
+    if (action->text() == text) return action;
+  }
+  qFatal("no entry %s", qPrintable(text));
+}
+
+QStringList Texts(const QList<QAction*>& actions) {
+  QStringList texts;
+  for (const QAction* action : actions) {
+    if (!action->isSeparator()) texts << action->text();
+  }
+  return texts;
+}
+
+void ShowActive(Form1& form) {
+  form.show();
+  QApplication::setActiveWindow(&form);
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+}
+
+}  // namespace
+
+class Form1MenuTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase() {
+    InstallQtTestFailureHandler();
+    UseScratchSettings();
+  }
+
+  void menusHoldTheirEntries() {
+    Form1 form;
+    QCOMPARE(Texts(form.findChild<QMenuBar*>()->actions()), QStringList({"&Datei", "&Übungen", "&Hilfe"}));
+    QCOMPARE(Texts(Entries(form, "&Datei")), QStringList({"Text laden…", "Lösungstext speichern…",
+                                                          "Lösungstext drucken", "Arbeitsblatt gestalten…", "Beenden"}));
+    // Column by column, as the exercise grid shows them.
+    QCOMPARE(Texts(Entries(form, "&Übungen")),
+             QStringList({"Großletter", "Kleinletter", "Bandwurmtext", "Lückentext", "Rückwärtstext", "Rückwärtssatz",
+                          "Umkehrtext", "Umkehrsatz", "Mitlaute", "Selbstlaute", "Nur Erstletter", "Ohne Erstletter",
+                          "ABC-Wörter", "ABC-Nr-Wörter", "Wortrahmen", "Umkehrwort", "Lücken-Wörter",
+                          "MitSel-Wörter", "Purzel-Wörter", "Buchstaben"}));
+    QCOMPARE(Texts(Entries(form, "&Hilfe")), QStringList({"Hilfe", "Info"}));
+  }
+
+  void entryClicksItsControlAndNoOther_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("control");
+    const char* rows[][3] = {
+        {"&Datei", "Text laden…", "Bild5"},   {"&Datei", "Lösungstext speichern…", "Bild6"},
+        {"&Datei", "Lösungstext drucken", "Bild9"}, {"&Datei", "Beenden", "Bild2"},
+        {"&Hilfe", "Hilfe", "Bild4"},          {"&Hilfe", "Info", "Bild3"},
+        {"&Übungen", "Großletter", "Befehl1"}, {"&Übungen", "Rückwärtssatz", "Befehl29"},
+        {"&Übungen", "Umkehrwort", "Befehl5"}, {"&Übungen", "Buchstaben", "Befehl31"}};
+    for (const auto& r : rows) QTest::newRow(r[1]) << r[0] << r[1] << r[2];
+  }
+  void entryClicksItsControlAndNoOther() {
+    QFETCH(QString, menu);
+    QFETCH(QString, entry);
+    QFETCH(QString, control);
+    Form1 form;
+    AnsweringUi ui;
+    form.SetUiServices(&ui);
+    PasteInto(form, "Text1", "Der Hund bellt.");
+    std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> spies;
+    for (QAbstractButton* button : Child<QWidget>(form, "Arbeitsflaeche")->findChildren<QAbstractButton*>()) {
+      spies.emplace_back(button->objectName(), std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked));
+    }
+    Entry(form, menu, entry)->trigger();
+    QStringList clicked;
+    for (const auto& [name, spy] : spies) {
+      if (spy->count() > 0) clicked << name;
+    }
+    QCOMPARE(clicked, QStringList{control});
+  }
+
+  // The result replaces the solution text as one undo step.
+  void exerciseEntryDeliversOneUndoStep() {
+    Window w;
+    PasteInto(w.form, "Text1", "Der Hund bellt.");
+    PasteInto(w.form, "Text2", "alt");
+    Entry(w.form, "&Übungen", "Rückwärtstext")->trigger();
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U".tlleb dnuH reD"));
+    Field(w.form, "Text2")->undo();
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"alt"));
+  }
+
+  void ctrlQAsksTheExitQuestion() {
+    Window w;
+    ShowActive(w.form);
+    QSignalSpy ends(&w.form, &Form1::EndRequested);
+    w.ui.AnswerMessage(kAnswerNo);
+    QTest::keyClick(Field(w.form, "Text1"), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(w.ui.Shown().size(), std::size_t{1});
+    QCOMPARE(w.ui.Shown().front().prompt, Text(U"Das Programm jetzt beenden?\r"));
+    QCOMPARE(w.ui.Shown().front().style, 276);
+    QCOMPARE(ends.count(), 0);
+  }
+
+  void f1OpensTheHelpWindow() {
+    Form1 form;
+    ShowActive(form);
+    QTest::keyClick(Field(form, "Text1"), Qt::Key_F1);
+    QVERIFY(form.findChild<Form2*>() && form.findChild<Form2*>()->isVisible());
+  }
+};
+
+QTEST_MAIN(Form1MenuTest)
+#include "test_form1_menu.moc"

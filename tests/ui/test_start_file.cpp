@@ -1,0 +1,120 @@
+// A text file named on the command line: which argument names it, and that
+// it loads into the original text as the file window's "Laden" loads it.
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "test_form1_support.h"
+#include "ui/StartFile.h"
+
+using namespace tesmoran;
+using namespace tesmoran::testing;
+
+namespace {
+
+const Text kLfCr = U"\n\r";
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+  const QString path = dir.filePath(name);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+  return path;
+}
+
+// The load error as the file window shows it for `name`.
+Text LoadError(const Text& name) {
+  return name + kLfCr + Text(38, U'-') + kLfCr + U"Dateifehler beim Laden!" + kLfCr + U"Text wird nicht geladen!";
+}
+
+}  // namespace
+
+class StartFileTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase() {
+    InstallQtTestFailureHandler();
+    UseScratchSettings();
+  }
+
+  void argumentNamingTheFile_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("no argument") << QStringList{"tesmoran"} << QString();
+    QTest::newRow("options before it") << QStringList{"tesmoran", "--style", "brief.txt"} << "brief.txt";
+    QTest::newRow("only options") << QStringList{"tesmoran", "--reverse"} << QString();
+    QTest::newRow("name after --") << QStringList{"tesmoran", "--", "-brief.txt"} << "-brief.txt";
+    QTest::newRow("first of two") << QStringList{"tesmoran", "a.txt", "b.txt"} << "a.txt";
+  }
+  void argumentNamingTheFile() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, file);
+    QCOMPARE(StartFileArgument(arguments), file);
+  }
+
+  void fileBecomesTheOriginalTextInOneUndoStep_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Text>("loaded");
+    QTest::newRow("lines joined, commas gone")
+        << QByteArray("Der Hund, die Katze\r\nund die Maus.") << Text(U"Der Hund die Katze und die Maus.");
+    QTest::newRow("code page 1252") << QByteArray("Gr\xfc\xdf" "e") << Text(U"Grüße");
+    QTest::newRow("UTF-8") << QByteArray("Gr\xc3\xbc\xc3\x9f" "e") << Text(U"Grüße");
+  }
+  void fileBecomesTheOriginalTextInOneUndoStep() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(Text, loaded);
+    QTemporaryDir dir;
+    Window w;
+    PasteInto(w.form, "Text1", "vorher");
+    LoadStartFile(w.form, WriteFile(dir, "brief.txt", bytes));
+    QCOMPARE(FieldText(w.form, "Text1"), loaded);
+    QCOMPARE(w.ui.Shown().size(), std::size_t{0});
+    Field(w.form, "Text1")->undo();  // one undo step brings the text back
+    QCOMPARE(FieldText(w.form, "Text1"), Text(U"vorher"));
+  }
+
+  void longFileAsksFirst_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<Text>("loaded");
+    QTest::newRow("No keeps the text") << int(kAnswerNo) << Text(U"vorher");
+    QTest::newRow("Yes loads the file") << int(kAnswerYes) << Text(30000, U'a') + U" " + Text(1000, U'b');
+  }
+  void longFileAsksFirst() {
+    QFETCH(int, answer);
+    QFETCH(Text, loaded);
+    QTemporaryDir dir;
+    Window w;
+    PasteInto(w.form, "Text1", "vorher");
+    w.ui.AnswerMessage(answer);
+    // 31001 bytes: one more than loads without a question.
+    LoadStartFile(w.form, WriteFile(dir, "lang.txt", QByteArray(30000, 'a') + "\n" + QByteArray(1000, 'b')));
+    QCOMPARE(w.ui.Shown().size(), std::size_t{1});
+    QCOMPARE(w.ui.Shown().front().prompt, Text(U"Die Datei ist zu umfangreich") + kLfCr +
+                                              U"oder hat ein anderes Format." + kLfCr + U"Diese Datei trotzdem laden?");
+    QCOMPARE(w.ui.Shown().front().title, Text(U"Dateifehler"));
+    QCOMPARE(FieldText(w.form, "Text1"), loaded);
+  }
+
+  void fileThatCannotBeLoadedIsReportedAndLosesNothing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("missing file") << "fehlt.txt" << false;
+    QTest::newRow("empty file") << "leer.txt" << true;
+  }
+  void fileThatCannotBeLoadedIsReportedAndLosesNothing() {
+    QFETCH(QString, name);
+    QFETCH(bool, exists);
+    QTemporaryDir dir;
+    const QString path = exists ? WriteFile(dir, name, QByteArray()) : dir.filePath(name);
+    Window w;
+    PasteInto(w.form, "Text1", "vorher");
+    w.ui.AnswerMessage(kAnswerOk);
+    LoadStartFile(w.form, path);
+    QCOMPARE(w.ui.Shown().size(), std::size_t{1});
+    QCOMPARE(w.ui.Shown().front().prompt, LoadError(FromQString(name.toUpper())));
+    QCOMPARE(w.ui.Shown().front().style, 16);
+    QCOMPARE(FieldText(w.form, "Text1"), Text(U"vorher"));
+  }
+};
+
+QTEST_MAIN(StartFileTest)
+#include "test_start_file.moc"
