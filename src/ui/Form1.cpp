@@ -36,13 +36,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServ
   WireTasksAndSearch(*this);
   WireHelpAndAbout(*this);
   WireFiles(*this);
-  WireSyllables(*this);
   const Form1MenuBar menus = BuildForm1MenuBar(*this, controls_, [this] {
     if (worksheetDesigner_) worksheetDesigner_();
   });
   designWorksheet_ = menus.designWorksheet;
   designWorksheet_->setEnabled(static_cast<bool>(worksheetDesigner_));
   FrameForm1(*this, *area, *menus.bar, controls_);
+  WireSyllables(*this);
   zoom_ = new TextZoom(*this, {controls_.Text1, controls_.Text2, controls_.Liste2});
 
   // Start: where the window was last time (or in the middle of the screen),

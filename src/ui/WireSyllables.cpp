@@ -4,6 +4,7 @@
 // the pattern file itself is read only once per run.
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -69,10 +70,26 @@ void AddToContextMenu(Form1& form, QPlainTextEdit* field) {
 }  // namespace
 
 void WireSyllables(Form1& form) {
-  auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), &form);
-  shortcut->setObjectName(QStringLiteral("silbenTrennenKurz"));
-  shortcut->setContext(Qt::WindowShortcut);
-  QObject::connect(shortcut, &QShortcut::activated, &form, [&form] { RunSyllables(form); });
+  // In the menu bar's "Übungen" menu, which then owns Ctrl+T; without the
+  // bar a window-wide shortcut.
+  QMenu* exercises = nullptr;
+  if (auto* bar = form.findChild<QMenuBar*>(QStringLiteral("Menueleiste"))) {
+    for (QAction* entry : bar->actions()) {
+      if (entry->menu() && entry->text().remove(QLatin1Char('&')) == QString::fromUtf8("Übungen")) exercises = entry->menu();
+    }
+  }
+  if (exercises) {
+    exercises->addSeparator();
+    QAction* action = exercises->addAction(QString::fromUtf8("Silben trennen"));
+    action->setObjectName(QStringLiteral("silbenTrennenMenue"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    QObject::connect(action, &QAction::triggered, &form, [&form] { RunSyllables(form); });
+  } else {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), &form);
+    shortcut->setObjectName(QStringLiteral("silbenTrennenKurz"));
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, &form, [&form] { RunSyllables(form); });
+  }
   AddToContextMenu(form, form.Controls().Text1);
   AddToContextMenu(form, form.Controls().Text2);
 }
