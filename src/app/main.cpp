@@ -1,10 +1,14 @@
 // Program start: a German interface and the main window.  The program ends
 // when the main window closes (Yes to the exit question, or closing it
-// through the window system): every other window closes with it.
+// through the window system): every other window closes with it.  While it
+// runs, the worksheet is kept in a recovery file; a file left by a run that
+// did not end normally is offered back at the start.
 #include <QApplication>
 
 #include "platform/qt/QtTranslations.h"
 #include "ui/Form1.h"
+#include "ui/RecoveryOffer.h"
+#include "ui/RecoveryWriter.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -17,6 +21,9 @@ int main(int argc, char** argv) {
     QApplication::closeAllWindows();
     QCoreApplication::quit();
   });
+  auto* recovery = new tesmoran::RecoveryWriter(window, tesmoran::RecoveryWriter::DefaultFolder());
   window.show();
+  tesmoran::OfferRecovery(window, window.Ui(), recovery->FilePath());
+  recovery->Start();
   return QApplication::exec();
 }

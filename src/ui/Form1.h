@@ -48,11 +48,16 @@ class Form1 : public QWidget {
   void ChooseWorkingMode(int mode);
   // The exit question; Yes ends the program.
   void AskToEnd();
+  // The next close ends the program without the exit question (the
+  // desktop session is ending and the recovery file keeps the worksheet).
+  void EndWithoutQuestion() { endConfirmed_ = true; }
 
  Q_SIGNALS:
   // Emitted when the user ends the program (Yes to the exit question, or
   // closing the main window); the program then closes every window.
   void EndRequested();
+  // Emitted after every command that Run ran to its end.
+  void WorksheetChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -80,6 +85,8 @@ class Form1 : public QWidget {
   UiServices* ui_ = nullptr;
   int runDepth_ = 0;
   bool ending_ = false;
+  bool endConfirmed_ = false;
+  bool askingToEnd_ = false;
 };
 
 }  // namespace tesmoran

@@ -1,12 +1,14 @@
 // The task list Liste1 with its icon Bild1, and the search-and-replace icon
 // Bild10.
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QToolButton>
 
 #include "platform/qt/QtText.h"
 #include "tasks/TaskCatalogue.h"
 #include "ui/Form1.h"
 #include "ui/Form1Layout.h"
+#include "ui/ListKeys.h"
 #include "ui/Wiring.h"
 #include "worksheet/SearchReplace.h"
 
@@ -24,6 +26,8 @@ void FillTaskList(QListWidget& list) {
   list.setCurrentRow(0);
 }
 
+// A shown list takes the keyboard, so that Return and Escape reach it and
+// not the original text it covers.
 void ShowOrHideTaskList(QListWidget& list) {
   if (list.isVisible()) {
     list.hide();
@@ -32,6 +36,7 @@ void ShowOrHideTaskList(QListWidget& list) {
   list.resize(list.width(), UnitsToPixels(kTaskListShownHeightUnits));
   list.show();
   list.raise();
+  list.setFocus();
 }
 
 // A double-click appends the entry under the pointer to the solution text
@@ -57,6 +62,17 @@ void WireTasksAndSearch(Form1& form) {
                    [list] { ShowOrHideTaskList(*list); });
   QObject::connect(list, &QListWidget::itemDoubleClicked, &form,
                    [&form, list](QListWidgetItem* item) { InsertDoubleClickedTask(form, *list, item); });
+  // Return inserts the highlighted sentence as a double click does; Escape
+  // puts the list away and gives the keyboard back to the original text.
+  OnReturnAndEscape(
+      *list,
+      [&form, list] {
+        if (QListWidgetItem* item = list->currentItem()) InsertDoubleClickedTask(form, *list, item);
+      },
+      [list, &c] {
+        list->hide();
+        c.Text1->setFocus();
+      });
   QObject::connect(c.Bild10, &QToolButton::clicked, &form, [&form] { form.Run(SearchAndReplace); });
 }
 

@@ -1,0 +1,257 @@
+// The main window driven with mouse and keyboard through the window
+// system's path: nothing the user did not choose changes the working mode,
+// no drag takes text out of the original text, every click on a word
+// toggles it, the keyboard goes where the user looks, and the close box
+// does not throw work away.
+#include <QDrag>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QToolButton>
+
+#include "tasks/TaskCatalogue.h"
+#include "test_form1_support.h"
+#include "ui/EditingCommands.h"
+
+using namespace tesmoran;
+using namespace tesmoran::testing;
+
+namespace {
+
+const QString kExtendCaption = QStringLiteral("T E S M O R A N : Lösungstext erweitern");
+
+// A point of a control in the coordinates of its window.
+QPoint InWindow(const QWidget& control, QPoint at) { return control.mapTo(control.window(), at); }
+
+QPoint RowCentre(QListWidget* list, int row) {
+  return InWindow(*list->viewport(), list->visualItemRect(list->item(row)).center());
+}
+
+// The main window, shown and active, with scripted boxes; the original
+// text «abc», the solution text «X», working mode "Lösungstext erweitern"
+// chosen by a click on its entry.
+struct ShownWindow : Window {
+  ShownWindow() {
+    form.show();
+    if (!QTest::qWaitForWindowActive(&form)) qFatal("the main window did not become active");
+    PasteInto(form, "Text1", QStringLiteral("abc"));
+    PasteInto(form, "Text2", QStringLiteral("X"));
+    Click(form, "Bild7");
+    QTest::mouseClick(Win(), Qt::LeftButton, {}, RowCentre(Modes(), kModeExtend));
+  }
+  QWindow* Win() { return form.windowHandle(); }
+  QListWidget* Modes() { return List(form, "Liste3"); }
+  void Key(Qt::Key key) { QTest::keyClick(Win(), key); }
+};
+
+}  // namespace
+
+class NoLostWorkTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase() { InstallQtTestFailureHandler(); }
+
+  // With the list shown, none of these choose a mode; "Großletter" then
+  // still appends, as the caption says.
+  void onlyAPickChangesTheWorkingMode_data() {
+    QTest::addColumn<int>("gesture");
+    QTest::newRow("arrow up, then Escape") << 0;
+    QTest::newRow("press on one entry, release on the other") << 1;
+    QTest::newRow("a click beside the list") << 2;
+    QTest::newRow("Escape") << 3;
+  }
+  void onlyAPickChangesTheWorkingMode() {
+    QFETCH(int, gesture);
+    ShownWindow w;
+    Click(w.form, "Bild7");
+    QVERIFY(w.Modes()->isVisible());
+    switch (gesture) {
+      case 0:
+        w.Key(Qt::Key_Up);
+        QCOMPARE(w.Modes()->currentRow(), kModeReplace);
+        w.Key(Qt::Key_Escape);
+        break;
+      case 1:
+        QTest::mousePress(w.Win(), Qt::LeftButton, {}, RowCentre(w.Modes(), kModeExtend));
+        QTest::mouseMove(w.Win(), RowCentre(w.Modes(), kModeReplace));
+        QTest::mouseRelease(w.Win(), Qt::LeftButton, {}, RowCentre(w.Modes(), kModeReplace));
+        break;
+      case 2: QTest::mouseClick(w.Win(), Qt::LeftButton, {}, InWindow(*Field(w.form, "Text2"), {5, 5})); break;
+      case 3: w.Key(Qt::Key_Escape); break;
+    }
+    Click(w.form, "Befehl1");  // "Großletter"
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"X\r\nABC"));
+    QCOMPARE(w.form.windowTitle(), kExtendCaption);
+  }
+
+  void escapeOrAClickElsewhereHidesTheModeList_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Escape") << true;
+    QTest::newRow("click on the original text") << false;
+  }
+  void escapeOrAClickElsewhereHidesTheModeList() {
+    QFETCH(bool, escape);
+    ShownWindow w;
+    Click(w.form, "Bild7");
+    if (escape) {
+      w.Key(Qt::Key_Escape);
+    } else {
+      QTest::mouseClick(w.Win(), Qt::LeftButton, {}, InWindow(*Field(w.form, "Text1"), {5, 5}));
+    }
+    QVERIFY(w.Modes()->isHidden());
+    QCOMPARE(w.form.Sheet().Liste3, int(kModeExtend));
+  }
+
+  void returnOnTheHighlightedModeChoosesIt() {
+    ShownWindow w;
+    Click(w.form, "Bild7");
+    w.Key(Qt::Key_Up);
+    w.Key(Qt::Key_Return);
+    QVERIFY(w.Modes()->isHidden());
+    QCOMPARE(w.form.windowTitle(), QStringLiteral("T E S M O R A N : Lösungstext ersetzen"));
+    Click(w.form, "Befehl1");
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"ABC"));
+  }
+
+  // The marked «Hund» dragged onto the solution text with the mouse: the
+  // original text keeps it and the solution text takes nothing.
+  void draggingMarkedTextOutKeepsTheOriginalText() {
+    ShownWindow w;
+    PasteInto(w.form, "Text1", QStringLiteral("Der Hund bellt."));
+    MarkFieldPositions(w.form, "Text1", 4, 8);
+    QPlainTextEdit* original = Field(w.form, "Text1");
+    QTextCursor onHund = original->textCursor();
+    onHund.setPosition(6);
+    const QPoint from = InWindow(*original->viewport(), original->cursorRect(onHund).center());
+    const QPoint to = InWindow(*Field(w.form, "Text2")->viewport(), {40, 40});
+    bool dropped = false;
+    // The drag runs its own loop; the rest of the gesture comes from there.
+    QTimer::singleShot(50, &w.form, [&] {
+      QTest::mouseMove(w.Win(), to);
+      QTest::mouseMove(w.Win(), to + QPoint(3, 3));
+      QTest::mouseRelease(w.Win(), Qt::LeftButton, {}, to + QPoint(3, 3));
+      dropped = true;
+    });
+    QTest::mousePress(w.Win(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(w.Win(), from + QPoint(30, 0));
+    QTRY_VERIFY(dropped);
+    QCOMPARE(FieldText(w.form, "Text1"), Text(U"Der Hund bellt."));
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"X"));
+  }
+
+  void plainTextFromAnotherProgramIsDroppedIntoTheOriginalText() {
+    Form1 form;
+    QWidget* target = Field(form, "Text1")->viewport();
+    QMimeData data;
+    data.setText(QStringLiteral("Katze"));
+    const QPoint at(5, 5);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    QCOMPARE(FieldText(form, "Text1"), Text(U"Katze"));
+  }
+
+  // Two clicks as quick as a double click select and unselect the word.
+  void twoQuickClicksOnAWordToggleItTwice() {
+    ShownWindow w;
+    PasteInto(w.form, "Text1", QStringLiteral("Der Hund bellt."));
+    w.ui.AnswerMessage(kAnswerOk);
+    Click(w.form, "Bild8");
+    QListWidget* words = List(w.form, "Liste2");
+    QTest::mouseDClick(w.Win(), Qt::LeftButton, {}, RowCentre(words, 1));
+    QVERIFY(!words->item(1)->isSelected());
+    Click(w.form, "Befehl2");  // "Kleinletter" works on the text, not the list
+    QCOMPARE(Entries(words), QStringList({"Der", "Hund", "bellt"}));
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"X\r\nder hund bellt."));
+  }
+
+  void theOriginalTextHasTheKeyboardAtStart() {
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), Field(form, "Text1"));
+  }
+
+  // Shown by its icon, the task list takes the keys: Return inserts the
+  // highlighted sentence as a double click does, and nothing is typed into
+  // the original text beneath.
+  void returnInTheTaskListInsertsTheHighlightedSentence() {
+    ShownWindow w;
+    Click(w.form, "Bild1");
+    QListWidget* tasks = List(w.form, "Liste1");
+    QCOMPARE(QApplication::focusWidget(), tasks);
+    w.Key(Qt::Key_Down);
+    w.Key(Qt::Key_Return);
+    QVERIFY(tasks->isHidden());
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"X\r\nSchreibe den Text in der Gegenwart!"));
+    QCOMPARE(FieldText(w.form, "Text1"), Text(U"abc"));
+  }
+
+  void escapeHidesTheTaskListAndInsertsNothing() {
+    ShownWindow w;
+    Click(w.form, "Bild1");
+    w.Key(Qt::Key_Escape);
+    QVERIFY(List(w.form, "Liste1")->isHidden());
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"X"));
+    QCOMPARE(QApplication::focusWidget(), Field(w.form, "Text1"));
+  }
+
+  // Whatever the window holds, the close box asks the exit question; No
+  // keeps the window and everything in it.
+  void closeBoxAsksWhenThereIsWorkToLose_data() {
+    QTest::addColumn<QString>("field");
+    QTest::newRow("original text") << "Text1";
+    QTest::newRow("solution text") << "Text2";
+    QTest::newRow("word list") << "Liste2";
+  }
+  void closeBoxAsksWhenThereIsWorkToLose() {
+    QFETCH(QString, field);
+    Window w;
+    w.form.show();
+    if (field == "Liste2") {
+      PasteInto(w.form, "Text1", QStringLiteral("Hund"));
+      w.ui.AnswerMessage(kAnswerOk);
+      Click(w.form, "Bild8");
+      PasteInto(w.form, "Text1", QString());
+    } else {
+      PasteInto(w.form, qPrintable(field), QStringLiteral("Hund"));
+    }
+    QSignalSpy ending(&w.form, &Form1::EndRequested);
+    const std::size_t boxesBefore = w.ui.Shown().size();
+    w.ui.AnswerMessage(kAnswerNo);
+    QVERIFY(!w.form.close());
+    QCOMPARE(w.ui.Shown().size(), boxesBefore + 1);
+    QCOMPARE(w.ui.Shown().back().prompt, Text(U"Das Programm jetzt beenden?\r"));
+    QCOMPARE(w.ui.Shown().back().style, 276);
+    QCOMPARE(w.ui.Shown().back().title, Text(kEndTitle));
+    QVERIFY(w.form.isVisible());
+    QCOMPARE(ending.count(), 0);
+  }
+
+  void yesToTheCloseBoxQuestionEnds() {
+    Window w;
+    w.form.show();
+    PasteInto(w.form, "Text2", QStringLiteral("Lösung"));
+    QSignalSpy ending(&w.form, &Form1::EndRequested);
+    w.ui.AnswerMessage(kAnswerYes);
+    QVERIFY(w.form.close());
+    QCOMPARE(ending.count(), 1);
+  }
+
+  // When the desktop session ends the window closes without a question
+  // (the recovery file keeps the work); any box would fail the test.
+  void anEndingSessionClosesWithoutAQuestion() {
+    Window w;
+    w.form.show();
+    PasteInto(w.form, "Text1", QStringLiteral("Hund"));
+    QSignalSpy ending(&w.form, &Form1::EndRequested);
+    w.form.EndWithoutQuestion();
+    QVERIFY(w.form.close());
+    QCOMPARE(ending.count(), 1);
+  }
+};
+
+QTEST_MAIN(NoLostWorkTest)
+#include "test_no_lost_work.moc"
