@@ -61,7 +61,7 @@ int TypingSession(int argc, char** argv) {
   ClickRow(List(w.form, "Liste2"), List(w.form, "Liste2")->item(1));
   Click(w.form, "Bild7");
   ClickRow(List(w.form, "Liste3"), List(w.form, "Liste3")->item(kModeExtend));
-  QTest::keyClicks(Field(w.form, "Text2"), QStringLiteral("Lösung"));
+  QTest::keyClicks(Field(w.form, "Text2"), QStringLiteral("Loesung"));
   std::printf("typed %s\n", qPrintable(writer->FilePath()));
   std::fflush(stdout);
   return QApplication::exec();
@@ -85,7 +85,7 @@ class RecoveryTest : public QObject {
     const QByteArray typed = session.readLine().trimmed();
     QVERIFY2(typed.startsWith("typed "), typed.constData());
     const QString file = QString::fromLocal8Bit(typed.mid(6));
-    QTRY_VERIFY_WITH_TIMEOUT(Recovered(file) && Recovered(file)->Text2 == U"Lösung", 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(Recovered(file) && Recovered(file)->Text2 == U"Loesung", 10000);
     session.kill();  // SIGKILL: no chance to clean up
     QVERIFY(session.waitForFinished());
     QCOMPARE(session.exitStatus(), QProcess::CrashExit);
@@ -98,7 +98,7 @@ class RecoveryTest : public QObject {
     QCOMPARE(w.ui.Shown().at(0).prompt, Text(U"Die letzte Sitzung wurde nicht regulär beendet. Die Texte wiederherstellen?"));
     QCOMPARE(w.ui.Shown().at(0).style, 36);
     QCOMPARE(FieldText(w.form, "Text1"), Text(U"Der Hund bellt."));
-    QCOMPARE(FieldText(w.form, "Text2"), Text(U"Lösung"));
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"Loesung"));
     QCOMPARE(Entries(List(w.form, "Liste2")), QStringList({"Der", "Hund", "bellt"}));
     QCOMPARE(SelectedRows(List(w.form, "Liste2")), QList<int>({1}));
     QCOMPARE(w.form.windowTitle(), QStringLiteral("T E S M O R A N : Lösungstext erweitern"));
