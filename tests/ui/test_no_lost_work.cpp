@@ -1,12 +1,10 @@
 // The main window driven with mouse and keyboard through the window
-// system's path: nothing the user did not choose changes the working mode,
+// system's path (drags are in test_drag_x11.cpp): nothing the user did not choose changes the working mode,
 // no drag takes text out of the original text, every click on a word
 // toggles it, the keyboard goes where the user looks, and the close box
 // does not throw work away.
-#include <QDrag>
 #include <QMimeData>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QToolButton>
 
 #include "tasks/TaskCatalogue.h"
@@ -112,32 +110,6 @@ class NoLostWorkTest : public QObject {
     QCOMPARE(w.form.windowTitle(), QStringLiteral("T E S M O R A N : Lösungstext ersetzen"));
     Click(w.form, "Befehl1");
     QCOMPARE(FieldText(w.form, "Text2"), Text(U"ABC"));
-  }
-
-  // The marked «Hund» dragged onto the solution text with the mouse: the
-  // original text keeps it and the solution text takes nothing.
-  void draggingMarkedTextOutKeepsTheOriginalText() {
-    ShownWindow w;
-    PasteInto(w.form, "Text1", QStringLiteral("Der Hund bellt."));
-    MarkFieldPositions(w.form, "Text1", 4, 8);
-    QPlainTextEdit* original = Field(w.form, "Text1");
-    QTextCursor onHund = original->textCursor();
-    onHund.setPosition(6);
-    const QPoint from = InWindow(*original->viewport(), original->cursorRect(onHund).center());
-    const QPoint to = InWindow(*Field(w.form, "Text2")->viewport(), {40, 40});
-    bool dropped = false;
-    // The drag runs its own loop; the rest of the gesture comes from there.
-    QTimer::singleShot(50, &w.form, [&] {
-      QTest::mouseMove(w.Win(), to);
-      QTest::mouseMove(w.Win(), to + QPoint(3, 3));
-      QTest::mouseRelease(w.Win(), Qt::LeftButton, {}, to + QPoint(3, 3));
-      dropped = true;
-    });
-    QTest::mousePress(w.Win(), Qt::LeftButton, {}, from);
-    QTest::mouseMove(w.Win(), from + QPoint(30, 0));
-    QTRY_VERIFY(dropped);
-    QCOMPARE(FieldText(w.form, "Text1"), Text(U"Der Hund bellt."));
-    QCOMPARE(FieldText(w.form, "Text2"), Text(U"X"));
   }
 
   void plainTextFromAnotherProgramIsDroppedIntoTheOriginalText() {
