@@ -160,8 +160,8 @@ std::optional<Worksheet> ReadRecovery(std::string_view bytes, Text* why) {
     return std::nullopt;
   };
 
+  if (!bytes.starts_with(kMagic)) return refuse(U"Die Datei ist keine Wiederherstellungsdatei.");
   const std::string_view head = in.Line();
-  if (in.Failed() || !head.starts_with(kMagic)) return refuse(U"Die Datei ist keine Wiederherstellungsdatei.");
   if (head != std::string(kMagic) + " " + Number(kRecoveryFormatVersion)) {
     return refuse(U"Die Datei stammt aus einer anderen Programmversion.");
   }
