@@ -11,8 +11,6 @@ using namespace tesmoran::testing;
 
 namespace {
 
-QPoint InWindow(const QWidget& control, QPoint at) { return control.mapTo(control.window(), at); }
-
 // The main window with «Der Hund bellt.» in the original text, «Hund»
 // marked, and «X» in the solution text.
 struct DragWindow : Window {

@@ -9,7 +9,6 @@
 #include "ui/Form2.h"
 #include "ui/Form1Layout.h"
 #include "ui/TSMLABEL.h"
-#include "ui/WindowPlacement.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;
@@ -139,20 +138,6 @@ class TestHelpAbout : public QObject {
     if (!atTheEdge) {
       QVERIFY(qAbs(help->frameGeometry().center().x() - form.frameGeometry().center().x()) <= kFrameWidthPixels);
       QVERIFY(help->frameGeometry().top() > form.frameGeometry().top());
-    }
-  }
-
-  // Where the placement puts a 300 by 200 window; the screen is 1000 by 800.
-  void placementOverTheMainWindow() {
-    const QRect screen(0, 0, 1000, 800);
-    const struct { const char* name; QRect main; QPoint expected; } rows[] = {
-        {"room everywhere", {100, 100, 700, 500}, {300, 175}},
-        {"pushed in from the right", {800, 100, 700, 500}, {700, 175}},
-        {"pushed in from the bottom", {100, 700, 700, 500}, {300, 600}},
-        {"pushed in from the left and top", {-600, -400, 700, 500}, {0, 0}},
-    };
-    for (const auto& row : rows) {
-      QVERIFY2(PlaceOverMain(row.main, QSize(300, 200), screen) == row.expected, row.name);
     }
   }
 
