@@ -38,6 +38,22 @@ void BM_DecodeAndJoinFields(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeAndJoinFields)->Arg(31000)->Arg(4 << 20);
 
+// The same German file with one stray code page 1252 byte per line (arg 0),
+// or as UTF-16 without a byte order mark (arg 1).
+void BM_DecodeOtherEncodings(benchmark::State& state) {
+  std::string file = GermanFile(4 << 20);
+  if (state.range(0) == 0) {
+    for (std::size_t i = file.find('\n'); i != std::string::npos; i = file.find('\n', i + 1)) file[i - 1] = '\xFC';
+  } else {
+    const Text text = *DecodeTextFile(file, true);
+    file.clear();
+    for (Char c : text) file += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(DecodeFileBytes(file, true));
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(file.size()));
+}
+BENCHMARK(BM_DecodeOtherEncodings)->Arg(0)->Arg(1);
+
 void BM_PaperLines(benchmark::State& state) {
   const Text text = *DecodeTextFile(GermanFile(static_cast<std::size_t>(state.range(0))), true);
   for (auto _ : state) benchmark::DoNotOptimize(PaperLines(text));
@@ -56,6 +72,24 @@ void BM_SaveSolutionFile(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_SaveSolutionFile)->Arg(31000);
+
+// Saving over a file with a second hard link: written in place.
+void BM_SaveOverHardLinkedFile(benchmark::State& state) {
+  const Text text = *DecodeTextFile(GermanFile(31000), true);
+  const auto target = std::filesystem::temp_directory_path() / "tesmoran-bench-linked.txt";
+  const auto link = std::filesystem::temp_directory_path() / "tesmoran-bench-linked-2.txt";
+  std::filesystem::remove(link);
+  WriteFileAtomically(target, "x");
+  std::filesystem::create_hard_link(target, link);
+  for (auto _ : state) {
+    const WriteResult result = WriteFileAtomically(target, EncodeSolutionFile(text));
+    if (!result.ok) state.SkipWithError("cannot write");
+  }
+  std::filesystem::remove(target);
+  std::filesystem::remove(link);
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+}
+BENCHMARK(BM_SaveOverHardLinkedFile);
 
 }  // namespace
 }  // namespace tesmoran

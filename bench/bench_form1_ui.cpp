@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "platform/qt/QtText.h"
+#include "state/WordList.h"
 #include "text/CaseMap.h"
 #include "ui/Form1.h"
-#include "wordlist/WordList.h"
 
 namespace {
 
@@ -26,11 +26,10 @@ QString OneMebibyteOfText() {
   return text;
 }
 
-QPlainTextEdit* Field(const char* name) { return gForm->Control<QPlainTextEdit>(name); }
 
 // The solution text emptied outside the measurement, without undo history.
 void EmptySolution() {
-  QPlainTextEdit* solution = Field("Text2");
+  QPlainTextEdit* solution = gForm->Controls().Text2;
   solution->clear();
   solution->document()->clearUndoRedoStacks();
   QCoreApplication::processEvents();
@@ -42,21 +41,21 @@ void Paint(QPlainTextEdit* field) {
 }
 
 void BM_GrossletterClick(benchmark::State& state) {
-  Field("Text1")->setPlainText(OneMebibyteOfText());
+  gForm->Controls().Text1->setPlainText(OneMebibyteOfText());
   // No selected word: the exercise works on the original text.
   gForm->Run([](tesmoran::Worksheet& ws, tesmoran::UiServices&) { ws.Liste2.Clear(); });
-  auto* button = gForm->Control<QPushButton>("Befehl1");
+  auto* button = gForm->Controls().Befehl1;
   for (auto _ : state) {
     state.PauseTiming();
     EmptySolution();
     state.ResumeTiming();
     button->click();
-    Paint(Field("Text2"));
+    Paint(gForm->Controls().Text2);
   }
-  if (Field("Text2")->document()->characterCount() < (1 << 20) - (1 << 16)) {
+  if (gForm->Controls().Text2->document()->characterCount() < (1 << 20) - (1 << 16)) {
     state.SkipWithError("the click did not deliver the whole text");
   }
-  state.counters["chars"] = double(Field("Text2")->document()->characterCount());
+  state.counters["chars"] = double(gForm->Controls().Text2->document()->characterCount());
 }
 
 void BM_SolutionFieldShowsResult(benchmark::State& state) {
@@ -66,10 +65,10 @@ void BM_SolutionFieldShowsResult(benchmark::State& state) {
     state.PauseTiming();
     EmptySolution();
     state.ResumeTiming();
-    Field("Text2")->setPlainText(result);
-    Paint(Field("Text2"));
+    gForm->Controls().Text2->setPlainText(result);
+    Paint(gForm->Controls().Text2);
   }
-  state.counters["chars"] = double(Field("Text2")->document()->characterCount());
+  state.counters["chars"] = double(gForm->Controls().Text2->document()->characterCount());
 }
 
 // A full word list of distinct entries, every other one selected, drawn
@@ -84,11 +83,11 @@ void BM_FullWordListRedraw(benchmark::State& state) {
       ws.Liste2.Assign(words);
       for (std::size_t i = 0; i < words.size(); i += 2) ws.Liste2.SetSelected(i, true);
     });
-    gForm->Control<QListWidget>("Liste2")->viewport()->repaint();
+    gForm->Controls().Liste2->viewport()->repaint();
     QCoreApplication::processEvents();
   }
-  state.counters["entries"] = double(gForm->Control<QListWidget>("Liste2")->count());
-  state.counters["selected"] = double(gForm->Control<QListWidget>("Liste2")->selectedItems().size());
+  state.counters["entries"] = double(gForm->Controls().Liste2->count());
+  state.counters["selected"] = double(gForm->Controls().Liste2->selectedItems().size());
 }
 
 BENCHMARK(BM_FullWordListRedraw)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "platform/UiServices.h"
+#include "state/Worksheet.h"
 #include "text/Text.h"
 #include "wordlist/WordListBuild.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 namespace {

@@ -3,19 +3,29 @@
 # any of them is missing.  Sourced by run.sh and test.sh.
 set -euo pipefail
 
+# What building and running the program needs.
 TESMORAN_PACKAGES=(
-  build-essential cmake
+  build-essential cmake ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   qt6-translations-l10n qt6-qpa-plugins
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fonts-dejavu-core
+)
+# What the tests and benchmarks need on top.
+TESMORAN_TEST_PACKAGES=(
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth poppler-utils
+  time
 )
 
+# With "tests" also the packages of the tests and benchmarks.
 tesmoran_install_deps() {
+  local wanted=("${TESMORAN_PACKAGES[@]}")
+  if [ "${1:-}" = tests ]; then
+    wanted+=("${TESMORAN_TEST_PACKAGES[@]}")
+  fi
   local missing=()
   local pkg
-  for pkg in "${TESMORAN_PACKAGES[@]}"; do
+  for pkg in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$pkg")
     fi

@@ -5,6 +5,7 @@
 // did not end normally is offered back at the start.
 #include <QApplication>
 
+#include "Version.h"
 #include "platform/qt/QtTranslations.h"
 #include "ui/Form1.h"
 #include "ui/RecoveryOffer.h"

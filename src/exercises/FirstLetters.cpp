@@ -1,13 +1,11 @@
 #include "exercises/FirstLetters.h"
 
 #include "exercises/CharacterSets.h"
+#include "exercises/GapMarks.h"
 #include "text/CaseMap.h"
 
 namespace tesmoran {
 namespace {
-
-inline constexpr TextView kInsideGap = U"__";
-inline constexpr Char kEntryGap = U'_';
 
 enum class Position { kWordStart, kInsideWord, kAfterControl };
 
@@ -28,7 +26,7 @@ void AppendMark(Char first, bool offerChoice, Text& out) {
   if (offerChoice) {
     AppendCaseChoice(first, out);
   } else {
-    out.push_back(kEntryGap);
+    out.push_back(kGapMark);
   }
 }
 
@@ -52,7 +50,13 @@ void WalkAfterFirst(TextView text, Text& out, OnStart onStart, OnInside onInside
 }
 
 // The mark of a text or entry without any character.
-void AppendEmptyMark(bool offerChoice, Text& out) { out.append(offerChoice ? U"()" : U"_"); }
+void AppendEmptyMark(bool offerChoice, Text& out) {
+  if (offerChoice) {
+    out.append(U"()");
+  } else {
+    out.push_back(kGapMark);
+  }
+}
 
 }  // namespace
 
@@ -68,7 +72,7 @@ Text KeepFirstLetters(TextView text) {
   out.reserve(text.size() * 2);
   out.push_back(text[0]);
   WalkAfterFirst(
-      text, out, [&out](Char c) { out.push_back(c); }, [&out](Char) { out.append(kInsideGap); });
+      text, out, [&out](Char c) { out.push_back(c); }, [&out](Char) { out.append(kDoubleGapMark); });
   return out;
 }
 
@@ -77,7 +81,7 @@ Text KeepFirstLettersOfEntry(TextView entry) {
   if (entry.empty()) return out;
   out.reserve(entry.size());
   out.push_back(entry[0]);
-  out.append(entry.size() - 1, kEntryGap);
+  out.append(entry.size() - 1, kGapMark);
   return out;
 }
 

@@ -3,12 +3,10 @@
 #include <bitset>
 
 #include "exercises/CharacterSets.h"
+#include "exercises/GapMarks.h"
 #include "exercises/TransformWords.h"
 
 namespace tesmoran {
-
-inline constexpr TextView kWordGap = U"__";
-inline constexpr Char kLetterGap = U'_';
 
 Text GapEveryOtherWord(TextView text, bool fromSecondWord) {
   Text out;
@@ -23,7 +21,7 @@ Text GapEveryOtherWord(TextView text, bool fromSecondWord) {
     if (keep) {
       out.push_back(text[i]);
     } else {
-      out.append(kWordGap);
+      out.append(kDoubleGapMark);
     }
   }
   return out;
@@ -36,7 +34,7 @@ void AppendGapEveryOtherLetter(TextView word, bool fromSecondLetter, Text& out) 
     first = 1;
   }
   for (std::size_t j = first; j < word.size(); ++j) {
-    out.push_back((j - first) % 2 == 0 ? kLetterGap : word[j]);
+    out.push_back((j - first) % 2 == 0 ? kGapMark : word[j]);
   }
 }
 
@@ -56,7 +54,7 @@ void AppendFrameWord(TextView word, Text& out) {
     return;
   }
   out.push_back(word.front());
-  out.append(word.size() - 2, kLetterGap);
+  out.append(word.size() - 2, kGapMark);
   out.push_back(word.back());
 }
 
@@ -81,7 +79,7 @@ Text GapChosenLetters(TextView text, TextView chosen) {
   Text out(text);
   for (Char& c : out) {
     const bool hit = c < 256 ? chosenByte.test(c) : others.find(c) != Text::npos;
-    if (hit) c = kLetterGap;
+    if (hit) c = kGapMark;
   }
   return out;
 }

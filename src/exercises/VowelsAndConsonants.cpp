@@ -1,11 +1,10 @@
 #include "exercises/VowelsAndConsonants.h"
 
 #include "exercises/CharacterSets.h"
+#include "exercises/GapMarks.h"
 
 namespace tesmoran {
 namespace {
-
-inline constexpr Char kHidden = U'_';
 
 // Keeps the characters of the kept class and the delimiters, hides those of
 // the hidden class and drops the rest.
@@ -17,7 +16,7 @@ Text KeepOneClass(TextView text) {
     if (IsKept(c) || IsWordDelimiter(c)) {
       out.push_back(c);
     } else if (IsHidden(c)) {
-      out.push_back(kHidden);
+      out.push_back(kGapMark);
     }
   }
   return out;

@@ -1,10 +1,11 @@
 #include "files/AtomicFile.h"
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <string>
+
+#include "files/InPlaceOverwrite.h"
+#include "files/TemporaryName.h"
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
@@ -16,17 +17,6 @@ namespace fs = std::filesystem;
 namespace {
 
 std::error_code LastError() { return std::error_code(errno, std::generic_category()); }
-
-// A name for the temporary file that no other write of this run uses.
-fs::path TemporaryBeside(const fs::path& target) {
-  static std::atomic<unsigned> counter{0};
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  const std::string suffix = ".tmp" + std::to_string(stamp % 1000000007) + "-" + std::to_string(counter++);
-  return target.parent_path() / ("." + target.filename().string() + suffix);
-}
-
-// Creates the temporary file; it must not exist yet.
-std::FILE* CreateExclusive(const fs::path& temp) { return std::fopen(temp.c_str(), "wbx"); }
 
 WriteResult WriteAndFlush(std::FILE* file, std::string_view bytes) {
   if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
@@ -64,22 +54,35 @@ WriteResult ReplaceFileAtomically(const fs::path& chosen, const std::function<Wr
   std::error_code error;
   fs::path target = chosen;
   if (fs::symlink_status(target, error).type() == fs::file_type::symlink) {
-    target = fs::weakly_canonical(target, error);
+    // A link to nothing is left alone rather than turned into a plain file.
+    if (!fs::exists(fs::status(target, error))) {
+      return WriteResult::Failed(U"Der Name ist eine Verknüpfung auf eine Datei, die es nicht gibt.");
+    }
+    target = fs::canonical(target, error);
     if (error) return WriteResult::Failed(WriteErrorReason(error));
   }
-  if (fs::status(target, error).type() == fs::file_type::directory) {
+  const fs::file_status existing = fs::status(target, error);
+  if (existing.type() == fs::file_type::directory) {
     return WriteResult::Failed(U"Unter diesem Namen gibt es ein Verzeichnis.");
   }
+  const bool regular = existing.type() == fs::file_type::regular;
+  // Renaming a new file over one of several hard links would split them.
+  if (regular && fs::hard_link_count(target, error) > 1 && !error) return OverwriteInPlace(target, fill);
 
-  const fs::path temp = TemporaryBeside(target);
-  std::FILE* reserved = CreateExclusive(temp);
-  if (!reserved) return WriteResult::Failed(WriteErrorReason(LastError()));
+  fs::path temp;
+  std::FILE* reserved = CreateTemporaryIn(target.parent_path().empty() ? fs::path(".") : target.parent_path(), temp);
+  if (!reserved) {
+    const std::error_code cause = LastError();
+    // A folder the user may not write to, holding a file the user may.
+    const bool denied = cause == std::errc::permission_denied || cause == std::errc::operation_not_permitted;
+    if (denied && regular) return OverwriteInPlace(target, fill);
+    return WriteResult::Failed(WriteErrorReason(cause));
+  }
   std::fclose(reserved);
 
   WriteResult result = fill(temp);
   if (result.ok) {
-    const auto existing = fs::status(target, error);
-    if (!error && fs::exists(existing)) fs::permissions(temp, existing.permissions(), error);
+    if (fs::exists(existing)) fs::permissions(temp, existing.permissions(), error);
     error.clear();
     fs::rename(temp, target, error);
     if (error) result = WriteResult::Failed(WriteErrorReason(error));

@@ -23,8 +23,10 @@ Text WriteErrorReason(std::error_code error);
 
 // Fills a fresh temporary file beside `target` with `fill`, then renames it
 // over the target.  On any failure the temporary file is removed and the
-// target stays untouched.  A symbolic link is followed, and an existing
-// target's permissions are kept.
+// target stays untouched.  A symbolic link is followed (a link to nothing is
+// refused), and an existing target's permissions are kept.  An existing file
+// with several hard links, or one in a folder that may not be written to,
+// is overwritten in place once the new content is complete.
 WriteResult ReplaceFileAtomically(const std::filesystem::path& target,
                                   const std::function<WriteResult(const std::filesystem::path&)>& fill);
 

@@ -45,8 +45,9 @@ Text FieldReader::Next() {
   return field;
 }
 
-std::optional<Text> JoinFields(TextView text, std::size_t charLimit) {
+std::optional<Text> JoinFields(TextView text, std::size_t charLimit, std::size_t* consumed) {
   FieldReader reader(text);
+  if (consumed) *consumed = 0;
   if (reader.AtEnd()) return std::nullopt;
   Text joined;
   while (!reader.AtEnd()) {
@@ -54,6 +55,7 @@ std::optional<Text> JoinFields(TextView text, std::size_t charLimit) {
     joined.push_back(kSpace);
     if (joined.size() > charLimit) break;
   }
+  if (consumed) *consumed = reader.Position();
   joined.pop_back();
   return joined;
 }

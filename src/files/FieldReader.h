@@ -31,6 +31,8 @@ class FieldReader {
   bool AtEnd() const { return pos_ >= text_.size(); }
   // The next field; call only while !AtEnd().
   Text Next();
+  // How many characters of the text have been read, delimiters included.
+  std::size_t Position() const { return pos_; }
 
  private:
   bool IsLineEnd(std::size_t i) const;
@@ -45,7 +47,9 @@ class FieldReader {
 
 // The fields of a text joined with one space each, reading stopped once the
 // joined text (with the space after the last field) is longer than
-// charLimit.  Empty when the text yields no field at all.
-std::optional<Text> JoinFields(TextView text, std::size_t charLimit = kLoadCharLimit);
+// charLimit.  Empty when the text yields no field at all.  `consumed`, when
+// given, receives how many characters of the text were read.
+std::optional<Text> JoinFields(TextView text, std::size_t charLimit = kLoadCharLimit,
+                               std::size_t* consumed = nullptr);
 
 }  // namespace tesmoran

@@ -22,9 +22,12 @@ bool AskLoadLongFile(UiServices& ui) {
   return ui.MessageBox(prompt, style::kYesNoQuestion, U"Dateifehler") == kAnswerYes;
 }
 
-void ShowLoadError(const FileSelection& selection, UiServices& ui) {
-  const Text prompt = ToUpper(selection.name) + kLfCr + Text(38, U'-') + kLfCr + U"Dateifehler beim Laden!" +
-                      kLfCr + U"Text wird nicht geladen!";
+// The load error; a known reason why the file is no text follows on a line
+// of its own.
+void ShowLoadError(const FileSelection& selection, UiServices& ui, TextView reason = {}) {
+  Text prompt = ToUpper(selection.name) + kLfCr + Text(38, U'-') + kLfCr + U"Dateifehler beim Laden!" + kLfCr +
+                U"Text wird nicht geladen!";
+  if (!reason.empty()) prompt += kLfCr + Text(reason);
   ui.MessageBox(prompt, style::kOkStop, U"Dateifehler");
 }
 
@@ -39,14 +42,21 @@ std::optional<std::string> ReadStart(const std::filesystem::path& path, std::siz
   return bytes;
 }
 
-// The joined fields of the file, or nothing when it is no loadable text.
-std::optional<Text> ReadFileText(const std::filesystem::path& path, std::uintmax_t size) {
+// The joined fields of the file, or nothing (with the reason, when one is
+// known) when it is no loadable text.  Only the part that the reading takes
+// must be text: whatever lies behind the character limit may be anything.
+std::optional<Text> ReadFileText(const std::filesystem::path& path, std::uintmax_t size, Text& reason) {
   const auto bytes = ReadStart(path, static_cast<std::size_t>(std::min<std::uintmax_t>(size, kLoadReadCap)));
   if (!bytes) return std::nullopt;
   const bool cutShort = size > kLoadReadCap;
-  const auto text = DecodeTextFile(*bytes, cutShort);
-  if (!text) return std::nullopt;
-  return JoinFields(*text);
+  const DecodedFile file = DecodeFileBytes(*bytes, cutShort);
+  std::size_t consumed = 0;
+  auto joined = JoinFields(file.text, kLoadCharLimit, &consumed);
+  if (!file.WhollyText() && file.firstBad < consumed) {
+    reason = file.reason;
+    return std::nullopt;
+  }
+  return joined;
 }
 
 }  // namespace
@@ -65,7 +75,7 @@ FileSelection SelectFile(TextView directory, TextView name, Char separator) {
   return selection;
 }
 
-bool LoadSelectedFile(FileSelection& selection, Text& preview, Worksheet& ws, UiServices& ui) {
+bool LoadSelectedFile(FileSelection& selection, Text& preview, UiServices& ui) {
   if (selection.Empty()) return false;
   selection.SelectedFile = ToUpper(selection.SelectedFile);
   std::error_code error;
@@ -73,20 +83,17 @@ bool LoadSelectedFile(FileSelection& selection, Text& preview, Worksheet& ws, Ui
   if (error) {
     // Gone or unreachable since it was clicked.
     ShowLoadError(selection, ui);
-    ws.WorkText.clear();
     return false;
   }
   if (size > kLoadByteLimit && !AskLoadLongFile(ui)) return false;
 
-  ws.WorkText.clear();
-  auto text = ReadFileText(selection.path, size);
+  Text reason;
+  auto text = ReadFileText(selection.path, size, reason);
   if (!text) {
-    ShowLoadError(selection, ui);
+    ShowLoadError(selection, ui, reason);
     return false;
   }
-  ws.WorkText = std::move(*text);
-  preview = ws.WorkText;
-  ws.WorkText.clear();
+  preview = std::move(*text);
   return true;
 }
 

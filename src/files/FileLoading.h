@@ -5,7 +5,6 @@
 
 #include "platform/UiServices.h"
 #include "text/Text.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 
@@ -32,10 +31,10 @@ FileSelection SelectFile(TextView directory, TextView name, Char separator = U'/
 std::filesystem::path PathFromText(TextView text);
 
 // Reads the selected file into `preview`: the size question for long files,
-// then the fields of the file joined by spaces (WorkText is the reading
-// buffer and is left empty).  On any failure the load-error message appears
-// and the preview keeps its text.  True when the preview was replaced.
-bool LoadSelectedFile(FileSelection& selection, Text& preview, Worksheet& ws, UiServices& ui);
+// then the fields of the file joined by spaces.  On any failure the
+// load-error message appears and the preview keeps its text.  True when the
+// preview was replaced.
+bool LoadSelectedFile(FileSelection& selection, Text& preview, UiServices& ui);
 
 // The "Laden" button's check: false (after its message) while no file was
 // chosen.

@@ -12,8 +12,8 @@ bool PrintText(TextView text, Printer& printer, Text& reason) {
   return printer.EndDoc(reason);
 }
 
-void PrintSolutionText(Worksheet& ws, UiServices& ui, PrinterProvider& printers) {
-  if (ws.Text2.empty()) return;
+void PrintSolutionText(const Text& solution, UiServices& ui, PrinterProvider& printers) {
+  if (solution.empty()) return;
   if (ui.MessageBox(U"Das grüne Textfeld ausdrucken?\n\r ", style::kYesNoQuestionDefaultNo, U"Tesmoran drucken") !=
       kAnswerYes) {
     return;
@@ -21,10 +21,12 @@ void PrintSolutionText(Worksheet& ws, UiServices& ui, PrinterProvider& printers)
   Text reason;
   auto printer = printers.DefaultPrinter(reason);
   if (!printer) {
-    ui.MessageBox(U"Es ist kein Drucker eingerichtet." + Text(kCrLf) + reason, style::kOkStop, U"Tesmoran drucken");
+    ui.MessageBox(U"Es ist kein Drucker eingerichtet. Das Arbeitsblatt lässt sich aber als PDF-Datei speichern: "
+                  U"beim Speichern einen Namen angeben, der auf .pdf endet." + Text(kCrLf) + reason,
+                  style::kOkStop, U"Tesmoran drucken");
     return;
   }
-  if (!PrintText(ws.Text2, *printer, reason)) {
+  if (!PrintText(solution, *printer, reason)) {
     ui.MessageBox(U"Beim Drucken ist ein Fehler aufgetreten." + Text(kCrLf) + reason, style::kOkStop,
                   U"Tesmoran drucken");
   }

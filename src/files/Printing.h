@@ -3,7 +3,6 @@
 #include "files/Printer.h"
 #include "platform/UiServices.h"
 #include "text/Text.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 
@@ -17,6 +16,6 @@ bool PrintText(TextView text, Printer& printer, Text& reason);
 // The print icon: asks, then prints the solution text on the default
 // printer.  An empty solution text prints nothing and asks nothing; a
 // missing printer or a printer error is reported.
-void PrintSolutionText(Worksheet& ws, UiServices& ui, PrinterProvider& printers);
+void PrintSolutionText(const Text& solution, UiServices& ui, PrinterProvider& printers);
 
 }  // namespace tesmoran

@@ -38,8 +38,8 @@ std::string EncodeSolutionFile(TextView text) {
 
 bool IsPdfName(TextView name) { return name.size() > 4 && ToLower(name.substr(name.size() - 4)) == U".pdf"; }
 
-void SaveSolutionText(Worksheet& ws, UiServices& ui, PrinterProvider& printers) {
-  if (ws.Text2.empty()) {
+void SaveSolutionText(const Text& solution, UiServices& ui, PrinterProvider& printers) {
+  if (solution.empty()) {
     ui.MessageBox(U"Es ist kein Lösungstext vorhanden!\r\r", style::kOk, kTitle);
     return;
   }
@@ -50,8 +50,8 @@ void SaveSolutionText(Worksheet& ws, UiServices& ui, PrinterProvider& printers) 
   const Text name = ui.InputBox(U"Lösungstext speichern als:", kTitle, U"TESMORAN.TXT");
   if (name.empty()) return;
   const fs::path target = PathFromText(name);
-  const WriteResult result = IsPdfName(name) ? WritePdf(target, ws.Text2, printers)
-                                             : WriteFileAtomically(target, EncodeSolutionFile(ws.Text2));
+  const WriteResult result = IsPdfName(name) ? WritePdf(target, solution, printers)
+                                             : WriteFileAtomically(target, EncodeSolutionFile(solution));
   if (!result.ok) ShowSaveError(name, result.reason, ui);
 }
 

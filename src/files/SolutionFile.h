@@ -5,7 +5,6 @@
 #include "files/Printer.h"
 #include "platform/UiServices.h"
 #include "text/Text.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 
@@ -22,6 +21,6 @@ bool IsPdfName(TextView name);
 // (relative names are relative to the current working directory).  A name
 // ending in ".pdf" gets the printed pages as a PDF file instead.  A failure
 // is reported, leaves an existing file as it was and changes no text.
-void SaveSolutionText(Worksheet& ws, UiServices& ui, PrinterProvider& printers);
+void SaveSolutionText(const Text& solution, UiServices& ui, PrinterProvider& printers);
 
 }  // namespace tesmoran

@@ -56,11 +56,11 @@ const std::vector<Text>& TaskSentences() {
   return sentences;
 }
 
-void InsertTask(Worksheet& ws, const Text& sentence) {
+void InsertTask(Text& solution, const Text& sentence) {
   Text result;
-  result.reserve(ws.Text2.size() + kCrLf.size() + sentence.size());
-  result.append(ws.Text2).append(kCrLf).append(sentence);
-  ws.Text2 = std::move(result);
+  result.reserve(solution.size() + kCrLf.size() + sentence.size());
+  result.append(solution).append(kCrLf).append(sentence);
+  solution = std::move(result);
 }
 
 }  // namespace tesmoran

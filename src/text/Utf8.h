@@ -12,5 +12,7 @@ namespace tesmoran {
 // Strict decoding: overlong forms, surrogates and truncated sequences are errors.
 std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error = nullptr);
 std::string EncodeUtf8(TextView text);
+// Appends the UTF-8 bytes of the text to out.
+void AppendUtf8(TextView text, std::string& out);
 
 }  // namespace tesmoran

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "platform/UiServices.h"
-#include "worksheet/Worksheet.h"
+#include "state/Worksheet.h"
 
 namespace tesmoran {
 

@@ -7,16 +7,16 @@
 #include <QScreen>
 #include <exception>
 
-#include "exercises/Catalogue.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUiServices.h"
-#include "ui/EditingCommands.h"
 #include "ui/Form1Captions.h"
 #include "ui/Form1Layout.h"
 #include "ui/TextFieldBinding.h"
 #include "ui/UnsavedWork.h"
 #include "ui/Wiring.h"
 #include "ui/WordListView.h"
+#include "worksheet/EditingCommands.h"
+#include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
 

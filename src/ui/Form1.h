@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "platform/UiServices.h"
+#include "state/Worksheet.h"
 #include "ui/Command.h"
 #include "ui/Form1Controls.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 

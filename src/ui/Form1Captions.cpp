@@ -8,8 +8,8 @@
 
 #include "platform/qt/QtText.h"
 #include "ui/DragLabel.h"
-#include "ui/EditingCommands.h"
 #include "ui/Form1Layout.h"
+#include "worksheet/EditingCommands.h"
 
 namespace tesmoran {
 

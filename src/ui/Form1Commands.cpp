@@ -6,14 +6,14 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "exercises/Catalogue.h"
 #include "platform/qt/QtText.h"
 #include "ui/CopyOnlyDrag.h"
 #include "ui/DragLabel.h"
-#include "ui/EditingCommands.h"
 #include "ui/Form1.h"
 #include "ui/Form1Captions.h"
 #include "ui/ModeChooser.h"
+#include "worksheet/EditingCommands.h"
+#include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
 

@@ -16,6 +16,7 @@
 #include "ui/DragLabel.h"
 #include "ui/IconButton.h"
 #include "ui/IconHelp.h"
+#include "worksheet/EditingCommands.h"
 
 namespace tesmoran {
 

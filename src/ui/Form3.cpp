@@ -134,23 +134,27 @@ void Form3::ShowDirectory(const QString& path) {
   }
   keyMove_ = false;
   files_->clear();
-  files_->addItems(MatchingFiles(directory_));
+  for (const FileEntry& entry : MatchingFiles(directory_)) {
+    auto* item = new QListWidgetItem(entry.shown, files_);
+    item->setData(Qt::UserRole, entry.bytes);
+  }
 }
 
 void Form3::Verzeichnis1Activate(QListWidgetItem* item) { ShowDirectory(item->data(Qt::UserRole).toString()); }
 
 void Form3::Datei1Click(QListWidgetItem* item) {
   selection_ = SelectFile(FromQString(directory_), FromQString(item->text()));
-  // The file is opened by the name as the list shows it.
-  selection_.path = std::filesystem::path(QFile::encodeName(QDir(directory_).filePath(item->text())).toStdString());
+  // The file is opened by its name's bytes, which need not be readable.
+  const QByteArray folder = QFile::encodeName(directory_);
+  selection_.path = std::filesystem::path(folder.toStdString()) / item->data(Qt::UserRole).toByteArray().toStdString();
   path_->setText(ToQString(selection_.SelectedFile));
   path_->setToolTip(path_->text());
   host_.run([this](Worksheet& ws, UiServices& ui) { LoadIntoPreview(ws, ui); });
 }
 
-void Form3::LoadIntoPreview(Worksheet& ws, UiServices& ui) {
+void Form3::LoadIntoPreview(Worksheet&, UiServices& ui) {
   Text preview;
-  if (!LoadSelectedFile(selection_, preview, ws, ui)) return;
+  if (!LoadSelectedFile(selection_, preview, ui)) return;
   preview_->setPlainText(ToField(preview));
   previewLoaded_ = true;
 }

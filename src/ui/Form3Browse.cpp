@@ -1,8 +1,15 @@
 #include "ui/Form3Browse.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "files/TextFileDecoding.h"
+#include "platform/qt/QtText.h"
 
 namespace tesmoran {
 namespace {
@@ -16,6 +23,21 @@ bool IsSystemVolume(const QStorageInfo& volume) {
     }
   }
   return !volume.device().startsWith("/dev/");
+}
+
+// True when the name's bytes end in one of the patterns' extensions, in any
+// case.
+bool MatchesPatterns(const std::string& name) {
+  if (name.empty() || name[0] == '.') return false;  // hidden
+  for (const QString& pattern : FilePatterns()) {
+    const std::string extension = pattern.mid(1).toLower().toStdString();  // ".txt"
+    if (name.size() <= extension.size()) continue;
+    std::string tail = name.substr(name.size() - extension.size());
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    if (tail == extension) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -66,8 +88,24 @@ std::vector<DirectoryLine> DirectoryLines(const QString& path) {
   return lines;
 }
 
-QStringList MatchingFiles(const QString& dir) {
-  return QDir(dir).entryList(FilePatterns(), QDir::Files, QDir::Name | QDir::IgnoreCase);
+std::vector<FileEntry> MatchingFiles(const QString& dir) {
+  namespace fs = std::filesystem;
+  std::vector<FileEntry> entries;
+  std::error_code error;
+  // The directory is read by bytes: names that are not valid in the
+  // system's encoding are listed too.
+  for (fs::directory_iterator it(QFile::encodeName(dir).toStdString(), error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string name = it->path().filename().native();
+    std::error_code ignored;
+    if (!MatchesPatterns(name) || !it->is_regular_file(ignored)) continue;
+    entries.push_back({ToQString(DecodeFileName(name)), QByteArray::fromStdString(name)});
+  }
+  std::sort(entries.begin(), entries.end(), [](const FileEntry& a, const FileEntry& b) {
+    const int order = a.shown.compare(b.shown, Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : a.bytes < b.bytes;
+  });
+  return entries;
 }
 
 }  // namespace tesmoran

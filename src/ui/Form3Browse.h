@@ -2,6 +2,7 @@
 // What the file window's three lists show: the drives (on this system the
 // mounted volumes), the directory tree of a path and the text files of a
 // directory.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -31,8 +32,17 @@ struct DirectoryLine {
 // then the subdirectories of `path` (without hidden ones), sorted in any case.
 std::vector<DirectoryLine> DirectoryLines(const QString& path);
 
-// The names of the files in `dir` that match the file patterns, sorted in
-// any case.
-QStringList MatchingFiles(const QString& dir);
+// A file of the file list: its name as shown and as the file system holds
+// it.  A name that is not UTF-8 (from an old disk, say) is shown with each
+// stray byte read as code page 1252, and opened by its bytes.
+struct FileEntry {
+  QString shown;
+  QByteArray bytes;
+};
+
+// The files in `dir` that match the file patterns (hidden ones left out),
+// sorted by their shown names in any case; every name counts, whatever its
+// bytes.
+std::vector<FileEntry> MatchingFiles(const QString& dir);
 
 }  // namespace tesmoran

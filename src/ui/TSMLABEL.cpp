@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "Version.h"
 #include "ui/Form1Layout.h"
 #include "ui/IconButton.h"
 #include "ui/SmallWindowLook.h"

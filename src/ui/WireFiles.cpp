@@ -28,10 +28,10 @@ void WireFiles(Form1& form) {
   const Form1Controls& c = form.Controls();
   QObject::connect(c.Bild5, &QToolButton::clicked, &form, [&form] { FileWindow(form).Open(); });
   QObject::connect(c.Bild6, &QToolButton::clicked, &form, [&form] {
-    form.Run([](Worksheet& ws, UiServices& ui) { SaveSolutionText(ws, ui, Printers()); });
+    form.Run([](Worksheet& ws, UiServices& ui) { SaveSolutionText(ws.Text2, ui, Printers()); });
   });
   QObject::connect(c.Bild9, &QToolButton::clicked, &form, [&form] {
-    form.Run([](Worksheet& ws, UiServices& ui) { PrintSolutionText(ws, ui, Printers()); });
+    form.Run([](Worksheet& ws, UiServices& ui) { PrintSolutionText(ws.Text2, ui, Printers()); });
   });
 }
 

@@ -46,7 +46,7 @@ void InsertDoubleClickedTask(Form1& form, QListWidget& list, QListWidgetItem* it
   if (row < 0 || static_cast<std::size_t>(row) >= TaskSentences().size()) return;
   list.setCurrentRow(row);
   const Text& sentence = TaskSentences()[static_cast<std::size_t>(row)];
-  form.Run([&sentence](Worksheet& ws, UiServices&) { InsertTask(ws, sentence); });
+  form.Run([&sentence](Worksheet& ws, UiServices&) { InsertTask(ws.Text2, sentence); });
   list.setFocus();
   list.hide();
 }

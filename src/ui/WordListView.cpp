@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/qt/QtText.h"
-#include "wordlist/WordList.h"
+#include "state/WordList.h"
 
 namespace tesmoran {
 

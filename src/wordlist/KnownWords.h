@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "state/WordList.h"
 #include "text/Text.h"
-#include "wordlist/WordList.h"
 
 namespace tesmoran {
 

@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "platform/UiServices.h"
+#include "state/WordList.h"
+#include "state/Worksheet.h"
 #include "text/Text.h"
-#include "wordlist/WordList.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 

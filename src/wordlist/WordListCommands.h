@@ -1,9 +1,9 @@
 #pragma once
 // The seven buttons beside the word list.
 #include "platform/UiServices.h"
+#include "state/Worksheet.h"
 #include "text/Text.h"
 #include "wordlist/WordListBuild.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 

@@ -28,13 +28,6 @@ void AppendCleaned(TextView token, Text& word) {
 
 }  // namespace
 
-Text CleanToken(TextView token) {
-  Text word;
-  word.reserve(token.size());
-  AppendCleaned(token, word);
-  return word;
-}
-
 bool WordScanner::Next(TextView& word) {
   if (done_) return false;
   while (pos_ < text_.size() && text_[pos_] == kSpace) ++pos_;

@@ -1,18 +1,14 @@
 #pragma once
 // Cutting a text into the words of the word list.  Only the space separates
 // tokens; line breaks and every other character belong to a token.  Each
-// token is then cleaned of control characters and of the punctuation that
-// never belongs to a word.
+// token is then cleaned of the characters a word never holds: codes below 33
+// (control characters and the space) and : . ! ? , ; ´ ` ' - and the double
+// quotation mark.  A token made only of such characters gives the empty word.
 #include <cstddef>
 
 #include "text/Text.h"
 
 namespace tesmoran {
-
-// The token without the characters a word never holds: codes below 33
-// (control characters and the space) and : . ! ? , ; ´ ` ' - and the double
-// quotation mark.  A token made only of such characters gives the empty word.
-Text CleanToken(TextView token);
 
 // Hands out the cleaned words of a text one by one, in the order of the text.
 // A text of spaces only gives one empty word; spaces at the end give none.

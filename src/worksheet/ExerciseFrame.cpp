@@ -25,7 +25,8 @@ Text StripControlChars(TextView text) {
   return kept;
 }
 
-void StripControlChars(Worksheet& ws) { ws.WorkText = StripControlChars(ws.WorkText); }
+// In place: the work text can be as long as the whole original text.
+void StripControlChars(Worksheet& ws) { std::erase_if(ws.WorkText, IsControlChar); }
 
 void DeliverWorkText(Worksheet& ws) {
   StripControlChars(ws);
@@ -53,31 +54,32 @@ bool AskQuestion(const Question& question, UiServices& ui, Answer& answer) {
   return true;
 }
 
-void RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui) {
+ExerciseOutcome RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui) {
   ComputeListTarget(ws);
   const bool onList = ws.ListTarget == 1 && exercise.listPath != ListPath::kTextOnly;
   if (onList && exercise.listPath == ListPath::kMessage) {
     ui.MessageBox(exercise.listMessage, style::kOk, exercise.caption);
-    return;
+    return ExerciseOutcome::kMessageShown;
   }
 
   Answer answer;
   const Question& question = exercise.question;
-  if (question.beforeTake && !AskQuestion(question, ui, answer)) return;
+  if (question.beforeTake && !AskQuestion(question, ui, answer)) return ExerciseOutcome::kNothingToDo;
 
   if (onList) {
-    if (!question.beforeTake && !AskQuestion(question, ui, answer)) return;
+    if (!question.beforeTake && !AskQuestion(question, ui, answer)) return ExerciseOutcome::kNothingToDo;
     const std::size_t count = ws.Liste2.Count();
     for (std::size_t i = 0; i < count; ++i) {
       ws.Liste2.SetEntryText(i, exercise.onEntry(ws.Liste2.EntryText(i), answer));
     }
-    return;
+    return ExerciseOutcome::kDelivered;
   }
 
-  if (!TakeWorkText(ws, ui)) return;
-  if (!question.beforeTake && !AskQuestion(question, ui, answer)) return;
+  if (!TakeWorkText(ws, ui)) return ExerciseOutcome::kMessageShown;
+  if (!question.beforeTake && !AskQuestion(question, ui, answer)) return ExerciseOutcome::kNothingToDo;
   ws.WorkText = exercise.onText(ws.WorkText, answer);
   DeliverWorkText(ws);
+  return ExerciseOutcome::kDelivered;
 }
 
 }  // namespace tesmoran

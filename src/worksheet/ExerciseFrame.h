@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "platform/UiServices.h"
+#include "state/Worksheet.h"
 #include "text/Text.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 
@@ -62,7 +62,14 @@ struct Exercise {
 // empty answer of an input box).
 bool AskQuestion(const Question& question, UiServices& ui, Answer& answer);
 
+// What one press of an exercise button came to.
+enum class ExerciseOutcome {
+  kDelivered,     // the solution text received the result, or the word-list entries were rewritten
+  kMessageShown,  // a message box stopped the exercise (no original text, a word list it refuses)
+  kNothingToDo,   // the answer to its input box was empty: nothing changed
+};
+
 // Runs one press of an exercise button.
-void RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui);
+ExerciseOutcome RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui);
 
 }  // namespace tesmoran

@@ -28,7 +28,7 @@
 #include <string_view>
 
 #include "text/Text.h"
-#include "worksheet/Worksheet.h"
+#include "state/Worksheet.h"
 
 namespace tesmoran {
 

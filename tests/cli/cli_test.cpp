@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "app/cli/Cli.h"
-#include "exercises/Catalogue.h"
 #include "text/Utf8.h"
+#include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
 namespace {
@@ -139,24 +139,26 @@ std::string Lines(int count) {  // «a», «a», ...
 }
 
 const std::vector<CliCase> kExerciseRuns = {
-    {"", "", 2, "", "usage:"}, {"grossbuchstaben", "a", 2, "", "unknown exercise 'grossbuchstaben'"},
-    {"grossletter --frage ja", "a", 2, "", "unknown option '--frage'"},
-    {"lueckentext --answer=no", "Oma", 2, "", "unknown option"},
-    {"grossletter --text", "a", 2, "", "--text needs a value"},
-    {"lueckentext --answer vielleicht", "a", 2, "", "--answer takes yes or no"},
-    {"grossletter --encoding latin9", "a", 2, "", "unknown encoding"},
-    {"grossletter --answer no", "a", 2, "", "--answer does not apply"},
-    {"lueckentext --letters e", "a", 2, "", "--letters does not apply"}, {"grossletter", "", 1, "", kNoText},
+    {"", "", 2, "", "keine Übung angegeben\n"}, {"grossbuchstaben", "a", 2, "", "unbekannte Übung „grossbuchstaben“\n"},
+    {"grossletter --frage ja", "a", 2, "", "unbekannte Option „--frage“\n"},
+    {"lueckentext --answer=no", "Tom hat Hunger.", 0, "______ hat ____________.\n", ""},
+    {"grossletter --text", "a", 2, "", "die Option „--text“ braucht einen Wert\n"},
+    {"lueckentext --answer vielleicht", "a", 2, "", "erwartet yes oder no (auch ja oder nein), nicht „vielleicht“\n"},
+    {"grossletter --encoding latin9", "a", 2, "", "„--encoding“ erwartet utf-8 oder cp1252, nicht „latin9“\n"},
+    {"grossletter --answer no", "a", 2, "", "keine Ja/Nein-Frage; --answer passt nicht dazu\n"},
+    {"lueckentext --letters e", "a", 2, "", "fragt nach keinen Zeichen; --letters passt nicht dazu\n"},
+    {"grossletter", "", 1, "", kNoText},
     {"grossletter --text ''", "Hund", 1, "", kNoText}, {"umkehrtext --words", "", 1, "", kNoText},
     {"rueckwaertstext --words", "Hund\n", 1, "", kReverseWord},
     {"bandwurmtext --words", "Hund\n", 1, "", "Für Einzelwörter unsinnig.\n"},
-    {"umkehrwort --words", "Hund\n", 1, "", "has no word-list form"},
+    {"umkehrwort --words", "Hund\n", 1, "", "keine Form für die Wörterliste; ohne --words aufrufen\n"},
     {"grossletter --words", Lines(32768), 1, "", "32767"}, {"kleinletter --words", "A\rB\r\nC", 0, "a\rb\nc\n", ""},
     {"wortrahmen --words", "a b c\nHund\n", 0, "a___c\nH__d\n", ""}, {"nur-erstletter", "a b\n", 0, "a b__\n", ""},
-    {"buchstaben", "Hund", 1, "", "--letters"}, {"buchstaben --letters ''", "Hund", 1, "", "nothing written"},
-    {"grossletter", "Stra\xdf" "e", 1, "", "not valid UTF-8"},
-    {"grossletter --encoding cp1252", "a\x81", 1, "", "not valid code page 1252"},
-    {"buchstaben --letters \xff", "Hund", 1, "", "not valid UTF-8"},
+    {"buchstaben", "Hund", 1, "", "(--letters); nichts geschrieben\n"},
+    {"buchstaben --letters ''", "Hund", 1, "", "(--letters); nichts geschrieben\n"},
+    {"grossletter", "Stra\xdf" "e", 1, "", "die Eingabe ist kein gültiges UTF-8 (Byte 0xDF an Stelle 4)"},
+    {"grossletter --encoding cp1252", "a\x81", 1, "", "kein gültiges Codepage 1252 (Byte 0x81 an Stelle 1); nichts"},
+    {"buchstaben --letters \xff", "Hund", 1, "", "--letters ist kein gültiges UTF-8 (Byte 0xFF an Stelle 0)"},
     {"Lücken-Wörter --answer no", "Oma", 0, "_m_\n", ""}, {"LUECKEN-WOERTER --answer no", "Oma", 0, "_m_\n", ""},
     {"Gro\xdfletter --encoding cp1252", "Stra\xdf" "e", 0, "STRA\xdf" "E\n", ""},
     {"abc-woerter --encoding windows-1252", "B\xe4ume", 0, "\xe4" "Bemu\n", ""},
@@ -167,16 +169,18 @@ INSTANTIATE_TEST_SUITE_P(Exercises, CliRun, ::testing::ValuesIn(kExerciseRuns));
 
 const std::vector<CliCase> kSubCommandRuns = {
     {"wortliste", "Hund Katze Hund", 0, "Hund\nKatze\n", "2\n"},
-    {"wortliste", "", 1, "", "Es ist keine Text vorhanden!\n"}, {"wortliste --wort", "Hund", 2, "", "usage:"},
+    {"wortliste", "", 1, "", "Es ist keine Text vorhanden!\n"},
+    {"wortliste --wort", "Hund", 2, "", "wortliste: unbekannte Option „--wort“\n"},
     {"ersetzen --search Hund --replacement Kater", "Der Hund.\r\nDie Hund.\n", 0, "Der Kater.Die Kater.\n", ""},
     {"ersetzen --search Hund --replacement Kater", "hund Hund", 0, "hund Kater\n", ""},
     {"ersetzen --search ab --replacement bbaa --text aabb", "", 0, "abbaab\n", ""},
     {"ersetzen --encoding cp1252 --search \xFC --replacement \xDF --text Gr\xFC" "e", "", 0, "Gr\xDF" "e\n", ""},
     {"ersetzen --search a --replacement b --text ''", "", 0, "\n", ""},
-    {"ersetzen --search '' --replacement x --text a", "", 1, "", "search text is empty"},
-    {"ersetzen --search a --text a", "", 1, "", "replacement is empty"},
-    {"ersetzen --search \xC3 --replacement b --text a", "", 1, "", "not valid UTF-8"},
-    {"ersetzen --search a --replacement b --wort", "", 2, "", "usage:"},
+    {"ersetzen --search '' --replacement x --text a", "", 1, "", "der Suchtext fehlt oder ist leer"},
+    {"ersetzen --search a --text a", "", 1, "", "der Ersatztext fehlt oder ist leer"},
+    {"ersetzen --search \xC3 --replacement b --text a", "", 1, "",
+     "--search ist kein gültiges UTF-8 (Byte 0xC3 an Stelle 0)"},
+    {"ersetzen --search a --replacement b --wort", "", 2, "", "ersetzen: unbekannte Option „--wort“\n"},
 };
 INSTANTIATE_TEST_SUITE_P(SubCommands, CliRun, ::testing::ValuesIn(kSubCommandRuns));
 

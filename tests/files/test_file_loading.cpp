@@ -60,12 +60,11 @@ class LoadSelectedFileTest : public ::testing::Test {
     if (bytes) dir.Write("Brief.txt", *bytes);
     if (!bytes) std::filesystem::remove(dir.path / "Brief.txt");
     selection = SelectFile(dir.Directory(), U"Brief.txt");
-    return LoadSelectedFile(selection, preview, sheet, ui);
+    return LoadSelectedFile(selection, preview, ui);
   }
 
   testing::ScratchDir dir;
   ScriptedUi ui;
-  Worksheet sheet;
   FileSelection selection;
   Text preview = U"Text1";
 };
@@ -77,10 +76,8 @@ TEST_F(LoadSelectedFileTest, LoadsTheSameGermanTextFromEveryEncoding) {
       "\xEF\xBB\xBFGrößere Äpfel für\nÜbermütige ärgern süß",
   };
   for (const std::string& bytes : cases) {
-    sheet.WorkText = U"Puffer";
     ASSERT_TRUE(Load(bytes)) << bytes;
     EXPECT_EQ(EncodeUtf8(preview), "Größere Äpfel für Übermütige ärgern süß");
-    EXPECT_TRUE(sheet.WorkText.empty()) << "the work text is only the loading buffer";
   }
   EXPECT_EQ(selection.SelectedFile, ToUpper(dir.Directory() + U"/Brief.txt"));
 }
@@ -88,13 +85,11 @@ TEST_F(LoadSelectedFileTest, LoadsTheSameGermanTextFromEveryEncoding) {
 TEST_F(LoadSelectedFileTest, AsksOnlyAboveTheByteLimitAndNoKeepsEverything) {
   ASSERT_TRUE(Load(std::string(31000, 'a')));
   EXPECT_TRUE(ui.Shown().empty());
-  sheet.WorkText = U"Puffer";
   ui.AnswerMessage(kAnswerNo);
   EXPECT_FALSE(Load(std::string(31001, 'b')));
   ExpectBox(ui, 0, U"Die Datei ist zu umfangreich\n\roder hat ein anderes Format.\n\rDiese Datei trotzdem laden?",
             U"Dateifehler", style::kYesNoQuestion);
   EXPECT_EQ(preview, Text(31000, U'a'));
-  EXPECT_EQ(sheet.WorkText, U"Puffer");
 }
 
 TEST_F(LoadSelectedFileTest, StopsReadingAfterTheCharacterLimit) {
@@ -112,12 +107,10 @@ TEST_F(LoadSelectedFileTest, UnreadableFileShowsTheLoadErrorAndKeepsThePreview) 
       "", std::string("ab\0\0", 4), "\x7F" "ELF\x02", "ab\x81", "\x89PNG\r\n\x1A\n", "\xEF\xBB\xBF\xF6", std::nullopt};
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     const auto& bytes = cases[i];
-    sheet.WorkText = U"Puffer";
     ui.AnswerMessage();
     EXPECT_FALSE(Load(bytes)) << bytes.value_or("(no file)");
     ExpectBox(ui, i, kLoadError, U"Dateifehler", style::kOkStop);
     EXPECT_EQ(preview, U"Text1");
-    EXPECT_TRUE(sheet.WorkText.empty());
   }
 }
 

@@ -19,20 +19,19 @@ class SolutionTextTest : public ::testing::Test {
  protected:
   // Yes to the question, `name` in the input box; OK to the error when `fails`.
   void SaveAs(const Text& solution, const Text& name, bool fails = false) {
-    sheet.Text2 = solution;
+    solutionText = solution;
     ui.AnswerMessage(kAnswerYes).AnswerInput(name);
     if (fails) ui.AnswerMessage();
-    SaveSolutionText(sheet, ui, printers);
+    SaveSolutionText(solutionText, ui, printers);
   }
   // Prints `solution` with the answers queued before.
   void Print(const Text& solution) {
-    sheet.Text2 = solution;
-    PrintSolutionText(sheet, ui, printers);
+    PrintSolutionText(solution, ui, printers);
   }
 
   testing::ScratchDir dir;
   testing::ScriptedUi ui;
-  Worksheet sheet;
+  Text solutionText;
   testing::RecordingProvider printers;
 };
 
@@ -49,10 +48,9 @@ TEST_F(SolutionTextTest, SavingAsksThenOverwritesTheNamedFileSilently) {
 
 TEST_F(SolutionTextTest, NoTextOrNoOrAnEmptyNameSavesNothing) {
   ui.AnswerMessage().AnswerMessage(kAnswerNo);
-  SaveSolutionText(sheet, ui, printers);
+  SaveSolutionText(Text(), ui, printers);
   ExpectBox(ui, 0, U"Es ist kein Lösungstext vorhanden!\r\r", U"Speichern", style::kOk);
-  sheet.Text2 = U"Lösung";
-  SaveSolutionText(sheet, ui, printers);
+  SaveSolutionText(U"Lösung", ui, printers);
   SaveAs(U"Lösung", U"");
   EXPECT_EQ(ui.Shown().size(), 4u);
   EXPECT_TRUE(std::filesystem::is_empty(dir.path));
@@ -69,7 +67,7 @@ TEST_F(SolutionTextTest, SavedFileIsTheTextPlusCrLfAndLoadsBackUnchanged) {
     EXPECT_EQ(dir.Read("blatt"), bytes);
     FileSelection selection = SelectFile(dir.Directory(), U"blatt");
     Text preview;
-    ASSERT_TRUE(LoadSelectedFile(selection, preview, sheet, ui));
+    ASSERT_TRUE(LoadSelectedFile(selection, preview, ui));
     EXPECT_EQ(EncodeUtf8(preview), EncodeUtf8(loaded));
   }
 }
@@ -80,7 +78,6 @@ TEST_F(SolutionTextTest, SavingIntoAMissingDirectoryIsReported) {
             U"Die Datei \"fehlt/blatt.txt\" kann nicht gespeichert werden.\r\n"
             U"Das Verzeichnis ist nicht vorhanden.\r\n\r\nDer Lösungstext bleibt erhalten.",
             U"Speichern", style::kOkStop);
-  EXPECT_EQ(sheet.Text2, U"Lösung");
 }
 
 TEST_F(SolutionTextTest, FailedWriteLeavesTheExistingFileUnchanged) {

@@ -23,7 +23,7 @@ struct ShownBox {
 class ScriptedUi : public UiServices {
  public:
   // Called with a description of every unexpected box.  The test frameworks
-  // install their own (see ScriptedUiGTest.cpp); the default one aborts.
+  // install their own (GTestMain.cpp, QtTestSupport.cpp); the default one aborts.
   static std::function<void(const std::string&)>& FailureHandler();
 
   ~ScriptedUi() override;

@@ -23,16 +23,22 @@ TEST(TaskSentences, FortyEightSentencesOnOneLineEach) {
   }
 }
 
-TEST(InsertTask, AppendsTheSentenceAsANewLineInEveryMode) {
-  const Text& sentence = TaskSentences()[20];
-  for (int mode : {kModeReplace, kModeExtend}) {
-    for (const Text before : {U"", U"ABC", U"A\tB\r\n"}) {
-      Worksheet ws;
-      ws.Liste3 = mode;
-      ws.Text2 = before;
-      InsertTask(ws, sentence);
-      EXPECT_EQ(ws.Text2, before + U"\r\n" + sentence) << mode;
-    }
+TEST(InsertTask, AppendsTheSentenceAsANewLineAndStripsNothing) {
+  const struct {
+    const char* name;
+    Text before;
+    Text sentence;
+    Text after;
+  } rows[] = {
+      {"empty solution", U"", U"Lies den Text.", U"\r\nLies den Text."},
+      {"one line", U"ABC", U"Lies den Text.", U"ABC\r\nLies den Text."},
+      {"control characters stay", U"A\tB\r\n", U"Setze ein: ____", U"A\tB\r\n\r\nSetze ein: ____"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Text solution = row.before;
+    InsertTask(solution, row.sentence);
+    EXPECT_EQ(solution, row.after);
   }
 }
 

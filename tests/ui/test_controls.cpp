@@ -11,12 +11,12 @@
 #include <memory>
 #include <stdexcept>
 
-#include "exercises/Catalogue.h"
 #include "test_form1_support.h"
 #include "ui/Colour.h"
 #include "ui/DragLabel.h"
 #include "ui/Form1Captions.h"
 #include "ui/IconButton.h"
+#include "worksheet/ExerciseCatalogue.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;

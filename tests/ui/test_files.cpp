@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
 
 #include "files/PrintLines.h"
 #include "test_form1_support.h"
@@ -141,6 +143,26 @@ class TestFiles : public QObject {
     QCOMPARE(Preview(), QStringLiteral("innen"));
   }
 
+  // A name from an old disk that is not UTF-8 is listed readably and is
+  // loaded by its bytes.
+  void nameThatIsNotUtf8IsListedReadablyAndLoads() {
+    QTemporaryDir old;
+    const std::filesystem::path folder = QFile::encodeName(old.path()).toStdString();
+    std::ofstream(folder / "\xE4rger.txt", std::ios::binary) << "Gro\xDF" "er \xC4rger";
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(old.path());
+    Form3 window(Form3::Host{main_.get(), [this](const Command& command) { command(sheet_, *ui_); }});
+    QDir::setCurrent(before);
+    window.Open();
+    QListWidget* list = List(window, "Datei1");
+    QCOMPARE(Entries(list), QStringList{QStringLiteral("ärger.txt")});
+    ClickRow(list, list->item(0));
+    QCOMPARE(Child<QLabel>(window, "Bezeichnung1")->text(), QDir(old.path()).canonicalPath() + "/ärger.txt");
+    QCOMPARE(Field(window, "Text1")->toPlainText(), QStringLiteral("Großer Ärger"));
+    QVERIFY(ui_->Shown().empty());
+    std::filesystem::remove(folder / "\xE4rger.txt");
+  }
+
   void driveNotReadyGoesBackAndWarns() {
     auto* drives = Child<QComboBox>(*files_, "Laufwerk1");
     const QString before = drives->currentText();
@@ -220,7 +242,9 @@ class TestFiles : public QObject {
     PasteInto(w.form, "Text2", QStringLiteral("Text"));
     w.ui.AnswerMessage(kAnswerYes).AnswerMessage();
     Click(w.form, "Bild9");
-    QVERIFY(ToQString(w.ui.Shown().at(1).prompt).startsWith(QStringLiteral("Es ist kein Drucker eingerichtet.")));
+    const QString prompt = ToQString(w.ui.Shown().at(1).prompt);
+    QVERIFY(prompt.startsWith(QStringLiteral("Es ist kein Drucker eingerichtet. Das Arbeitsblatt lässt sich aber als "
+                                             "PDF-Datei speichern")));
     QCOMPARE(w.ui.Shown()[1].style, style::kOkStop);
   }
 };

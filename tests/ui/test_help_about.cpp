@@ -9,6 +9,7 @@
 #include "ui/Form2.h"
 #include "ui/Form1Layout.h"
 #include "ui/TSMLABEL.h"
+#include "worksheet/EditingCommands.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;
@@ -160,6 +161,20 @@ class TestHelpAbout : public QObject {
       QVERIFY(QTest::qWaitForWindowExposed(about));
     }
     QCOMPARE(form.findChildren<TSMLABEL*>().size(), 1);
+  }
+
+  // The about window's first program line and the exit question's title name
+  // the same version.
+  void aboutWindowAndExitQuestionShowTheSameVersion() {
+    Form1 form;
+    form.show();
+    TSMLABEL* about = OpenAbout(form);
+    const QString firstLine = Child<QLabel>(*about, "Bezeichnung7")->text().section(QLatin1Char('\n'), 0, 0);
+    QVERIFY2(firstLine.startsWith(QStringLiteral("TESMORAN ")), qPrintable(firstLine));
+    const QString aboutVersion = firstLine.mid(9);
+    QCOMPARE(aboutVersion, QStringLiteral("1.0"));
+    const QString endTitle = ToQString(Text(kEndTitle));
+    QCOMPARE(endTitle.section(QStringLiteral(", Version "), 1), aboutVersion);
   }
 };
 

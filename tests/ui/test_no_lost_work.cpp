@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "test_form1_support.h"
-#include "ui/EditingCommands.h"
+#include "worksheet/EditingCommands.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;

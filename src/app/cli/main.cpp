@@ -6,6 +6,10 @@
 #include "app/cli/Cli.h"
 
 int main(int argc, char** argv) {
+  // Standard input and output are read and written in blocks; nothing else
+  // in the program uses the C streams.
+  std::ios::sync_with_stdio(false);
+  std::cin.tie(nullptr);
   std::vector<std::string> args(argv + 1, argv + argc);
   return tesmoran::RunCli(args, std::cin, std::cout, std::cerr);
 }

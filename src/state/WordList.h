@@ -32,7 +32,6 @@ class WordList {
   void SetSelected(std::size_t index, bool selected);
   // Appends an unselected entry; false (and nothing appended) when the list is full.
   bool Append(Text text);
-  void RemoveAt(std::size_t index);
   // Removes every selected entry in one pass; the others keep their order.
   // Returns the number of entries removed.
   std::size_t RemoveSelected();

@@ -5,9 +5,10 @@
 // never looks at the caret.
 #include <vector>
 
+#include "Version.h"
 #include "platform/UiServices.h"
+#include "state/Worksheet.h"
 #include "text/Text.h"
-#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 
@@ -39,6 +40,6 @@ void DropOnSolution(Worksheet& ws, TextView droppedCaption);
 // The exit question; true when the user answers Yes.
 bool ConfirmEnd(UiServices& ui);
 inline constexpr TextView kEndPrompt = U"Das Programm jetzt beenden?\r";
-inline constexpr TextView kEndTitle = U"Tesmoran:  Übungstexte für Lesen und Rechtschreibung, Version 1.0";
+inline constexpr TextView kEndTitle = U"Tesmoran:  Übungstexte für Lesen und Rechtschreibung, Version " TESMORAN_VERSION;
 
 }  // namespace tesmoran

@@ -1,4 +1,4 @@
-#include "worksheet/Worksheet.h"
+#include "state/Worksheet.h"
 
 #include <algorithm>
 

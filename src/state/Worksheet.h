@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "state/WordList.h"
 #include "text/Text.h"
-#include "wordlist/WordList.h"
 
 namespace tesmoran {
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedUi.h"
-#include "exercises/Catalogue.h"
 #include "exercises/Random.h"
 #include "exercises/ShuffleAndAlphabet.h"
+#include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/EditingCommands.h"
+#include "worksheet/EditingCommands.h"
 
 namespace tesmoran {
 

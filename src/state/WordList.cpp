@@ -1,4 +1,4 @@
-#include "wordlist/WordList.h"
+#include "state/WordList.h"
 
 #include <algorithm>
 
@@ -34,12 +34,6 @@ bool WordList::Append(Text text) {
   entries_.push_back(WordEntry{std::move(text), false});
   ++revision_;
   return true;
-}
-
-void WordList::RemoveAt(std::size_t index) {
-  if (index >= entries_.size()) return;
-  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
-  ++revision_;
 }
 
 std::size_t WordList::RemoveSelected() {

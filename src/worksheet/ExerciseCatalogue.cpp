@@ -1,4 +1,4 @@
-#include "exercises/Catalogue.h"
+#include "worksheet/ExerciseCatalogue.h"
 
 #include "exercises/CaseAndReversal.h"
 #include "exercises/FirstLetters.h"

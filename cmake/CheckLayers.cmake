@@ -1,0 +1,83 @@
+# The source folders and which others each may include: the folders depend
+# one way, down, and everything but the windows is free of Qt.  Included by
+# src/CMakeLists.txt at configure time and run again on every build with
+#   cmake -DTESMORAN_SOURCE_DIR=<src> -P CheckLayers.cmake
+# A wrong include stops either with the file, the line and the rule it breaks.
+#
+# Lowest first; a folder may include its own files and those of the folders
+# listed after its name, nothing else.  "Version.h" (generated, no folder) is
+# open to everyone.
+#
+#   text         the text type and its encodings
+#   platform     the user-interface services the logic calls (an interface)
+#   state        the plain worksheet state and the word list's entries
+#   exercises    the text transformations
+#   tasks        the task sentences
+#   files        loading, saving, printing
+#   wordlist     building and editing the word list
+#   worksheet    the exercise frame, its catalogue, the editing commands,
+#                search and replace
+#   app/cli      the command-line front end
+#   platform/qt  the Qt binding of the services
+#   ui           the windows
+#   app          the program start
+cmake_policy(VERSION 3.22)
+set(_tesmoran_core_folders text platform state exercises tasks files wordlist worksheet)
+set(_tesmoran_allowed_text "")
+set(_tesmoran_allowed_platform text)
+set(_tesmoran_allowed_state text)
+set(_tesmoran_allowed_exercises text)
+set(_tesmoran_allowed_tasks text)
+set(_tesmoran_allowed_files text platform)
+set(_tesmoran_allowed_wordlist text platform state)
+set(_tesmoran_allowed_worksheet text platform state exercises)
+set(_tesmoran_allowed_app/cli ${_tesmoran_core_folders})
+set(_tesmoran_allowed_platform/qt ${_tesmoran_core_folders})
+set(_tesmoran_allowed_ui ${_tesmoran_core_folders} platform/qt)
+set(_tesmoran_allowed_app ${_tesmoran_core_folders} platform/qt ui)
+# These must not see Qt at all.
+set(_tesmoran_qt_free ${_tesmoran_core_folders} app/cli)
+
+# The folder a path inside src/ belongs to: its first part, or its first two
+# for the nested folders.
+function(_tesmoran_folder_of path out)
+  if(path MATCHES "^(platform/qt|app/cli)/")
+    set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
+  elseif(path MATCHES "^([^/]+)/")
+    set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
+  else()
+    set(${out} "" PARENT_SCOPE)
+  endif()
+endfunction()
+
+function(tesmoran_check_layers source_dir)
+  file(GLOB_RECURSE _files RELATIVE ${source_dir} ${source_dir}/*.h ${source_dir}/*.cpp)
+  set(_errors "")
+  foreach(_file IN LISTS _files)
+    _tesmoran_folder_of(${_file} _folder)
+    if(NOT DEFINED _tesmoran_allowed_${_folder})
+      string(APPEND _errors "\n  ${_file}: the folder '${_folder}' has no place in cmake/CheckLayers.cmake")
+      continue()
+    endif()
+    file(STRINGS ${source_dir}/${_file} _lines REGEX "^[ \t]*#[ \t]*include")
+    foreach(_line IN LISTS _lines)
+      if(_line MATCHES "include[ \t]*[<\"](Q[A-Za-z0-9_]*|qt[a-z0-9_]*/)" AND _folder IN_LIST _tesmoran_qt_free)
+        string(APPEND _errors "\n  ${_file}: Qt in a folder that must build without it: ${_line}")
+      endif()
+      if(NOT _line MATCHES "include[ \t]*\"([^\"]+)\"")
+        continue()
+      endif()
+      set(_included ${CMAKE_MATCH_1})
+      _tesmoran_folder_of(${_included} _target)
+      if(_target STREQUAL "" OR _target STREQUAL _folder OR _target IN_LIST _tesmoran_allowed_${_folder})
+        continue()
+      endif()
+      string(APPEND _errors "\n  ${_file}: '${_folder}' may not include '${_target}': ${_line}")
+    endforeach()
+  endforeach()
+  if(_errors)
+    message(FATAL_ERROR "Includes that run against the folder order:${_errors}")
+  endif()
+endfunction()
+
+tesmoran_check_layers(${TESMORAN_SOURCE_DIR})

@@ -1,0 +1,84 @@
+#include "app/cli/CliChunkedRun.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "exercises/CharacterSets.h"
+#include "state/Worksheet.h"
+
+namespace tesmoran {
+namespace {
+
+constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
+
+// The exercises that may be cut, by button: the case, vowel and consonant
+// exercises and "Buchstaben" look at one character at a time; "Umkehrwort"
+// reverses word by word and leaves an empty word empty.
+struct ButtonRule {
+  std::string_view button;
+  CutRule rule;
+};
+constexpr ButtonRule kCutRules[] = {
+    {"Befehl1", CutRule::kAnywhere},  {"Befehl2", CutRule::kAnywhere},  {"Befehl13", CutRule::kAnywhere},
+    {"Befehl18", CutRule::kAnywhere}, {"Befehl19", CutRule::kAnywhere}, {"Befehl31", CutRule::kAnywhere},
+    {"Befehl5", CutRule::kAfterWordDelimiter},
+};
+
+bool IsContinuationByte(char b) { return (static_cast<unsigned char>(b) & 0xC0) == 0x80; }
+
+// The word delimiters are ASCII, so a byte that is one is one in both
+// encodings and never inside a UTF-8 sequence.
+bool IsDelimiterByte(char b) {
+  const auto value = static_cast<unsigned char>(b);
+  return value < 0x80 && IsWordDelimiter(value);
+}
+
+// The end of a piece of about kPieceBytes from start, on a character
+// boundary (a UTF-8 sequence is never split) that the rule allows.
+std::size_t PieceEnd(std::string_view bytes, std::size_t start, CutRule rule, CliEncoding encoding) {
+  std::size_t end = std::min(bytes.size(), start + kPieceBytes);
+  if (rule == CutRule::kAfterWordDelimiter) {
+    while (end < bytes.size() && !IsDelimiterByte(bytes[end - 1])) ++end;
+  } else if (encoding == CliEncoding::kUtf8) {
+    while (end < bytes.size() && IsContinuationByte(bytes[end])) ++end;
+  }
+  return end;
+}
+
+}  // namespace
+
+CutRule CutRuleOf(const Exercise& exercise) {
+  for (const ButtonRule& r : kCutRules) {
+    if (r.button == exercise.button) return r.rule;
+  }
+  return CutRule::kNowhere;
+}
+
+bool CheckCliBytes(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift, std::string_view what,
+                   const CliContext& context) {
+  for (std::size_t start = 0, end = 0; start < bytes.size(); start = end) {
+    end = PieceEnd(bytes, start, CutRule::kAnywhere, encoding);
+    if (!DecodeCliBytes(bytes.substr(start, end - start), encoding, what, context, offsetShift + start)) return false;
+  }
+  return true;
+}
+
+PiecesResult RunInPieces(const Exercise& exercise, CutRule rule, std::string_view bytes, CliEncoding encoding,
+                         UiServices& ui, const CliContext& context) {
+  Worksheet ws;
+  ws.Liste3 = kModeReplace;
+  for (std::size_t start = 0, end = 0; start < bytes.size(); start = end) {
+    end = PieceEnd(bytes, start, rule, encoding);
+    std::optional<Text> piece = DecodeCliBytes(bytes.substr(start, end - start), encoding, "", context);
+    ws.Text1.Set(std::move(*piece));
+    const ExerciseOutcome outcome = RunExercise(exercise, ws, ui);
+    if (outcome != ExerciseOutcome::kDelivered) return {outcome, false};
+    if (!WriteCliText(ws.Text2, encoding, context.out, context, /*newline=*/false)) {
+      return {outcome, true};
+    }
+  }
+  context.out.put('\n');
+  return {ExerciseOutcome::kDelivered, false};
+}
+
+}  // namespace tesmoran

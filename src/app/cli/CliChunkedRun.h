@@ -1,0 +1,42 @@
+#pragma once
+// Long texts in pieces: for the exercises whose result on a text is the
+// results on its pieces put together, tesmoran-cli runs the exercise frame
+// once per piece and writes each piece's result at once, so that neither
+// the whole text nor the whole result is ever held as characters.
+#include <optional>
+#include <string_view>
+
+#include "app/cli/CliCommand.h"
+#include "app/cli/CliTextIo.h"
+#include "platform/UiServices.h"
+#include "worksheet/ExerciseFrame.h"
+
+namespace tesmoran {
+
+// Where a text may be cut without changing the exercise's result.
+enum class CutRule {
+  kNowhere,             // only the whole text gives the right result
+  kAnywhere,            // every character is transformed on its own
+  kAfterWordDelimiter,  // every word is transformed on its own, and an empty word gives nothing
+};
+
+CutRule CutRuleOf(const Exercise& exercise);
+
+// Checks that all of bytes decode in the encoding (offsetShift is added to
+// the offset that a message names); false after a message.
+bool CheckCliBytes(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift, std::string_view what,
+                   const CliContext& context);
+
+struct PiecesResult {
+  ExerciseOutcome outcome;  // kDelivered, or what stopped the run at its first piece
+  bool writeFailed;         // a result could not be written (after a message)
+};
+
+// Runs the exercise on the checked, non-empty bytes piece by piece and
+// writes each piece's result, then one newline.  The exercises that may be
+// cut show no message on a non-empty text, and an input box stops them at
+// the first piece, before anything is written.
+PiecesResult RunInPieces(const Exercise& exercise, CutRule rule, std::string_view bytes, CliEncoding encoding,
+                         UiServices& ui, const CliContext& context);
+
+}  // namespace tesmoran

@@ -1,0 +1,34 @@
+// The table of the sub-commands of tesmoran-cli.
+#include <ostream>
+
+#include "app/cli/CliCommand.h"
+
+namespace tesmoran {
+
+void CliContext::Error(std::string_view message) const { err << name << ": " << message << '\n'; }
+
+OptionSpec TextOption() { return {"--text", true, "", ""}; }
+
+OptionSpec EncodingOption() {
+  return {"--encoding", true, "utf-8|utf8|UTF-8|cp1252|windows-1252|CP1252", "utf-8 oder cp1252"};
+}
+
+const std::vector<CliCommand>& CliCommands() {
+  static const std::vector<CliCommand> commands = {
+      {"wortliste", "[--text TEXT] [--encoding utf-8|cp1252]",
+       "gibt die verschiedenen Wörter des Textes aus, eines je Zeile",
+       "  Sammelt die verschiedenen Wörter des Textes (--text oder Standardeingabe) wie das\n"
+       "  Wörterlisten-Symbol in eine leere Liste und gibt sie aus, eines je Zeile; die Zahl\n"
+       "  der neuen Wörter steht auf der Standardfehlerausgabe.\n",
+       {TextOption(), EncodingOption()}, RunWordListCommand},
+      {"ersetzen", "--search S --replacement A [--text TEXT] [--encoding utf-8|cp1252]",
+       "ersetzt jedes S durch A und gibt das Ergebnis aus",
+       "  Ersetzt jedes S im Text (--text oder Standardeingabe) durch A und gibt das Ergebnis\n"
+       "  als eine Zeile aus, so wie es der Lösungstext bekommt.\n",
+       {{"--search", true, "", ""}, {"--replacement", true, "", ""}, TextOption(), EncodingOption()},
+       RunReplaceCommand},
+  };
+  return commands;
+}
+
+}  // namespace tesmoran

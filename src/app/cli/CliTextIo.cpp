@@ -1,0 +1,116 @@
+#include "app/cli/CliTextIo.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <istream>
+#include <ostream>
+
+#include "text/Cp1252.h"
+#include "text/Utf8.h"
+
+namespace tesmoran {
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::size_t kReadBlock = std::size_t{1} << 16;
+constexpr std::size_t kWriteBlockChars = std::size_t{1} << 14;
+
+std::string EncodingName(CliEncoding encoding) { return encoding == CliEncoding::kUtf8 ? "UTF-8" : "Codepage 1252"; }
+
+std::string Hex(unsigned value, int digits) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
+  return buffer;
+}
+
+std::optional<Text> Decode(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift,
+                           std::string_view what, const CliContext& context) {
+  DecodeError error;
+  std::optional<Text> text =
+      encoding == CliEncoding::kUtf8 ? DecodeUtf8(bytes, &error) : DecodeCp1252(bytes, &error);
+  if (!text) {
+    const auto byte = static_cast<unsigned char>(bytes[error.offset]);
+    std::string message = std::string(what) + " ist kein gültiges " + EncodingName(encoding) + " (Byte 0x" +
+                          Hex(byte, 2) + " an Stelle " + std::to_string(error.offset + offsetShift) + ")";
+    if (encoding == CliEncoding::kUtf8) message += "; vielleicht mit --encoding cp1252";
+    context.Error(message + "; nichts geschrieben");
+  }
+  return text;
+}
+
+}  // namespace
+
+CliEncoding EncodingOf(const ParsedOptions& options) {
+  const std::optional<std::string> name = options.Value("--encoding");
+  return name && (*name == "cp1252" || *name == "CP1252" || *name == "windows-1252") ? CliEncoding::kCp1252
+                                                                                   : CliEncoding::kUtf8;
+}
+
+std::string ReadAllBytes(std::istream& in) {
+  std::string bytes;
+  std::streambuf* buffer = in.rdbuf();
+  if (buffer == nullptr) return bytes;
+  const std::streampos here = buffer->pubseekoff(0, std::ios::cur, std::ios::in);
+  if (here != std::streampos(-1)) {
+    const std::streampos end = buffer->pubseekoff(0, std::ios::end, std::ios::in);
+    if (end != std::streampos(-1) && end > here) bytes.reserve(static_cast<std::size_t>(end - here));
+    buffer->pubseekpos(here, std::ios::in);
+  }
+  char block[kReadBlock];
+  for (;;) {
+    const std::streamsize got = buffer->sgetn(block, sizeof block);
+    if (got <= 0) break;
+    bytes.append(block, static_cast<std::size_t>(got));
+  }
+  return bytes;
+}
+
+std::optional<Text> DecodeCliBytes(std::string_view bytes, CliEncoding encoding, std::string_view what,
+                                   const CliContext& context, std::size_t offsetShift) {
+  return Decode(bytes, encoding, offsetShift, what, context);
+}
+
+CliBytes ReadCliBytes(const ParsedOptions& options, CliEncoding encoding, const CliContext& context) {
+  CliBytes text;
+  if (std::optional<std::string> given = options.Value("--text")) {
+    text.bytes = std::move(*given);
+    text.what = "--text";
+  } else {
+    text.bytes = ReadAllBytes(context.in);
+    text.what = "die Eingabe";
+  }
+  if (encoding == CliEncoding::kUtf8 && text.bytes.starts_with(kUtf8Bom)) text.start = kUtf8Bom.size();
+  return text;
+}
+
+std::optional<Text> ReadCliText(const ParsedOptions& options, CliEncoding encoding, const CliContext& context) {
+  const CliBytes text = ReadCliBytes(options, encoding, context);
+  return Decode(text.View(), encoding, text.start, text.what, context);
+}
+
+bool WriteCliText(TextView text, CliEncoding encoding, std::ostream& to, const CliContext& context, bool newline) {
+  if (encoding == CliEncoding::kCp1252) {
+    const auto missing = std::find_if(text.begin(), text.end(), [](Char c) { return !IsCp1252(c); });
+    if (missing != text.end()) {
+      context.Error("das Ergebnis enthält ein Zeichen, das Codepage 1252 nicht kennt (U+" +
+                    Hex(static_cast<unsigned>(*missing), 4) + " an Stelle " +
+                    std::to_string(missing - text.begin()) + "); nichts geschrieben");
+      return false;
+    }
+  }
+  std::string block;
+  for (std::size_t start = 0; start < text.size(); start += kWriteBlockChars) {
+    const TextView part = text.substr(start, kWriteBlockChars);
+    block.clear();
+    if (encoding == CliEncoding::kUtf8) {
+      AppendUtf8(part, block);
+    } else {
+      block = *EncodeCp1252(part);
+    }
+    to.write(block.data(), static_cast<std::streamsize>(block.size()));
+  }
+  if (newline) to.put('\n');
+  return true;
+}
+
+}  // namespace tesmoran

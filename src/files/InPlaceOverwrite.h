@@ -1,0 +1,19 @@
+#pragma once
+// Overwriting an existing file in place, for the cases where a new file
+// cannot be renamed over it: a folder that may not be written to, or a
+// file with several hard links, which must stay one file.
+#include <filesystem>
+#include <functional>
+
+#include "files/AtomicFile.h"
+
+namespace tesmoran {
+
+// Fills a fresh file in the system's temporary folder with `fill`; only when
+// that succeeded is its content written over the target's, which is then cut
+// to the new length.  A failure before the target is opened leaves it as it
+// was; the temporary file is always removed.
+WriteResult OverwriteInPlace(const std::filesystem::path& target,
+                             const std::function<WriteResult(const std::filesystem::path&)>& fill);
+
+}  // namespace tesmoran

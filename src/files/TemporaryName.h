@@ -1,0 +1,14 @@
+#pragma once
+// Fresh temporary files with short names, so that even a target whose own
+// name is as long as the file system allows gets one beside it.
+#include <cstdio>
+#include <filesystem>
+
+namespace tesmoran {
+
+// Creates a new, empty file in `folder` under a short name that no other
+// file there has, opened for writing, and stores its path in `made`.  Null,
+// with errno set, when no such file can be created.
+std::FILE* CreateTemporaryIn(const std::filesystem::path& folder, std::filesystem::path& made);
+
+}  // namespace tesmoran

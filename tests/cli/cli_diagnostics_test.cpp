@@ -1,0 +1,246 @@
+// tesmoran-cli's own messages, exit codes and input handling: what a wrong
+// call is told, the byte order mark, long inputs, and the option parser.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/cli/Cli.h"
+#include "app/cli/CliOptions.h"
+#include "app/cli/CliTextIo.h"
+
+namespace tesmoran {
+namespace {
+
+struct CallResult {
+  int code = -1;
+  std::string out, err;
+};
+
+CallResult RunWith(const std::vector<std::string>& args, const std::string& input = std::string()) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int code = RunCli(args, in, out, err);
+  return {code, out.str(), err.str()};
+}
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
+struct UsageCase {
+  const char* name;
+  std::vector<std::string> args;
+  std::string firstLine;  // the message on standard error
+  std::string usageLine;  // the usage line right after it
+};
+
+const std::string kExerciseUsage =
+    "Aufruf: tesmoran-cli ÜBUNG [--answer yes|no] [--letters ZEICHEN] [--words] [--encoding utf-8|cp1252] "
+    "[--text TEXT]";
+const std::string kReplaceUsage =
+    "Aufruf: tesmoran-cli ersetzen --search S --replacement A [--text TEXT] [--encoding utf-8|cp1252]";
+
+const UsageCase kUsageCases[] = {
+    {"unknown replace option", {"ersetzen", "--foo"}, "tesmoran-cli ersetzen: unbekannte Option „--foo“",
+     kReplaceUsage},
+    {"replace option without value", {"ersetzen", "--search"},
+     "tesmoran-cli ersetzen: die Option „--search“ braucht einen Wert", kReplaceUsage},
+    {"replace encoding", {"ersetzen", "--encoding=latin1"},
+     "tesmoran-cli ersetzen: die Option „--encoding“ erwartet utf-8 oder cp1252, nicht „latin1“", kReplaceUsage},
+    {"stray word", {"grossletter", "Hund"},
+     "tesmoran-cli grossletter: überzähliges Argument „Hund“ (Optionen beginnen mit --)", kExerciseUsage},
+    {"value for a switch", {"grossletter", "--words=ja"},
+     "tesmoran-cli grossletter: die Option „--words“ nimmt keinen Wert", kExerciseUsage},
+    {"unknown option in place of an exercise", {"--frage"}, "tesmoran-cli: unbekannte Option „--frage“",
+     kExerciseUsage},
+    {"answer for an exercise without question", {"Großletter", "--answer", "ja"},
+     "tesmoran-cli grossletter: die Übung stellt keine Ja/Nein-Frage; --answer passt nicht dazu", kExerciseUsage},
+    {"word list option", {"wortliste", "--words"}, "tesmoran-cli wortliste: unbekannte Option „--words“",
+     "Aufruf: tesmoran-cli wortliste [--text TEXT] [--encoding utf-8|cp1252]"},
+};
+
+TEST(CliUsageError, NamesWhatWasWrongWithExitCode2AndNoOutput) {
+  for (const UsageCase& c : kUsageCases) {
+    SCOPED_TRACE(c.name);
+    const CallResult run = RunWith(c.args, "Hund");
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(FirstLine(run.err), c.firstLine);
+  }
+}
+
+TEST(CliUsageError, ShowsTheUsageOfTheCommandAndWhereTheHelpIs) {
+  for (const UsageCase& c : kUsageCases) {
+    SCOPED_TRACE(c.name);
+    const std::string err = RunWith(c.args, "Hund").err;
+    EXPECT_EQ(err, c.firstLine + "\n" + c.usageLine + "\nMehr dazu: tesmoran-cli --help\n");
+  }
+}
+
+TEST(CliDiagnostics, EveryMessageEndsWithANewline) {
+  const struct {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+  } cases[] = {
+      {"empty text", {"grossletter"}, ""},
+      {"list message", {"bandwurmtext", "--words"}, "Hund\n"},
+      {"no letters", {"buchstaben"}, "Hund"},
+      {"invalid input", {"kleinletter"}, "\xFF"},
+      {"no word-list form", {"umkehrwort", "--words"}, "Hund\n"},
+      {"empty word list text", {"wortliste"}, ""},
+      {"missing replacement", {"ersetzen", "--search", "a"}, "a"},
+      {"usage", {"ersetzen", "--foo"}, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CallResult run = RunWith(c.args, c.input);
+    ASSERT_FALSE(run.err.empty());
+    EXPECT_EQ(run.err.back(), '\n');
+    EXPECT_EQ(run.err.find("\n\n"), std::string::npos) << run.err;
+  }
+}
+
+TEST(CliByteOrderMark, ALeadingUtf8MarkIsNotPartOfTheText) {
+  const struct {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input, out, err;
+  } cases[] = {
+      {"word list counts the first word once", {"wortliste"}, "\xEF\xBB\xBF" "Der Hund Der", "Der\nHund\n", "2\n"},
+      {"exercise output has no mark", {"umkehrwort"}, "\xEF\xBB\xBF" "Hund", "dnuH\n", ""},
+      {"mark in --text", {"grossletter", "--text", "\xEF\xBB\xBF" "ab"}, "", "AB\n", ""},
+      {"only a mark is an empty text", {"grossletter"}, "\xEF\xBB\xBF", "", "Kein Originaltext vorhanden.\n"},
+      {"a mark later in the text stays", {"kleinletter"}, "A\xEF\xBB\xBF", "a\xEF\xBB\xBF\n", ""},
+      {"code page 1252 keeps the bytes", {"kleinletter", "--encoding", "cp1252"}, "\xEF\xBB\xBF" "A",
+       "\xEF\xBB\xBF" "a\n", ""},
+      {"offsets count the mark", {"grossletter"}, "\xEF\xBB\xBF" "a\xFF",  "",
+       "tesmoran-cli grossletter: die Eingabe ist kein gültiges UTF-8 (Byte 0xFF an Stelle 4); vielleicht mit "
+       "--encoding cp1252; nichts geschrieben\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CallResult run = RunWith(c.args, c.input);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, c.err);
+  }
+}
+
+// Longer than the read and write blocks, with two-byte characters across
+// every block boundary.
+TEST(CliLongInput, IsReadAndWrittenWhole) {
+  std::string input, expected;
+  for (int i = 0; i < 70000; ++i) {
+    input += (i % 3 == 0) ? "\xC3\xA4" : "b";  // ä, b
+    expected += (i % 3 == 0) ? "\xC3\x84" : "B";  // Ä, B
+  }
+  const CallResult run = RunWith({"grossletter"}, input);
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, expected + "\n");
+}
+
+std::string Repeated(const std::string& piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
+// Texts many times longer than a piece that tesmoran-cli runs at once: the
+// result is the worked example's result as many times over.
+TEST(CliLongInput, EveryExerciseGivesTheSameResultAsOnAShortText) {
+  const struct {
+    const char* name;
+    std::vector<std::string> args;
+    std::string piece, result;
+    int times;
+  } cases[] = {
+      {"upper case", {"grossletter"}, "Straße über Äpfel ", "STRAßE ÜBER ÄPFEL ", 9000},
+      {"lower case", {"kleinletter"}, "a\tÄ ß", "aä ß", 30000},
+      {"vowels", {"selbstlaute"}, "Öl-Fass: 3 Äpfel?", "Ö__a__:  Ä__e_?", 9000},
+      {"consonants", {"mitlaute"}, "Öl-Fass: 3 Äpfel?", "_lF_ss:  _pf_l?", 9000},
+      {"vowels and consonants", {"mitsel-woerter"}, "Straße, 3 Äpfel", "MMMSMS, M SMMSM", 9000},
+      {"chosen letters", {"buchstaben", "--letters", "eE"}, "Der Esel geht.", "D_r _s_l g_ht.", 9000},
+      {"words reversed", {"umkehrwort"}, "Hund, Katze. ", "dnuH, eztaK. ", 15000},
+      {"one long word reversed", {"umkehrwort"}, "ab", "ba", 90000},  // «abab…ab» -> «baba…ba»
+      {"code page 1252", {"grossletter", "--encoding", "cp1252"}, "Stra\xdf" "e \xe4 ", "STRA\xdf" "E \xc4 ", 30000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CallResult run = RunWith(c.args, Repeated(c.piece, c.times));
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "");
+    const std::string expected = Repeated(c.result, c.times);
+    EXPECT_TRUE(run.out == expected + "\n") << run.out.size() << " bytes instead of " << expected.size() + 1;
+  }
+}
+
+TEST(CliLongInput, AnInvalidByteFarIntoTheTextWritesNothingAndNamesItsOffset) {
+  const std::string input = Repeated("Hund ", 40000) + "\xC3";
+  for (const char* exercise : {"grossletter", "umkehrwort", "abc-woerter"}) {
+    SCOPED_TRACE(exercise);
+    const CallResult run = RunWith({exercise}, input);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("(Byte 0xC3 an Stelle 200000)"), std::string::npos) << run.err;
+  }
+}
+
+TEST(CliTextIo, ACharacterOutsideCodePage1252WritesNothingAndSaysWhichOne) {
+  std::istringstream in;
+  std::ostringstream out, err;
+  const CliContext context{in, out, err, "tesmoran-cli probe"};
+  EXPECT_FALSE(WriteCliText(U"ab\x4E2D", CliEncoding::kCp1252, out, context));
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(err.str(),
+            "tesmoran-cli probe: das Ergebnis enthält ein Zeichen, das Codepage 1252 nicht kennt (U+4E2D an "
+            "Stelle 2); nichts geschrieben\n");
+}
+
+const OptionSpec kSpecs[] = {{"--text", true, "", ""}, {"--words", false, "", ""},
+                             {"--answer", true, "yes|no", "yes oder no"}};
+
+TEST(ParseOptions, ReadsValuesSwitchesAndHelp) {
+  std::string error;
+  const std::optional<ParsedOptions> options =
+      ParseOptions({"x", "--text", "a", "--words", "--answer=no", "--text=b=c", "-h"}, 1, kSpecs, error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->Value("--text"), "b=c");
+  EXPECT_EQ(options->Value("--answer"), "no");
+  EXPECT_TRUE(options->Has("--words"));
+  EXPECT_EQ(options->Value("--words"), "");
+  EXPECT_FALSE(options->Has("--letters"));
+  EXPECT_EQ(options->Value("--letters"), std::nullopt);
+  EXPECT_TRUE(options->HelpWanted());
+}
+
+TEST(ParseOptions, AValueThatLooksLikeAnOptionIsStillTheValue) {
+  std::string error;
+  const std::optional<ParsedOptions> options = ParseOptions({"--text", "--words"}, 0, kSpecs, error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->Value("--text"), "--words");
+  EXPECT_FALSE(options->Has("--words"));
+}
+
+TEST(ParseOptions, RefusesAWrongArgumentAndNamesIt) {
+  const struct {
+    const char* name;
+    std::vector<std::string> args;
+    std::string error;
+  } cases[] = {
+      {"unknown", {"--wort"}, "unbekannte Option „--wort“"},
+      {"unknown with value", {"--wort=1"}, "unbekannte Option „--wort“"},
+      {"missing value", {"--words", "--text"}, "die Option „--text“ braucht einen Wert"},
+      {"switch with value", {"--words=1"}, "die Option „--words“ nimmt keinen Wert"},
+      {"not a choice", {"--answer", "Yes"}, "die Option „--answer“ erwartet yes oder no, nicht „Yes“"},
+      {"empty choice", {"--answer="}, "die Option „--answer“ erwartet yes oder no, nicht „“"},
+      {"plain word", {"Hund"}, "überzähliges Argument „Hund“ (Optionen beginnen mit --)"},
+      {"single dash", {"-w"}, "überzähliges Argument „-w“ (Optionen beginnen mit --)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string error;
+    EXPECT_FALSE(ParseOptions(c.args, 0, kSpecs, error));
+    EXPECT_EQ(error, c.error);
+  }
+}
+
+}  // namespace
+}  // namespace tesmoran

@@ -1,0 +1,146 @@
+// Saving where renaming a new file over the old one is not possible or not
+// right: long names, folders that may not be written to, hard links and
+// links to nothing; and the advice when no printer is set up.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include "FilesTestSupport.h"
+#include "files/Printing.h"
+#include "files/SolutionFile.h"
+
+namespace tesmoran {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ExpectBox;
+
+class SafeSavingTest : public ::testing::Test {
+ protected:
+  // Yes to the question, `name` in the input box; OK to an error when `fails`.
+  void SaveAs(const Text& solution, const Text& name, bool fails = false) {
+    ui.AnswerMessage(kAnswerYes).AnswerInput(name);
+    if (fails) ui.AnswerMessage();
+    SaveSolutionText(solution, ui, printers);
+  }
+  std::size_t EntriesIn(const fs::path& folder) const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+  }
+
+  testing::ScratchDir dir;
+  testing::ScriptedUi ui;
+  testing::RecordingProvider printers;
+};
+
+TEST_F(SafeSavingTest, NameOf250BytesSaves) {
+  const std::string name = std::string(246, 'a') + ".txt";
+  SaveAs(U"Lösung", Text(name.begin(), name.end()));
+  EXPECT_EQ(ui.Shown().size(), 2u) << "no error box";
+  EXPECT_EQ(dir.Read(name), "L\xF6sung\r\n");
+  EXPECT_EQ(EntriesIn(dir.path), 1u);
+}
+
+ino_t InodeOf(const fs::path& file) {
+  struct stat info {};
+  return ::stat(file.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+TEST_F(SafeSavingTest, FileWithSeveralHardLinksStaysOneFile) {
+  dir.Write("blatt.txt", "alter, längerer Inhalt\r\n");
+  fs::create_hard_link(dir.path / "blatt.txt", dir.path / "zweiter-name.txt");
+  SaveAs(U"neu", U"blatt.txt");
+  EXPECT_EQ(dir.Read("zweiter-name.txt"), "neu\r\n");
+  EXPECT_EQ(fs::hard_link_count(dir.path / "blatt.txt"), 2u);
+  EXPECT_EQ(EntriesIn(dir.path), 2u) << "no temporary file left";
+}
+
+TEST_F(SafeSavingTest, FailedPdfOverAHardLinkedFileLeavesItAsItWas) {
+  dir.Write("blatt.pdf", "alte Seiten");
+  fs::create_hard_link(dir.path / "blatt.pdf", dir.path / "kopie.pdf");
+  printers.failAtLine = 1;
+  SaveAs(U"eins\r\nzwei", U"blatt.pdf", true);
+  EXPECT_NE(ui.Shown().at(2).prompt.find(U"Papierstau"), Text::npos);
+  EXPECT_EQ(dir.Read("kopie.pdf"), "alte Seiten");
+  EXPECT_EQ(InodeOf(dir.path / "blatt.pdf"), InodeOf(dir.path / "kopie.pdf"));
+}
+
+TEST_F(SafeSavingTest, LinkToNothingIsReportedAndKept) {
+  fs::create_symlink("fehlt/blatt.txt", dir.path / "verweis.txt");
+  SaveAs(U"Lösung", U"verweis.txt", true);
+  ExpectBox(ui, 2,
+            U"Die Datei \"verweis.txt\" kann nicht gespeichert werden.\r\n"
+            U"Der Name ist eine Verknüpfung auf eine Datei, die es nicht gibt.\r\n\r\nDer Lösungstext bleibt erhalten.",
+            U"Speichern", style::kOkStop);
+  EXPECT_TRUE(fs::is_symlink(dir.path / "verweis.txt"));
+  EXPECT_EQ(EntriesIn(dir.path), 1u);
+}
+
+// Makes the folder one that may not be written to, for as long as it lives.
+// Root may write everywhere, so as root the effective user becomes "nobody"
+// (the real user stays root and takes it back); the file stays writable
+// for everyone.
+class LockedFolder {
+ public:
+  LockedFolder(const fs::path& folder, const fs::path& file) : folder_(folder) {
+    fs::permissions(file, static_cast<fs::perms>(0666));
+    fs::permissions(folder, static_cast<fs::perms>(0555));
+    if (::geteuid() == 0) {
+      fs::permissions(folder.parent_path(), fs::perms::others_exec, fs::perm_options::add);
+      asNobody_ = ::seteuid(kNobody) == 0;
+    }
+  }
+  ~LockedFolder() {
+    if (asNobody_) {
+      EXPECT_EQ(::seteuid(0), 0);
+    }
+    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+  }
+  // False when the folder could not be made unwritable for this process.
+  bool Locked() const { return ::geteuid() != 0; }
+
+ private:
+  static constexpr uid_t kNobody = 65534;
+  fs::path folder_;
+  bool asNobody_ = false;
+};
+
+TEST_F(SafeSavingTest, WritableFileInALockedFolderIsOverwrittenInPlace) {
+  const fs::path folder = dir.path / "gesperrt";
+  fs::create_directory(folder);
+  dir.Write("gesperrt/blatt.txt", "alter, längerer Inhalt\r\n");
+  const ino_t before = InodeOf(folder / "blatt.txt");
+  {
+    LockedFolder lock(folder, folder / "blatt.txt");
+    ASSERT_TRUE(lock.Locked());
+    SaveAs(U"Lösung", U"gesperrt/blatt.txt");
+  }
+  EXPECT_EQ(ui.Shown().size(), 2u) << "no error box";
+  EXPECT_EQ(dir.Read("gesperrt/blatt.txt"), "L\xF6sung\r\n");
+  EXPECT_EQ(InodeOf(folder / "blatt.txt"), before);
+  EXPECT_EQ(EntriesIn(folder), 1u);
+}
+
+// A system without any printer.
+struct NoPrinters : PrinterProvider {
+  std::unique_ptr<Printer> DefaultPrinter(Text& reason) override {
+    reason = U"Kein Standarddrucker.";
+    return nullptr;
+  }
+  std::unique_ptr<Printer> PdfPrinter(const fs::path&, Text&) override { return nullptr; }
+};
+
+TEST(PrintSolutionText, WithoutAPrinterPointsToSavingAsPdf) {
+  testing::ScriptedUi ui;
+  NoPrinters none;
+  ui.AnswerMessage(kAnswerYes).AnswerMessage();
+  PrintSolutionText(U"Lösung", ui, none);
+  ExpectBox(ui, 1,
+            U"Es ist kein Drucker eingerichtet. Das Arbeitsblatt lässt sich aber als PDF-Datei speichern: "
+            U"beim Speichern einen Namen angeben, der auf .pdf endet.\r\nKein Standarddrucker.",
+            U"Tesmoran drucken", style::kOkStop);
+}
+
+}  // namespace
+}  // namespace tesmoran

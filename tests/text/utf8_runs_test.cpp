@@ -1,0 +1,56 @@
+// UTF-8 across the long ASCII runs that the decoder takes eight bytes at a
+// time, and the encoder appending to bytes already there.
+#include <gtest/gtest.h>
+
+#include "text/Utf8.h"
+
+namespace tesmoran {
+namespace {
+
+TEST(DecodeUtf8, NamesTheFirstInvalidByteWhereverTheAsciiRunsEnd) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::size_t offset;
+  } cases[] = {
+      {"seventh byte", "abcdefg\xFF", 7},
+      {"eighth byte", "abcdefgh\xFF", 8},
+      {"ninth byte", "abcdefghi\x80", 9},
+      {"after two runs", "abcdefghABCDEFGH\xC3", 16},
+      {"cut sequence after a run", "abcdefgh\xE2\x82", 8},
+      {"after a two-byte letter", "\xC3\xA4" "bcdefghijk\xC0\xAF", 12},
+      {"surrogate after a run", "12345678\xED\xA0\x80", 8},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DecodeError error;
+    EXPECT_FALSE(DecodeUtf8(c.bytes, &error));
+    EXPECT_EQ(error.offset, c.offset);
+  }
+}
+
+TEST(DecodeUtf8, DecodesLettersBetweenAndInsideAsciiRuns) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    Text text;
+  } cases[] = {
+      {"letter at the eighth byte", "abcdefg\xC3\xA4", U"abcdefgä"},
+      {"letter across the run edge", "abcdef\xE2\x82\xAC" "gh", U"abcdef€gh"},
+      {"four-byte letter between runs", "abcdefgh\xF0\x9F\x98\x80" "ijklmnop", U"abcdefgh😀ijklmnop"},
+      {"runs only", "Der Hund bellt laut.", U"Der Hund bellt laut."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(DecodeUtf8(c.bytes), c.text);
+  }
+}
+
+TEST(AppendUtf8, AddsBehindWhatIsThere) {
+  std::string bytes = "Ab";
+  AppendUtf8(U"ß€😀", bytes);
+  EXPECT_EQ(bytes, "Ab\xC3\x9F\xE2\x82\xAC\xF0\x9F\x98\x80");
+}
+
+}  // namespace
+}  // namespace tesmoran
