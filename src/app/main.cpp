@@ -1,14 +1,17 @@
 // Program start: a German interface and the main window.  The program ends
 // when the main window closes (Yes to the exit question, or closing it
-// through the window system): every other window closes with it.  A file
-// named on the command line is loaded as the original text once the window
-// is shown.
+// through the window system): every other window closes with it.  While it
+// runs, the worksheet is kept in a recovery file; a file left by a run that
+// did not end normally is offered back at the start.  A file named on the
+// command line is loaded as the original text once the window is shown.
 #include <QApplication>
 #include <QTimer>
 
 #include "Version.h"
 #include "platform/qt/QtTranslations.h"
 #include "ui/Form1.h"
+#include "ui/RecoveryOffer.h"
+#include "ui/RecoveryWriter.h"
 #include "ui/StartFile.h"
 
 int main(int argc, char** argv) {
@@ -25,7 +28,10 @@ int main(int argc, char** argv) {
     QApplication::closeAllWindows();
     QCoreApplication::quit();
   });
+  auto* recovery = new tesmoran::RecoveryWriter(window, tesmoran::RecoveryWriter::DefaultFolder());
   window.show();
+  tesmoran::OfferRecovery(window, window.Ui(), recovery->FilePath());
+  recovery->Start();
   const QString startFile = tesmoran::StartFileArgument(QApplication::arguments());
   if (!startFile.isEmpty()) {
     QTimer::singleShot(0, &window, [&window, startFile] { tesmoran::LoadStartFile(window, startFile); });

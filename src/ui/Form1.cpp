@@ -16,6 +16,7 @@
 #include "ui/TextFieldBinding.h"
 #include "ui/TextZoom.h"
 #include "ui/WindowPlace.h"
+#include "ui/UnsavedWork.h"
 #include "ui/Wiring.h"
 #include "ui/WordListView.h"
 #include "worksheet/EditingCommands.h"
@@ -52,6 +53,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServ
   modes->clear();
   for (const Text& name : WorkingModeNames()) modes->addItem(ToQString(name));
   ChooseWorkingMode(kModeReplace);
+  controls_.Text1->setFocus();
 }
 
 Form1::~Form1() = default;
@@ -66,6 +68,7 @@ void Form1::SetWorksheetDesigner(std::function<void()> open) {
 void Form1::ShowWorkingModes() {
   QListWidget* modes = controls_.Liste3;
   modes->resize(modes->width(), UnitsToPixels(kWorkingModeListHeightUnits));
+  modes->setCurrentRow(sheet_.Liste3);  // the highlight starts on the mode in use
   modes->show();
   modes->raise();
   modes->setFocus();
@@ -81,10 +84,21 @@ void Form1::ChooseWorkingMode(int mode) {
 }
 
 void Form1::AskToEnd() {
-  if (ConfirmEnd(Ui())) close();
+  if (!ConfirmEnd(Ui())) return;
+  endConfirmed_ = true;
+  close();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+  // The close box asks the exit question whenever there is work to lose; a
+  // second close while the question is open waits for its answer.
+  if (!ending_ && !endConfirmed_ && SomethingToLose(controls_)) {
+    if (askingToEnd_) return event->ignore();
+    askingToEnd_ = true;
+    const bool yes = ConfirmEnd(Ui());
+    askingToEnd_ = false;
+    if (!yes) return event->ignore();
+  }
   event->accept();
   if (ending_) return;
   // Closing the main window ends the program: no window may stay behind.
@@ -115,6 +129,7 @@ void Form1::Run(const Command& command) {
   }
   --runDepth_;
   WriteWidgets(before);
+  Q_EMIT WorksheetChanged();
 }
 
 void Form1::ReadWidgets() {
@@ -123,8 +138,6 @@ void Form1::ReadWidgets() {
   sheet_.Text1.selStart = original.selStart;
   sheet_.Text1.selLength = original.selLength;
   sheet_.Text2 = ReadFieldText(*controls_.Text2);
-  const int row = controls_.Liste3->currentRow();
-  sheet_.Liste3 = row == kModeExtend ? kModeExtend : kModeReplace;
   const QListWidget* words = controls_.Liste2;
   if (static_cast<std::size_t>(words->count()) == sheet_.Liste2.Count()) {
     ReadWordListSelection(*words, sheet_.Liste2);

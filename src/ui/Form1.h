@@ -52,6 +52,9 @@ class Form1 : public QWidget {
   void ChooseWorkingMode(int mode);
   // The exit question; Yes ends the program.
   void AskToEnd();
+  // The next close ends the program without the exit question (the
+  // desktop session is ending and the recovery file keeps the worksheet).
+  void EndWithoutQuestion() { endConfirmed_ = true; }
 
   // The zoom of the text fields and the word list.
   TextZoom& Zoom() { return *zoom_; }
@@ -64,6 +67,8 @@ class Form1 : public QWidget {
   // Emitted when the user ends the program (Yes to the exit question, or
   // closing the main window); the program then closes every window.
   void EndRequested();
+  // Emitted after every command that Run ran to its end.
+  void WorksheetChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -93,6 +98,8 @@ class Form1 : public QWidget {
   UiServices* ui_ = nullptr;
   int runDepth_ = 0;
   bool ending_ = false;
+  bool endConfirmed_ = false;
+  bool askingToEnd_ = false;
 };
 
 }  // namespace tesmoran

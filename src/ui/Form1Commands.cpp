@@ -7,9 +7,11 @@
 #include <QToolButton>
 
 #include "platform/qt/QtText.h"
+#include "ui/CopyOnlyDrag.h"
 #include "ui/DragLabel.h"
 #include "ui/Form1.h"
 #include "ui/Form1Captions.h"
+#include "ui/ModeChooser.h"
 #include "worksheet/EditingCommands.h"
 #include "worksheet/ExerciseCatalogue.h"
 
@@ -28,10 +30,7 @@ void Form1::WireOwnCommands() {
   const Form1Controls& c = controls_;
   OnClick(*this, c.Bild2, [this] { AskToEnd(); });
   OnClick(*this, c.Bild7, [this] { ShowWorkingModes(); });
-  QListWidget* modes = c.Liste3;
-  const auto choose = [this, modes](QListWidgetItem* item) { ChooseWorkingMode(modes->row(item)); };
-  connect(modes, &QListWidget::itemClicked, this, choose);
-  connect(modes, &QListWidget::itemActivated, this, choose);
+  WatchModeChoice(*c.Liste3, [this](int row) { ChooseWorkingMode(row); });
 
   OnClick(*this, c.Bild12, [this] { Run(PasteIntoOriginal); });
   OnClick(*this, c.Bild11, [this] { Run(PasteIntoSolution); });
@@ -41,6 +40,8 @@ void Form1::WireOwnCommands() {
   OnClick(*this, c.Befehl22, [this] { Run([](Worksheet& ws, UiServices&) { OriginalFromSolution(ws); }); });
   OnClick(*this, c.Befehl27, [this] { Run([](Worksheet& ws, UiServices&) { SolutionFromOriginal(ws); }); });
 
+  DragOutAsCopy(*c.Text1);
+  RefuseTextFrom(*c.Text2, *c.Text1);
   AcceptControlDrops(*c.Text2, [this](const QString& caption) {
     const Text dropped = FromQString(caption);
     Run([&dropped](Worksheet& ws, UiServices&) { DropOnSolution(ws, dropped); });

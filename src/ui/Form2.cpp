@@ -10,6 +10,7 @@
 #include "ui/IconButton.h"
 #include "ui/IconHelp.h"
 #include "ui/SmallWindowLook.h"
+#include "ui/WindowPlacement.h"
 
 namespace tesmoran {
 namespace {
@@ -81,6 +82,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(icon, &QToolButton::clicked, this, [this, &help] { BildClick(help); });
   }
   frame->lower();
+  // Loading also places the window once, over the main window.
+  if (parentWidget()) PlaceOverMainWindow(*this, *parentWidget());
 }
 
 void Form2::ShowHelp() {

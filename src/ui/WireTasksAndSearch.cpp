@@ -8,6 +8,8 @@
 #include "tasks/TaskCatalogue.h"
 #include "ui/Form1.h"
 #include "ui/Form1Resize.h"
+#include "ui/Form1Layout.h"
+#include "ui/ListKeys.h"
 #include "ui/Wiring.h"
 #include "worksheet/SearchReplace.h"
 
@@ -22,6 +24,8 @@ void FillTaskList(QListWidget& list) {
 }
 
 // Whenever its icon shows it, the list covers the original text completely.
+// A shown list takes the keyboard, so that Return and Escape reach it and
+// not the original text it covers.
 void ShowOrHideTaskList(QListWidget& list, const QWidget& originalText) {
   if (list.isVisible()) {
     list.hide();
@@ -30,6 +34,7 @@ void ShowOrHideTaskList(QListWidget& list, const QWidget& originalText) {
   list.setGeometry(TaskListOver(originalText.geometry()));
   list.show();
   list.raise();
+  list.setFocus();
 }
 
 // A double-click appends the entry under the pointer to the solution text
@@ -55,6 +60,17 @@ void WireTasksAndSearch(Form1& form) {
                    [list, field = c.Text1] { ShowOrHideTaskList(*list, *field); });
   QObject::connect(list, &QListWidget::itemDoubleClicked, &form,
                    [&form, list](QListWidgetItem* item) { InsertDoubleClickedTask(form, *list, item); });
+  // Return inserts the highlighted sentence as a double click does; Escape
+  // puts the list away and gives the keyboard back to the original text.
+  OnReturnAndEscape(
+      *list,
+      [&form, list] {
+        if (QListWidgetItem* item = list->currentItem()) InsertDoubleClickedTask(form, *list, item);
+      },
+      [list, &c] {
+        list->hide();
+        c.Text1->setFocus();
+      });
   QObject::connect(c.Bild10, &QToolButton::clicked, &form, [&form] { form.Run(SearchAndReplace); });
 }
 

@@ -6,6 +6,7 @@
 
 #include "ui/Form1.h"
 #include "ui/Wiring.h"
+#include "ui/WordListView.h"
 #include "wordlist/WordListBuild.h"
 #include "wordlist/WordListCommands.h"
 
@@ -22,6 +23,7 @@ void RunOnClick(Form1& form, Button* button, Command command) {
 
 void WireWordList(Form1& form) {
   const Form1Controls& c = form.Controls();
+  ToggleOnEveryClick(*c.Liste2);
   RunOnClick(form, c.Bild8, BuildWordList);
   const std::pair<QPushButton*, Command> buttons[] = {
       {c.Befehl20, AppendSelectedWords},  // "<=="

@@ -1,7 +1,9 @@
 #include "ui/WordListView.h"
 
+#include <QCoreApplication>
 #include <QItemSelection>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QStringList>
 #include <vector>
 
@@ -42,6 +44,30 @@ void RedrawWordList(QListWidget& view, const WordList& list) {
   }
   if (!selection.isEmpty()) view.selectionModel()->select(selection, QItemSelectionModel::Select);
   view.setUpdatesEnabled(true);
+}
+
+namespace {
+
+// The list takes the second press of a double click for no press at all;
+// this hands it on as the plain press it also is.
+class DoubleClickAsTwoClicks : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonDblClick) return QObject::eventFilter(watched, event);
+    auto* click = static_cast<QMouseEvent*>(event);
+    QMouseEvent press(QEvent::MouseButtonPress, click->position(), click->scenePosition(), click->globalPosition(),
+                      click->button(), click->buttons(), click->modifiers(), click->pointingDevice());
+    QCoreApplication::sendEvent(watched, &press);
+    return true;
+  }
+};
+
+}  // namespace
+
+void ToggleOnEveryClick(QListWidget& view) {
+  view.viewport()->installEventFilter(new DoubleClickAsTwoClicks(&view));
 }
 
 }  // namespace tesmoran

@@ -13,4 +13,8 @@ void ReadWordListSelection(const QListWidget& view, WordList& list);
 // it was.  Works in one pass, also for the longest lists.
 void RedrawWordList(QListWidget& view, const WordList& list);
 
+// Every click on an entry toggles it, however quickly it follows the one
+// before: the second click of a double click toggles again.
+void ToggleOnEveryClick(QListWidget& view);
+
 }  // namespace tesmoran

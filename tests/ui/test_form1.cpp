@@ -35,14 +35,6 @@ void BuildWordList(Window& w, const QString& text) {
   Click(w.form, "Bild8");
 }
 
-QList<int> SelectedRows(const QListWidget* list) {
-  QList<int> rows;
-  for (int i = 0; i < list->count(); ++i) {
-    if (list->item(i)->isSelected()) rows << i;
-  }
-  return rows;
-}
-
 }  // namespace
 
 class Form1Test : public QObject {

@@ -26,6 +26,9 @@ inline QPlainTextEdit* Field(const QWidget& w, const char* name) { return Child<
 inline QListWidget* List(const QWidget& w, const char* name) { return Child<QListWidget>(w, name); }
 inline void Click(const QWidget& w, const char* name) { Child<QAbstractButton>(w, name)->click(); }
 inline int Px(int units) { return qRound(units / 15.0); }
+// A point of a control in the coordinates of its window, where the window
+// system delivers the mouse.
+inline QPoint InWindow(const QWidget& control, QPoint at) { return control.mapTo(control.window(), at); }
 
 // What the program reads from a field.
 inline Text FieldText(const QWidget& w, const char* name) { return ReadFieldText(*Field(w, name)); }
@@ -51,6 +54,14 @@ inline void ClickRow(QListWidget* list, QListWidgetItem* item, bool twice = fals
   const QPoint at = list->visualItemRect(item).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   if (twice) QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+inline QList<int> SelectedRows(const QListWidget* list) {
+  QList<int> rows;
+  for (int i = 0; i < list->count(); ++i) {
+    if (list->item(i)->isSelected()) rows << i;
+  }
+  return rows;
 }
 
 inline QStringList Entries(const QListWidget* list) {

@@ -7,6 +7,7 @@
 
 #include "test_form1_support.h"
 #include "ui/Form2.h"
+#include "ui/Form1Layout.h"
 #include "ui/TSMLABEL.h"
 #include "worksheet/EditingCommands.h"
 
@@ -113,6 +114,32 @@ class TestHelpAbout : public QObject {
     QVERIFY(!HelpTimer(help)->isActive());
     QCOMPARE(OpenHelp(form), help);
     QCOMPARE(HelpLabel(help)->text(), QStringLiteral("Zum Beenden des Programmes"));
+  }
+
+  // The help window opens over the main window, centred across it a
+  // quarter of the free height down, and wholly on the screen.
+  void helpWindowOpensOverTheMainWindowAndOnTheScreen_data() {
+    QTest::addColumn<QPoint>("mainAt");
+    QTest::addColumn<bool>("atTheEdge");
+    QTest::newRow("main window in the middle") << QPoint(20, 30) << false;
+    QTest::newRow("main window half off the right edge") << QPoint(600, 30) << true;
+    QTest::newRow("main window half off the bottom edge") << QPoint(20, 500) << true;
+  }
+  void helpWindowOpensOverTheMainWindowAndOnTheScreen() {
+    QFETCH(QPoint, mainAt);
+    QFETCH(bool, atTheEdge);
+    Form1 form;
+    form.move(mainAt);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Form2* help = OpenHelp(form);
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    const QRect screen = form.screen()->availableGeometry();
+    QVERIFY2(screen.contains(help->frameGeometry()), qPrintable(QStringLiteral("%1,%2").arg(help->x()).arg(help->y())));
+    if (!atTheEdge) {
+      QVERIFY(qAbs(help->frameGeometry().center().x() - form.frameGeometry().center().x()) <= kFrameWidthPixels);
+      QVERIFY(help->frameGeometry().top() > form.frameGeometry().top());
+    }
   }
 
   // The about window opens once, not modal; "O k a y" or the picture hide it,

@@ -1,0 +1,204 @@
+// The main window driven with mouse and keyboard through the window
+// system's path: nothing but the user's pick changes the working mode, every
+// click on a word toggles it, the keyboard goes where the user looks, and
+// the close box does not throw work away.  Drags: test_drag_x11.cpp.
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QToolButton>
+
+#include "test_form1_support.h"
+#include "worksheet/EditingCommands.h"
+
+using namespace tesmoran;
+using namespace tesmoran::testing;
+
+namespace {
+
+const QString kExtendCaption = QStringLiteral("T E S M O R A N : Lösungstext erweitern");
+
+QPoint RowCentre(QListWidget* list, int row) {
+  return InWindow(*list->viewport(), list->visualItemRect(list->item(row)).center());
+}
+
+// The main window, shown and active, with scripted boxes; the original
+// text «abc», the solution text «X», working mode "Lösungstext erweitern"
+// chosen by a click on its entry.
+struct ShownWindow : Window {
+  ShownWindow() {
+    form.show();
+    if (!QTest::qWaitForWindowActive(&form)) qFatal("the main window did not become active");
+    PasteInto(form, "Text1", QStringLiteral("abc"));
+    PasteInto(form, "Text2", QStringLiteral("X"));
+    Click(form, "Bild7");
+    QTest::mouseClick(Win(), Qt::LeftButton, {}, RowCentre(Modes(), kModeExtend));
+  }
+  QWindow* Win() { return form.windowHandle(); }
+  QListWidget* Modes() { return List(form, "Liste3"); }
+  void Key(Qt::Key key) { QTest::keyClick(Win(), key); }
+};
+
+}  // namespace
+
+class NoLostWorkTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase() { InstallQtTestFailureHandler(); }
+
+  // With the list shown, neither moving the highlight nor pressing on one
+  // entry and letting go on the other chooses; "Großletter" then still
+  // appends, as the caption says.
+  void onlyAPickChangesTheWorkingMode_data() {
+    QTest::addColumn<bool>("mouse");
+    QTest::newRow("arrow up, then Escape") << false;
+    QTest::newRow("press on one entry, release on the other") << true;
+  }
+  void onlyAPickChangesTheWorkingMode() {
+    QFETCH(bool, mouse);
+    ShownWindow w;
+    Click(w.form, "Bild7");
+    if (mouse) {
+      QTest::mousePress(w.Win(), Qt::LeftButton, {}, RowCentre(w.Modes(), kModeExtend));
+      QTest::mouseMove(w.Win(), RowCentre(w.Modes(), kModeReplace));
+      QTest::mouseRelease(w.Win(), Qt::LeftButton, {}, RowCentre(w.Modes(), kModeReplace));
+    } else {
+      w.Key(Qt::Key_Up);
+      w.Key(Qt::Key_Escape);
+    }
+    QCOMPARE(w.Modes()->currentRow(), int(kModeReplace));
+    Click(w.form, "Befehl1");  // "Großletter"
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"X\r\nABC"));
+    QCOMPARE(w.form.windowTitle(), kExtendCaption);
+  }
+
+  void escapeOrAClickElsewhereHidesTheModeList_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Escape") << true;
+    QTest::newRow("click on the original text") << false;
+  }
+  void escapeOrAClickElsewhereHidesTheModeList() {
+    QFETCH(bool, escape);
+    ShownWindow w;
+    Click(w.form, "Bild7");
+    if (escape) {
+      w.Key(Qt::Key_Escape);
+    } else {
+      QTest::mouseClick(w.Win(), Qt::LeftButton, {}, InWindow(*Field(w.form, "Text1"), {5, 5}));
+    }
+    QVERIFY(w.Modes()->isHidden());
+    QCOMPARE(w.form.Sheet().Liste3, int(kModeExtend));
+  }
+
+  void returnOnTheHighlightedModeChoosesIt() {
+    ShownWindow w;
+    Click(w.form, "Bild7");
+    w.Key(Qt::Key_Up);
+    w.Key(Qt::Key_Return);
+    QVERIFY(w.Modes()->isHidden());
+    QCOMPARE(w.form.windowTitle(), QStringLiteral("T E S M O R A N : Lösungstext ersetzen"));
+    Click(w.form, "Befehl1");
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"ABC"));
+  }
+
+  void plainTextFromAnotherProgramIsDroppedIntoTheOriginalText() {
+    Form1 form;
+    QWidget* target = Field(form, "Text1")->viewport();
+    QMimeData data;
+    data.setText(QStringLiteral("Katze"));
+    const QPoint at(5, 5);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    QCOMPARE(FieldText(form, "Text1"), Text(U"Katze"));
+  }
+
+  // Two clicks as quick as a double click select and unselect the word.
+  void twoQuickClicksOnAWordToggleItTwice() {
+    ShownWindow w;
+    PasteInto(w.form, "Text1", QStringLiteral("Der Hund bellt."));
+    w.ui.AnswerMessage(kAnswerOk);
+    Click(w.form, "Bild8");
+    QListWidget* words = List(w.form, "Liste2");
+    QTest::mouseDClick(w.Win(), Qt::LeftButton, {}, RowCentre(words, 1));
+    QVERIFY(!words->item(1)->isSelected());
+    Click(w.form, "Befehl2");  // "Kleinletter" works on the text, not the list
+    QCOMPARE(Entries(words), QStringList({"Der", "Hund", "bellt"}));
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"X\r\nder hund bellt."));
+  }
+
+  void theOriginalTextHasTheKeyboardAtStart() {
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), Field(form, "Text1"));
+  }
+
+  // Shown by its icon, the task list takes the keys: Return inserts the
+  // highlighted sentence as a double click does, and nothing is typed into
+  // the original text beneath.
+  void returnInTheTaskListInsertsTheHighlightedSentence() {
+    ShownWindow w;
+    Click(w.form, "Bild1");
+    QListWidget* tasks = List(w.form, "Liste1");
+    QCOMPARE(QApplication::focusWidget(), tasks);
+    w.Key(Qt::Key_Down);
+    w.Key(Qt::Key_Return);
+    QVERIFY(tasks->isHidden());
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"X\r\nSchreibe den Text in der Gegenwart!"));
+    QCOMPARE(FieldText(w.form, "Text1"), Text(U"abc"));
+  }
+
+  void escapeHidesTheTaskListAndInsertsNothing() {
+    ShownWindow w;
+    Click(w.form, "Bild1");
+    w.Key(Qt::Key_Escape);
+    QVERIFY(List(w.form, "Liste1")->isHidden());
+    QCOMPARE(FieldText(w.form, "Text2"), Text(U"X"));
+    QCOMPARE(QApplication::focusWidget(), Field(w.form, "Text1"));
+  }
+
+  // Whatever the window holds, the close box asks the exit question; the
+  // answer decides, No keeping the window and everything in it.
+  void closeBoxAsksWhenThereIsWorkToLose_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("original text, No") << "Text1" << kAnswerNo;
+    QTest::newRow("solution text, No") << "Text2" << kAnswerNo;
+    QTest::newRow("word list, Yes") << "Liste2" << kAnswerYes;
+  }
+  void closeBoxAsksWhenThereIsWorkToLose() {
+    QFETCH(QString, field);
+    QFETCH(int, answer);
+    Window w;
+    w.form.show();
+    PasteInto(w.form, field == "Text2" ? "Text2" : "Text1", QStringLiteral("Hund"));
+    if (field == "Liste2") {
+      w.ui.AnswerMessage(kAnswerOk);
+      Click(w.form, "Bild8");
+      PasteInto(w.form, "Text1", QString());
+    }
+    QSignalSpy ending(&w.form, &Form1::EndRequested);
+    w.ui.AnswerMessage(answer);
+    QCOMPARE(w.form.close(), answer == kAnswerYes);
+    QCOMPARE(w.ui.Shown().back().prompt, Text(U"Das Programm jetzt beenden?\r"));
+    QCOMPARE(w.ui.Shown().back().style, 276);
+    QCOMPARE(w.ui.Shown().back().title, Text(kEndTitle));
+    QCOMPARE(ending.count(), answer == kAnswerYes ? 1 : 0);
+  }
+
+  // When the desktop session ends the window closes without a question
+  // (the recovery file keeps the work); any box would fail the test.
+  void anEndingSessionClosesWithoutAQuestion() {
+    Window w;
+    w.form.show();
+    PasteInto(w.form, "Text1", QStringLiteral("Hund"));
+    QSignalSpy ending(&w.form, &Form1::EndRequested);
+    w.form.EndWithoutQuestion();
+    QVERIFY(w.form.close());
+    QCOMPARE(ending.count(), 1);
+  }
+};
+
+QTEST_MAIN(NoLostWorkTest)
+#include "test_no_lost_work.moc"
