@@ -37,8 +37,13 @@ void WireFiles(Form1& form) {
   // "Arbeitsblatt gestalten…" (Ctrl+P): the worksheet window on the solution
   // text, the original text for its answer key.
   form.SetWorksheetDesigner([&form] {
-    form.Run([&form](Worksheet& ws, UiServices&) {
-      ArbeitsblattWindow::ShowFor(ws.Text2, ws.Text1.text, nullptr, &form);
+    form.Run([&form](Worksheet& ws, UiServices& ui) {
+      // The window keeps a pointer to the engine: the new one is handed over
+      // before the one it had is let go.
+      static std::shared_ptr<const Syllabifier> engine;
+      std::shared_ptr<const Syllabifier> fresh = UserSyllabifier(ui);
+      ArbeitsblattWindow::ShowFor(ws.Text2, ws.Text1.text, fresh.get(), &form);
+      engine = std::move(fresh);
     });
   });
 }

@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include "platform/qt/QtText.h"
+#include "syllables/PatternSyllabifier.h"
 #include "text/Utf8.h"
 #include "ui/Form1.h"
 #include "ui/Wiring.h"
@@ -45,6 +46,16 @@ SyllableExceptions LoadUserExceptions(UiServices& ui) {
   }
   return exceptions;
 }
+
+}  // namespace
+
+std::shared_ptr<const Syllabifier> UserSyllabifier(UiServices& ui) {
+  SyllabifierLoad load = LoadSyllabifier({}, LoadUserExceptions(ui));
+  if (!load.syllabifier) ui.MessageBox(load.error, style::kOkExclamation, kSyllableExerciseCaption);
+  return load.syllabifier;
+}
+
+namespace {
 
 void RunSyllables(Form1& form) {
   form.Run([](Worksheet& ws, UiServices& ui) {

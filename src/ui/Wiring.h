@@ -1,6 +1,11 @@
 #pragma once
 // The main window's controls are connected to the logic subsystem by
 // subsystem; each function lives beside the windows of its subsystem.
+#include <memory>
+
+#include "platform/UiServices.h"
+#include "syllables/Syllabifier.h"
+
 namespace tesmoran {
 
 class Form1;
@@ -10,5 +15,9 @@ void WireTasksAndSearch(Form1& form);  // Bild1 / Liste1 and Bild10
 void WireHelpAndAbout(Form1& form);  // Bild4 and Bild3
 void WireFiles(Form1& form);         // Bild5, Bild6 and Bild9
 void WireSyllables(Form1& form);     // "Silben trennen": Ctrl+T and the text fields' context menus
+
+// The syllable engine with the user's exception list; null (after a message)
+// when the pattern file is missing.
+std::shared_ptr<const Syllabifier> UserSyllabifier(UiServices& ui);
 
 }  // namespace tesmoran
