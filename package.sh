@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of TESMORAN into dist/.
 #   ./package.sh               a build of its own with Debian's flags, in build-package/
 #   ./package.sh BUILD_FOLDER  packs an already built folder (./test.sh does)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and starts TESMORAN.  Its own build folder
 # (build-run/), without tests or benchmarks, so it needs neither GoogleTest
 # nor Google Benchmark and never changes the test build's settings.

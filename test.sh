@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything with warnings as errors and runs
 # every test: the core and window tests, the checks of the Debian package made
 # from that build, then the core tests again under AddressSanitizer and

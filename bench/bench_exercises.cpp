@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of every exercise transformation over a generated German text of
 // 1 MiB and 4 MiB characters; items/s is characters per second.
 #include <benchmark/benchmark.h>

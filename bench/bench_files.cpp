@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of reading a text file's fields, of breaking the solution text into
 // printed lines and of saving it.  items/s is bytes or characters per second.
 #include <benchmark/benchmark.h>

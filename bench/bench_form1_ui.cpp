@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a click on "Großletter" takes with 1 MiB of original text, from
 // the click to the painted result, next to the time the solution text field
 // itself needs to show the same result (setPlainText of the finished text).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of keeping the recovery file while the user types: turning a large
 // worksheet into the file's bytes, reading them back, and the whole atomic
 // write to the disk (flushed, as the program does about once a second

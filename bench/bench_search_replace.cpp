@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Search and replace over a 1 MiB text with 50,000 occurrences of the
 // search text: the replacing alone for each of its rules, and the whole
 // command from the marked text to the delivered solution text.  Also the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed worksheet: a ten-page PDF laid out and written, and the
 // preview of a one-page text redrawn after a change of the settings.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the syllable engine: 1 MiB of German prose hyphenated into reading
 // syllables and into line-break syllables, 1 MiB of made-up words that
 // hardly repeat, and reading the pattern file once.  Every run starts with a

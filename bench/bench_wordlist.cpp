@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of building the word list over long German texts: a generated text
 // of 1 MiB and one of 4 MiB, both from the same vocabulary of about 20,000
 // words, so that the 4 MiB text does not run into the list's limit.

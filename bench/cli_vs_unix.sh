@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tesmoran-cli side by side with the Unix tools that do the nearest thing, on
 # the same deterministic German prose (10 MiB unless PROSE_MIB says other).
 # Prints the time of each side (best of RUNS runs, the two sides alternated),

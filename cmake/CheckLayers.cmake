@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The source folders and which others each may include: the folders depend
 # one way, down, and everything but the windows is free of Qt.  Included by
 # src/CMakeLists.txt at configure time and run again on every build with

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install rules: the two programs, the menu entry, the software-centre
 # metainfo, the icons, the manual pages and the documents.  Everything that
 # is generated (icon bitmaps, compressed pages) is made in the build tree.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack from the install rules (./package.sh).
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "tesmoran")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the fuzzer's bytes into the inputs of the program's functions:
 // numbers, yes/no answers and texts.  Texts draw most characters from a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UTF-8 and code page 1252 codecs: bytes decoded and encoded again come
 // back unchanged, texts encoded and decoded again too, and the offset of an
 // invalid input is the one a plain byte-by-byte validator finds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every exercise, chosen by the first byte, on a text and on a word list,
 // directly and through the exercise frame in both working modes.  Checked:
 // the length-keeping exercises keep the number of characters, the case

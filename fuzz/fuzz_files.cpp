@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading text files: the decoding of any bytes ends without a fault, and a
 // file read as UTF-8, cut anywhere, still decodes when it is known to be cut
 // short; the field reader gives fields without line breaks, and the joined

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Breaking the solution text for printing: the pieces put together give the
 // text again; each is at most 46 characters long and ends at the last space
 // among the next 46 characters, or holds 46 characters without a space; the

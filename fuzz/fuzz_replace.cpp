@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Search and replace: replacing from the start of the text again after every
 // replacement, as long as that ends within a few hundred replacements, gives
 // the same text as the replacing of the program; a chain that does not end

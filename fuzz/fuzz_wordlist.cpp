@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the word list: never more than 32767 entries, no word twice, the
 // earlier entries untouched, and every word of the text in the list unless
 // the list is full.  The list starts with a number of made-up words taken

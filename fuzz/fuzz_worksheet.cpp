@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sequence of worksheet actions as the main window's buttons and icons
 // perform them: texts typed and marked, exercises, search and replace, the
 // word list and its commands, task sentences, working modes.  After every

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built TESMORAN package: lintian without errors, a clean menu entry
 # and metainfo, and every file a desktop needs in its listing.
 #   scripts/check-package.sh dist/tesmoran_VERSION_ARCH.deb

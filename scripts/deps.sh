@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing need, when
 # any of them is missing.  Sourced by run.sh, test.sh and package.sh.
 set -euo pipefail

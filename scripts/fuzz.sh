@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets of fuzz/ with clang, libFuzzer, AddressSanitizer
 # and UndefinedBehaviorSanitizer, and runs each over its seed corpus in
 # fuzz/corpus/<target>/ plus a fixed number of new inputs, two targets at a

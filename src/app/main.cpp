@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program start: a German interface and the main window.  The program ends
 // when the main window closes (Yes to the exit question, or closing it
 // through the window system): every other window closes with it.  While it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Case and reversal exercises: capitals only, small letters only, the text
 // backwards, the word order reversed, every word backwards, the word order

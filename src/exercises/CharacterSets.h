@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The character sets of the exercises.  Membership is an exact comparison of
 // one character with the characters of a set: capital and small letters are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // First-letter exercises.  They walk the text character by character and
 // decide from the character before each one whether it starts a word:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The marks that stand for hidden characters.  The constants are not
 // `inline`, so each file that includes this header has its own copy with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Gap exercises: words or letters replaced by underscores.  A gap mark is
 // written for every character it hides, whatever the character is (letter,

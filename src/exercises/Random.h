@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The random source of the shuffled words: one generator for the whole run,
 // uniform in [0, 1), starting from the same fixed state at every program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Word-shuffle and alphabet exercises: the characters of every word tumbled,
 // sorted into the order of the alphabet, or turned into their numbers in

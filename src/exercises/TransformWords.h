@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The word scan of the word exercises: every delimiter is copied to its
 // place, every run of characters between delimiters (also before the first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Vowel and consonant exercises.  Each looks at one character at a time.
 // Vowels: A E I O U Ä Ö Ü in both forms; consonants: the other letters of

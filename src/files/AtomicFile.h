@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a file so that it is either completely replaced or left as it
 // was: the new content goes into a fresh file beside the target, which is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decoders behind text file loading.  Each one turns every byte into
 // some character and notes where the first byte stands that is no part of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a text file field by field.  Commas and line ends separate the
 // fields; the loaded text is the fields joined with single spaces, so that a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loading the chosen text file into the file window's preview.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Overwriting an existing file in place, for the cases where a new file
 // cannot be renamed over it: a folder that may not be written to, or a

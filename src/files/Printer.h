@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What printing needs of a printer: a fixed font, one line after the other,
 // and the end of the document.  The windows provide the real printer and a

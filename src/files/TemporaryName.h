@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fresh temporary files with short names, so that even a target whose own
 // name is as long as the file system allows gets one beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turning the bytes of a file into text.  Text files are read as code page
 // 1252; a file that starts with a byte order mark is read as UTF-8 or

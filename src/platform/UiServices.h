@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user-interface services that the program's logic calls: message box,
 // input box and clipboard.  The windows provide the real ones; tests provide

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fonts of the printed worksheet on Qt, and the measuring of text with
 // them for the page layout.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing a laid-out worksheet: onto any paged device (a PDF file, a
 // printer) or into an image for the preview.

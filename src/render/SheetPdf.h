@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed worksheet as a PDF file: the one call that turns a solution
 // text, an optional original text and the settings into a file.  Needs a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Flowing the words of one paper line into rows of a given width, always
 // left-aligned.  A word moves to the next row as a whole; only a word wider

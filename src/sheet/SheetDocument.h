@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The laid-out worksheet: pages of text runs and strokes at fixed places,
 // in points from the top left corner of the page.  Drawing it needs no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Laying out the printed worksheet: the head (title, name and date), the
 // solution text flowed into rows and pages, the writing lines, the answer

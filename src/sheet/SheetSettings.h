@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything a teacher can choose about the printed worksheet, with the
 // allowed ranges and the values a fresh installation starts with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solution text cut up for the page: paper lines (a line break starts a
 // new one), words (separated by spaces), and pieces inside each word that

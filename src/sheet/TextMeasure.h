@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the page layout needs to know of a font: how wide a run of text is
 // and how far the letters reach above and below the baseline.  All values

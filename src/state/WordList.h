@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The word list: ordered entries, each a text and a selected flag.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The German hyphenation patterns, read by libhyphen.  A pattern file is
 // read once per path for the whole run and shared by every engine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercise "Silben trennen": the text with its syllables joined by «-»,
 // «Oma liest am Abend.» becomes «O-ma liest am A-bend.».  Everything else,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The syllable engine on the German hyphenation patterns: reading syllables
 // by the rules of ReadingSyllables.h, line-break syllables as the patterns

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the hyphenation points of a word into reading syllables, the pieces
 // that primary-school material prints: single vowels at a word's edges stand

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the syllables of a text begin.  An engine finds the words inside a
 // whole text and answers with the positions at which a hyphen would go;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's own syllables: a plain text with one word per line, written
 // with its hyphens («Ü-bung»).  A line starting with # is a comment; blank

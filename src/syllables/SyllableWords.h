@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words that syllables are looked for in: maximal runs of letters.  A
 // hyphen, an apostrophe, a digit or any punctuation ends a word, so

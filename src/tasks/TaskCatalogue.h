@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed catalogue of written task sentences ("Arbeitsaufträge") that
 // the user can append to the solution text as instructions for the pupil.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Capital and small letters.  Inside code page 1252 the case pairs are
 // A-Z/a-z, À-Þ/à-þ (without ×/÷), Š/š, Œ/œ, Ž/ž and Ÿ/ÿ; ß and µ have no other

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Code page 1252: the 8-bit character set of the program's text files.
 #include <cstddef>

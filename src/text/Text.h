@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's text type: one element per character (a Unicode code point).
 // Every text that the exercises see is made of such characters; line breaks

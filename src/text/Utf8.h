@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-8 for the command line and for files that are not code page 1252.
 #include <optional>

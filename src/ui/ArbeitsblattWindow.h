@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worksheet window: the solution text laid out as printed pages, with
 // the settings beside the preview, saving as PDF and printing.  Not modal;

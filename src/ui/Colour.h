@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colouring a control: the paper behind its text and the ink of its text.
 #include <QColor>

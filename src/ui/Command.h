@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A command of the windows: one piece of logic run on the main window's
 // worksheet with the services it may call.  Buttons, icons, lists and the

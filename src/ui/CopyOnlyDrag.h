@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dragging marked text between the text fields without losing any: text
 // dragged out of a field is a copy wherever it lands (within the field

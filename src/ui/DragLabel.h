@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label that the user can drag with the mouse onto a text field, and the
 // receiving side: a text field that learns which control was dropped on it.

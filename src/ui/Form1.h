@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the two text fields, the word list, the task list, the
 // working-mode list, the exercise and word-list buttons and the icon column.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The captions of the main window's labels and buttons.  The exercise
 // buttons take theirs from the exercise catalogue; the catalogue names its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own controls: the working modes, the clipboard and copy
 // commands, the dropped original text, the exit question, and every
 // exercise button of the catalogue.

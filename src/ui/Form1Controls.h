@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every control of the main window as a typed pointer, filled once where the
 // window's layout is built.  A member carries the name of its control: the

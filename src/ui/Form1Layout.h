@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's controls: their places, sizes and looks.  Places and
 // sizes are in units of 1/1440 inch; 15 units are one pixel of Qt's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The menu bar of the main window.  Every entry does what an icon or button
 // of the window does, by clicking that very control: the same command, the

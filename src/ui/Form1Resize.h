@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window when it is larger than its default size: the two text
 // fields and the word list take the extra room; every button keeps its place

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: copies of twelve icons of the main window; a click on one
 // of them shows what it does, and five seconds after the last click the

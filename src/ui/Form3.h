@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file window: a drive list, a directory list and a file list to pick a
 // text file, its path and a preview of its text; "Laden" puts the preview

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the file window's three lists show: the drives (on this system the
 // mounted volumes), the directory tree of a path and the text files of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The icons of the program: the main window's icon column, its copies in the
 // help window and the picture of the about window all come from here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What each icon of the main window does, in the words of the help window.
 // The help window shows these texts; the main window uses them as tooltips.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Return and Escape on a list that appears on demand: Return takes the
 // highlighted entry, Escape puts the list away.  Both keys stay with the

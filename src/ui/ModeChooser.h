@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The working-mode list while it is shown: the mode changes only when the
 // user picks an entry, by a click on it or by Return on the highlighted

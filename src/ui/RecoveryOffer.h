@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // At start: a recovery file left by a session that did not end normally is
 // offered back to the user.

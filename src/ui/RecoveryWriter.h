@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the worksheet of the running session in a recovery file, so that a
 // crash, a killed process or a power cut loses at most the last moment of

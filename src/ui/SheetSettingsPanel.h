@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings of the worksheet window as controls: font and spacing,
 // syllable marks, head, writing lines, answer key and paper.  Every change

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Placing the controls of the small windows (help, about, files) in
 // 1/1440 inch, and the colours they share; Colour paints them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text file named when the program starts ("tesmoran FILE") is loaded into
 // the original text as the file window's "Laden" loads it: the same reading,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editing the user's list of syllable exceptions: a plain text file, one
 // word per line written with its hyphens, in the program's data folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about window: the program's name as a coloured title, the usage
 // notice, the program's notice and a closing line.  "O k a y" or the

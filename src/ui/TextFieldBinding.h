@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving texts between a text field and the program: the field shows each
 // CR LF as a line break, and every line break in the field reaches the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Zoom of the two text fields and the word list: Ctrl+Plus, Ctrl+Minus,
 // Ctrl+0 and Ctrl with the mouse wheel over one of them.  The size is given

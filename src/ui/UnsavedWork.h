@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the main window holds anything the user would lose by closing it.
 namespace tesmoran {

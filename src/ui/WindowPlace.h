@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the main window opens: where it was when the program last ended, as
 // long as that place is still on a screen; otherwise in the middle of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a small window opens: over its main window, centred across it and a
 // quarter of the free height down from its top, and always wholly on the

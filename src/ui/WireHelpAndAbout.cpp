@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help icon Bild4 and the about icon Bild3: each opens its window, not
 // modal.  A window is made on its first showing, as a window of its own
 // owned by the main window, and afterwards only shown again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Silben trennen" in the main window: Ctrl+T and an entry in the German
 // context menu of both text fields.  The engine is loaded with the user's
 // syllable exceptions on every call, so that a list edited meanwhile holds;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The task list Liste1 with its icon Bild1, and the search-and-replace icon
 // Bild10.
 #include <QListWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word list's icon and buttons: Bild8 builds the list from the original
 // text, the seven buttons beside the list work on its entries.
 #include <QPushButton>

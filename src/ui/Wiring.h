@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's controls are connected to the logic subsystem by
 // subsystem; each function lives beside the windows of its subsystem.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The word list on the screen: the entries' texts and their selection.
 class QListWidget;

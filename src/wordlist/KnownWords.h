@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of a word list, indexed for a lookup in constant time.  The
 // index holds entry numbers, not copies: the texts stay in the list.  It

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seven buttons beside the word list.
 #include "platform/UiServices.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cutting a text into the words of the word list.  Only the space separates
 // tokens; line breaks and every other character belong to a token.  Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's own commands on the worksheet: the clipboard, copying
 // one text field into the other, clearing, the dropped original text, the

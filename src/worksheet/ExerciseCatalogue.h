@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twenty exercise buttons: control name, caption, word-list path,
 // question and transformations, in the order of the buttons' names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercise frame: the fixed sequence in which every exercise button
 // reads the worksheet, asks its question, transforms and delivers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recovery file: the whole worksheet of a running session as bytes, so
 // that a session that ends without the user's consent (crash, power loss,

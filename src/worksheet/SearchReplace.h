@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Search and replace: every occurrence of the marked piece of the original
 // text is replaced by a text that the user types; the changed copy of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Silben trennen": the text, or every word-list entry, with its syllables
 // joined by «-», run through the same frame as the exercise buttons.  It has

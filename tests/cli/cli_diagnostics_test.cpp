@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli's own messages, exit codes and input handling: what a wrong
 // call is told, the byte order mark, long inputs, and the option parser.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli arbeitsblatt, in-process; the PDF files are read back with
 // the poppler tools.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli silben, in-process.
 #include <gtest/gtest.h>
 

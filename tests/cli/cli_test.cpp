@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli in-process on a given standard input, and as a program.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercises' text transformations on the cases the worked examples leave
 // open (control characters inside words, umlauts and ß, empty words,
 // characters outside every set), the word scan, the reversal of the word

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that are not plain code page 1252: UTF-8 with stray bytes, UTF-16,
 // and non-text bytes behind the part that is loaded.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving where renaming a new file over the old one is not possible or not
 // right: long names, folders that may not be written to, hard links,
 // symbolic links and links to nothing; the file's permissions; and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu entry, metainfo and icon carry one application id, so that desktops
 // find the icon and software centres find the program.
 #include <gtest/gtest.h>

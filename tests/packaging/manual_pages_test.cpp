@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page of tesmoran-cli names exactly the options that the
 // command's --help and its sub-commands' --help name, whatever the wording
 // around them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for the font and the syllable engine in the page layout tests:
 // every character is 10 points wide, and syllables are looked up in a table.

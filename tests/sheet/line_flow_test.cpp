@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flowing a paper line into rows: words whole, left-aligned.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole page layout with a fixed-width stand-in font: head, rows and
 // their pitch, page breaks, writing lines, answer key and page numbers.
 #include <gtest/gtest.h>

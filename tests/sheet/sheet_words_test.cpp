@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting the worksheet's text into paper lines, words and drawn pieces.
 #include <gtest/gtest.h>
 

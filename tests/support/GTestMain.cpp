@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test main of the core tests: unexpected boxes of the scripted
 // user-interface services become test failures.
 #include <gtest/gtest.h>

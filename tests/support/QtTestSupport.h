@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared pieces of the window tests: scripted boxes become QtTest failures.
 #include "ScriptedUi.h"

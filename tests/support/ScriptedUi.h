@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A stand-in for the user-interface services in tests: it records every box
 // that appears and answers from a queue.  A box that appears while no answer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The syllable engine on the installed German patterns: whole texts, the two
 // kinds of syllable, the user's exceptions and loading the pattern file.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of the syllable engine that need no pattern file: the reading
 // syllable rules on given pattern breaks, the word scan, the hyphenated text
 // and the user's exception list.

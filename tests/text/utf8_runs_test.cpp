@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8 across the long ASCII runs that the decoder takes eight bytes at a
 // time, and the encoder appending to bytes already there.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the worksheet's PDF files back with the poppler tools, as a
 // teacher's viewer would: page size, fonts, text, word boxes and pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet window driven through its controls offscreen: the preview
 // follows the settings, the settings are kept, the PDF is saved or its
 // failure reported, printing goes to the chosen printer or reports that

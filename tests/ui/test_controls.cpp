@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the windows make their controls: the main window's typed controls and
 // their names, the captions the exercise catalogue gives, and the shared
 // colour and icon helpers.

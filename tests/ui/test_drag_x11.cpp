@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drags with the mouse from start to drop, through a real X server: only
 // there does a drag run as it does for the user (the offscreen platform
 // drops every drag at once).  Run under xvfb-run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file window driven through its real widgets in a scratch directory,
 // the main window's file icons, and the printed pages written as PDF files.
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as the user drives it: controls, what Run reads and
 // writes back, its own commands, the word list and the task list.
 #include <QDropEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window from its default size up to 3840 x 2160, and where it
 // opens: what grows, what keeps its place, nothing on top of anything else,
 // and the remembered place that must lie on a screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu bar: its entries, their keys, and that each entry
 // clicks its own icon or button, so that it runs exactly that command.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared pieces of the window tests: finding controls, typing into the text
 // fields, clicking list entries and reading the fields as the program does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window (Bild4) and the about window (Bild3), opened from the
 // real main window.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven with mouse and keyboard through the window
 // system's path: nothing but the user's pick changes the working mode, every
 // click on a word toggles it, the keyboard goes where the user looks, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message box, input box and clipboard, in German.
 #include <QApplication>
 #include <QClipboard>

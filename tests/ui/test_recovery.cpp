@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery file as the user meets it: work typed into a running
 // program survives the program being killed, is offered back at the next
 // start, and a damaged file is never trusted.

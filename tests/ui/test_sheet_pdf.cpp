@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet's PDF file read back with the poppler tools: paper, fonts,
 // whole words, page breaks, the answer key, line pitch and colours on the
 // rendered page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text file named on the command line: which argument names it, and that
 // it loads into the original text as the file window's "Laden" loads it.
 #include <QFile>

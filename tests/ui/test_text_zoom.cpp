@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zoom of the text fields and the word list: keys, Ctrl with the wheel, the
 // limits, the remembered size, and texts that stay as they are.
 #include <QScrollBar>

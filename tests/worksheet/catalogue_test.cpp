@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twenty exercise buttons through the exercise frame: which boxes they
 // show, with which texts, when, and what they change.
 #include <gtest/gtest.h>

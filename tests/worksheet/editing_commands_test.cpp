@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own commands on the two text fields, without a window:
 // the clipboard, copying one field into the other, the dropped label, the
 // working modes and the exit question.

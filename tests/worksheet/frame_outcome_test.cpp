@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one press of an exercise button reports back to its caller.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two ways the original text becomes a solution text: the exercise frame
 // around every exercise, and search and replace.
 #include <gtest/gtest.h>

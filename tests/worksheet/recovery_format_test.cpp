@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery file: what it holds, and that nothing damaged is ever taken
 // for a worksheet.
 #include <gtest/gtest.h>

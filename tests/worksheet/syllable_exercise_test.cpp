@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Silben trennen" through the exercise frame, on the German patterns.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli: runs one exercise of the main window, or one of the
 // sub-commands of the table, on a text from the command line or from
 // standard input.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Long texts in pieces: for the exercises whose result on a text is the
 // results on its pieces put together, tesmoran-cli runs the exercise frame

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sub-commands of tesmoran-cli besides the exercises.  A sub-command is
 // one entry of the table in CliCommandTable.cpp plus its run function in a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // tesmoran-cli EXERCISE: one exercise of the main window on a text.
 #include <span>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names by which tesmoran-cli calls the exercises.
 #include <string>

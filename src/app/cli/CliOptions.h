@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one option parser of tesmoran-cli: every command lists the options it
 // takes, and the parser reads the arguments after the command's name against

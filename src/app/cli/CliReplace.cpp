@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli ersetzen: the search-and-replace command on a text given on
 // the command line or on standard input.  It prints what the solution text
 // receives in replace mode: the replaced text without its control

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli arbeitsblatt in a build without Qt: the worksheet cannot be
 // drawn, and the command says so.
 #include "app/cli/CliCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli silben: "Silben trennen" on a text given on the command line
 // or on standard input, through the same frame as the main window.  It
 // prints what the solution text receives in replace mode, or with --words

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the text of a tesmoran-cli call and writing its results, in
 // UTF-8 or code page 1252.  Standard input is read and standard output

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli wortliste: the words that a build of the word list appends to
 // an empty list, one per line; the number of new words on standard error.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli: the exercises on the command line.
 #include <iostream>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli arbeitsblatt: the printed worksheet of a text as a PDF file,
 // through the same call as the window's "Als PDF speichern…".  The only part
 // of the command line that draws, and so the only one that needs Qt Gui; it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing on Qt: the system's default printer, or a PDF file with the same
 // pages.

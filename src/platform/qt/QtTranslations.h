@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolkit's own texts in German: standard buttons ("Ja", "Nein", "OK",
 // "Abbrechen"), the text fields' context menus and the standard dialogues.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user-interface services on Qt: real message boxes, input boxes and the
 // system clipboard.
