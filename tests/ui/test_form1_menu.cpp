@@ -73,7 +73,7 @@ class Form1MenuTest : public QObject {
              QStringList({"Großletter", "Kleinletter", "Bandwurmtext", "Lückentext", "Rückwärtstext", "Rückwärtssatz",
                           "Umkehrtext", "Umkehrsatz", "Mitlaute", "Selbstlaute", "Nur Erstletter", "Ohne Erstletter",
                           "ABC-Wörter", "ABC-Nr-Wörter", "Wortrahmen", "Umkehrwort", "Lücken-Wörter",
-                          "MitSel-Wörter", "Purzel-Wörter", "Buchstaben"}));
+                          "MitSel-Wörter", "Purzel-Wörter", "Buchstaben", "Silben trennen"}));
     QCOMPARE(Texts(Entries(form, "&Hilfe")), QStringList({"Hilfe", "Info"}));
   }
 
