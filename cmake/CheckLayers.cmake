@@ -35,7 +35,7 @@ set(_tesmoran_allowed_exercises text)
 set(_tesmoran_allowed_tasks text)
 set(_tesmoran_allowed_syllables text)
 set(_tesmoran_allowed_sheet text syllables)
-set(_tesmoran_allowed_files text platform)
+set(_tesmoran_allowed_files text platform syllables)
 set(_tesmoran_allowed_wordlist text platform state)
 set(_tesmoran_allowed_worksheet text platform state exercises syllables)
 # The printed worksheet's page layout (toolkit-free) and its drawing on Qt Gui.

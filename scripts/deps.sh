@@ -19,7 +19,7 @@ TESMORAN_TEST_PACKAGES=(
   xvfb xauth poppler-utils
   time
   lintian desktop-file-utils appstream
-  clang libfuzzer-14-dev
+  clang libfuzzer-14-dev libclang-rt-14-dev
 )
 
 # With "tests" also the packages of the tests and benchmarks.

@@ -5,18 +5,22 @@
 // runs, the worksheet is kept in a recovery file; a file left by a run that
 // did not end normally is offered back at the start.  A file named on the
 // command line is loaded as the original text once the window is shown.
-#include <QApplication>
 #include <QTimer>
+#include <cstdio>
+#include <new>
 
 #include "Version.h"
+#include "app/GuardedApplication.h"
 #include "platform/qt/QtTranslations.h"
 #include "ui/Form1.h"
 #include "ui/RecoveryOffer.h"
 #include "ui/RecoveryWriter.h"
 #include "ui/StartFile.h"
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+namespace {
+
+int Run(int argc, char** argv) {
+  tesmoran::GuardedApplication app(argc, argv);
   // Remembered settings (window place, zoom) live under this name.
   QApplication::setOrganizationName(QStringLiteral("Tesmoran"));
   QApplication::setApplicationName(QStringLiteral("Tesmoran"));
@@ -38,4 +42,15 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, &window, [&window, startFile] { tesmoran::LoadStartFile(window, startFile); });
   }
   return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "tesmoran: %s\n", tesmoran::kOutOfMemoryMessage);
+    return 1;
+  }
 }

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/TemporaryName.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -21,12 +25,32 @@ std::string ShortName() {
 
 }  // namespace
 
-std::FILE* CreateTemporaryIn(const std::filesystem::path& folder, std::filesystem::path& made) {
+std::FILE* CreateTemporaryIn(const std::filesystem::path& folder, std::filesystem::path& made,
+                             std::optional<std::filesystem::perms> mode) {
+  const auto bits = static_cast<mode_t>(mode ? static_cast<unsigned>(*mode) & 07777U : 0666U);
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     made = folder / ShortName();
-    // "x": the file must not exist yet.
-    if (std::FILE* file = std::fopen(made.c_str(), "wbx")) return file;
-    if (errno != EEXIST) return nullptr;
+    // O_EXCL: the file must not exist yet.
+    const int fd = ::open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, bits);
+    if (fd < 0) {
+      if (errno != EEXIST) return nullptr;
+      continue;
+    }
+    // The umask only narrows the mode given to open; the wanted mode is set
+    // in full while the file is still empty.
+    if (mode && ::fchmod(fd, bits) != 0) {
+      const int cause = errno;
+      ::close(fd);
+      ::unlink(made.c_str());
+      errno = cause;
+      return nullptr;
+    }
+    if (std::FILE* file = ::fdopen(fd, "wb")) return file;
+    const int cause = errno;
+    ::close(fd);
+    ::unlink(made.c_str());
+    errno = cause;
+    return nullptr;
   }
   return nullptr;
 }

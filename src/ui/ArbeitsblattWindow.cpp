@@ -163,8 +163,8 @@ void ArbeitsblattWindow::SavePdf() {
                                  std::string_view(bytes.constData(), std::size_t(bytes.size())));
   }
   if (!result.ok) {
-    Ui().MessageBox(U"Das Arbeitsblatt konnte nicht gespeichert werden." + Text(kCrLf) + result.reason,
-                    style::kOkStop, U"Arbeitsblatt speichern");
+    Ui().MessageBox(U"Das Arbeitsblatt konnte nicht gespeichert werden." + Text(kCrLf) + result.reason, style::kOkStop,
+                    U"Arbeitsblatt speichern");
   }
 }
 
@@ -190,6 +190,10 @@ void ArbeitsblattWindow::Print() {
 
 void ArbeitsblattWindow::EditExceptions() {
   SyllableExceptionsEditor editor(exceptionsPath, Ui(), this);
+  if (!editor.Unreadable().empty()) {
+    Ui().MessageBox(editor.Unreadable(), style::kOkExclamation, U"Silben-Ausnahmen");
+    return;
+  }
   if (runExceptionsDialog(editor) && exceptionsChanged) exceptionsChanged();
 }
 

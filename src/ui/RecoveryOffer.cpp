@@ -4,6 +4,7 @@
 #include <QFile>
 #include <optional>
 
+#include "files/LimitedRead.h"
 #include "platform/UiServices.h"
 #include "platform/qt/QtText.h"
 #include "ui/Form1.h"
@@ -38,13 +39,13 @@ void Restore(Form1& form, const Worksheet& saved) {
 
 bool OfferRecovery(Form1& form, UiServices& ui, const QString& path) {
   if (path.isEmpty() || !QFile::exists(path)) return false;
-  QFile file(path);
   std::optional<Worksheet> saved;
   Text why = U"Die Datei kann nicht gelesen werden.";
-  if (file.open(QIODevice::ReadOnly)) {
-    const QByteArray bytes = file.readAll();
-    file.close();
-    saved = ReadRecovery(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &why);
+  const LimitedRead read = ReadRegularFile(QFile::encodeName(path).toStdString());
+  if (read.ok()) {
+    saved = ReadRecovery(read.bytes, &why);
+  } else if (read.failure != ReadFailure::kUnreadable) {
+    why = U"Die Datei " + ReadFailurePredicate(read.failure) + U".";
   }
   if (!saved) {
     const QString aside = MoveAside(path);

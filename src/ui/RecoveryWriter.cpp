@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "files/AtomicFile.h"
+#include "files/PrivateFolder.h"
 #include "ui/Form1.h"
 #include "worksheet/RecoveryFormat.h"
 
@@ -34,13 +35,16 @@ RecoveryWriter::RecoveryWriter(Form1& form, const QString& folder) : QObject(&fo
   delay_.setSingleShot(true);
   delay_.setInterval(kDelayMilliseconds);
   connect(&delay_, &QTimer::timeout, this, &RecoveryWriter::WriteNow);
-  if (folder.isEmpty() || !QDir().mkpath(folder)) return;
+  // The worksheet holds the pupil's and the teacher's texts: the folder and
+  // every file in it are the user's alone.
+  if (folder.isEmpty() || !MakePrivateFolder(QFile::encodeName(folder).toStdString())) return;
   for (int place = 0; place < kPlaces; ++place) {
     const QString base = QDir(folder).filePath(QStringLiteral("sitzung-%1").arg(place));
     auto lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
     // A lock of a program that no longer runs is taken over at once.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) continue;
+    QFile::setPermissions(base + QStringLiteral(".lock"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     lock_ = std::move(lock);
     path_ = base + QStringLiteral(".tesmoran");
     return;
@@ -85,7 +89,8 @@ void RecoveryWriter::WriteNow() {
     return;
   }
   // A failed write keeps the last good file; the next change tries again.
-  WriteFileAtomically(std::filesystem::path(QFile::encodeName(path_).toStdString()), WriteRecovery(ws));
+  WriteFileAtomically(std::filesystem::path(QFile::encodeName(path_).toStdString()), WriteRecovery(ws),
+                      FilePrivacy::kPrivate);
 }
 
 void RecoveryWriter::Ended() {

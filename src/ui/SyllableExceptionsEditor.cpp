@@ -2,7 +2,6 @@
 #include "ui/SyllableExceptionsEditor.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -12,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include "files/AtomicFile.h"
+#include "files/LimitedRead.h"
+#include "files/PrivateFolder.h"
 #include "platform/qt/QtText.h"
 
 namespace tesmoran {
@@ -37,8 +38,18 @@ SyllableExceptionsEditor::SyllableExceptionsEditor(QString path, UiServices& ui,
   column->addWidget(hint);
   editor_ = new QPlainTextEdit;
   editor_->setObjectName(QStringLiteral("ausnahmenliste"));
-  QFile file(path_);
-  editor_->setPlainText(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : kStarter);
+  const LimitedRead read = ReadRegularFile(QFile::encodeName(path_).toStdString());
+  if (read.ok()) {
+    editor_->setPlainText(QString::fromUtf8(read.bytes.data(), qsizetype(read.bytes.size())));
+  } else if (read.failure == ReadFailure::kMissing) {
+    editor_->setPlainText(kStarter);
+  } else {
+    // Saving would replace a list that could not be shown: nothing may be
+    // saved over it.
+    unreadable_ = U"Die Silben-Ausnahmen „" + FromQString(path_) + U"“ " + ReadFailurePredicate(read.failure) +
+                  U" und können hier nicht bearbeitet werden.";
+    editor_->setReadOnly(true);
+  }
   column->addWidget(editor_);
   auto* buttons = new QDialogButtonBox;
   auto* save = buttons->addButton(QStringLiteral("Speichern"), QDialogButtonBox::AcceptRole);
@@ -54,10 +65,15 @@ SyllableExceptionsEditor::SyllableExceptionsEditor(QString path, UiServices& ui,
 }
 
 bool SyllableExceptionsEditor::Save() {
-  QDir().mkpath(QFileInfo(path_).absolutePath());
+  if (!unreadable_.empty()) {
+    ui_.MessageBox(unreadable_, style::kOkStop, U"Silben-Ausnahmen");
+    return false;
+  }
+  MakePrivateFolder(QFile::encodeName(QFileInfo(path_).absolutePath()).toStdString());
   const QByteArray bytes = editor_->toPlainText().toUtf8();
-  const WriteResult r = WriteFileAtomically(QFile::encodeName(path_).toStdString(),
-                                            std::string_view(bytes.constData(), std::size_t(bytes.size())));
+  const WriteResult r =
+      WriteFileAtomically(QFile::encodeName(path_).toStdString(),
+                          std::string_view(bytes.constData(), std::size_t(bytes.size())), FilePrivacy::kPrivate);
   if (!r.ok) {
     ui_.MessageBox(U"Die Silben-Ausnahmen konnten nicht gespeichert werden." + Text(kCrLf) + r.reason, style::kOkStop,
                    U"Silben-Ausnahmen");

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "platform/UiServices.h"
+#include "text/Text.h"
 
 class QPlainTextEdit;
 
@@ -25,11 +26,15 @@ class SyllableExceptionsEditor : public QDialog {
   bool Save();
 
   QPlainTextEdit* Editor() const { return editor_; }
+  // Why the list could not be loaded for editing; empty when it could (or
+  // did not exist yet).
+  const Text& Unreadable() const { return unreadable_; }
 
  private:
   QString path_;
   UiServices& ui_;
   QPlainTextEdit* editor_ = nullptr;
+  Text unreadable_;
 };
 
 }  // namespace tesmoran

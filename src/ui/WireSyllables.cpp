@@ -8,44 +8,36 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShortcut>
-#include <QStandardPaths>
 
+#include "files/SyllableExceptionsFile.h"
 #include "platform/qt/QtText.h"
 #include "syllables/PatternSyllabifier.h"
 #include "text/Utf8.h"
 #include "ui/Form1.h"
+#include "ui/SyllableExceptionsEditor.h"
 #include "ui/Wiring.h"
 #include "worksheet/SyllableExercise.h"
 
 namespace tesmoran {
 namespace {
 
-// The user's list of syllable exceptions in the program's data folder.
-QString ExceptionsFile() {
-  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/silben-ausnahmen.txt");
-}
-
 // The exceptions of the user's list; a missing file is an empty list.  A
-// list that is not UTF-8 or has malformed lines is reported, and its good
-// lines still hold.
+// list that cannot be read or is not UTF-8 is reported and left out this
+// time; a list with malformed lines is reported, and its good lines hold.
 SyllableExceptions LoadUserExceptions(UiServices& ui) {
-  QFile file(ExceptionsFile());
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = file.readAll();
-  std::string_view view(bytes.constData(), std::size_t(bytes.size()));
-  if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
-  const std::optional<Text> text = DecodeUtf8(view);
-  if (!text) {
-    ui.MessageBox(U"Die Silben-Ausnahmen „" + FromQString(ExceptionsFile()) +
-                      U"“ sind kein UTF-8-Text und bleiben diesmal unbeachtet.",
+  const QString path = SyllableExceptionsPath();
+  ExceptionsFileLoad load = LoadSyllableExceptionsFile(QFile::encodeName(path).toStdString());
+  if (load.failure == ReadFailure::kMissing) return {};
+  if (!load.usable()) {
+    const Text what = load.notUtf8 ? U"sind kein UTF-8-Text" : ReadFailurePredicate(load.failure);
+    ui.MessageBox(U"Die Silben-Ausnahmen „" + FromQString(path) + U"“ " + what + U" und bleiben diesmal unbeachtet.",
                   style::kOkExclamation, kSyllableExerciseCaption);
     return {};
   }
-  SyllableExceptions exceptions = SyllableExceptions::Parse(*text);
-  if (const Text report = exceptions.MalformedReport(); !report.empty()) {
+  if (const Text report = load.exceptions.MalformedReport(); !report.empty()) {
     ui.MessageBox(report, style::kOkExclamation, kSyllableExerciseCaption);
   }
-  return exceptions;
+  return std::move(load.exceptions);
 }
 
 }  // namespace
@@ -59,9 +51,8 @@ std::shared_ptr<const Syllabifier> UserSyllabifier(UiServices& ui) {
 namespace {
 
 void RunSyllables(Form1& form) {
-  form.Run([](Worksheet& ws, UiServices& ui) {
-    RunSyllableExercise(LoadSyllabifier({}, LoadUserExceptions(ui)), ws, ui);
-  });
+  form.Run(
+      [](Worksheet& ws, UiServices& ui) { RunSyllableExercise(LoadSyllabifier({}, LoadUserExceptions(ui)), ws, ui); });
 }
 
 // The field's own German context menu with "Silben trennen" added.
@@ -87,7 +78,8 @@ void WireSyllables(Form1& form) {
   QMenu* exercises = nullptr;
   if (auto* bar = form.findChild<QMenuBar*>(QStringLiteral("Menueleiste"))) {
     for (QAction* entry : bar->actions()) {
-      if (entry->menu() && entry->text().remove(QLatin1Char('&')) == QString::fromUtf8("Übungen")) exercises = entry->menu();
+      if (entry->menu() && entry->text().remove(QLatin1Char('&')) == QString::fromUtf8("Übungen"))
+        exercises = entry->menu();
     }
   }
   if (exercises) {

@@ -114,7 +114,7 @@ struct FailureCase {
 TEST(CliSilben, BadCallsWriteNothingAndSayWhy) {
   const FailureCase cases[] = {
       {"unreadable exceptions file", {"--ausnahmen", "/nonexistent/ausnahmen.txt", "--text", "Oma"}, 1,
-       "lässt sich nicht lesen"},
+       "gibt es nicht"},
       {"unknown option", {"--silben", "--text", "Oma"}, 2, "--silben"},
       {"value given to a switch", {"--schreibsilben=ja", "--text", "Oma"}, 2, "--schreibsilben"},
       {"bad encoding", {"--encoding", "latin9", "--text", "Oma"}, 2, "--encoding"},

@@ -106,33 +106,26 @@ TEST_F(SafeSavingTest, ExistingFileKeepsItsPermissions) {
   }
 }
 
-// Makes the folder one that may not be written to, for as long as it lives.
-// Root may write everywhere, so as root the effective user becomes "nobody"
-// (the real user stays root and takes it back); the file stays writable
-// for everyone.
+// Makes the folder one that may not be written to, for as long as it lives,
+// acting as nobody when run as root; the file stays writable for everyone.
 class LockedFolder {
  public:
   LockedFolder(const fs::path& folder, const fs::path& file) : folder_(folder) {
     fs::permissions(file, static_cast<fs::perms>(0666));
     fs::permissions(folder, static_cast<fs::perms>(0555));
-    if (::geteuid() == 0) {
-      fs::permissions(folder.parent_path(), fs::perms::others_exec, fs::perm_options::add);
-      asNobody_ = ::seteuid(kNobody) == 0;
-    }
+    fs::permissions(folder.parent_path(), fs::perms::others_exec, fs::perm_options::add);
+    nobody_ = std::make_unique<testing::AsNobody>();
   }
   ~LockedFolder() {
-    if (asNobody_) {
-      EXPECT_EQ(::seteuid(0), 0);
-    }
+    nobody_.reset();
     fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
   }
   // False when the folder could not be made unwritable for this process.
-  bool Locked() const { return ::geteuid() != 0; }
+  bool Locked() const { return nobody_->Active(); }
 
  private:
-  static constexpr uid_t kNobody = 65534;
   fs::path folder_;
-  bool asNobody_ = false;
+  std::unique_ptr<testing::AsNobody> nobody_;
 };
 
 TEST_F(SafeSavingTest, WritableFileInALockedFolderIsOverwrittenInPlace) {

@@ -42,7 +42,12 @@ int RunSubCommand(const CliCommand& command, const std::vector<std::string>& arg
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-  CliContext context{in, out, err, std::string(kProgramName)};
+  return RunCli(args, in, out, err, kReadLimit);
+}
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+           std::size_t readLimit) {
+  CliContext context{in, out, err, std::string(kProgramName), readLimit};
   if (args.empty()) return UsageError(context, "keine Übung angegeben", kExerciseSynopsis);
   const std::string& command = args.front();
   if (command == "--help" || command == "-h") {

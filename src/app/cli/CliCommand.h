@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/cli/CliOptions.h"
+#include "files/LimitedRead.h"
 
 namespace tesmoran {
 
@@ -20,6 +21,9 @@ struct CliContext {
   std::ostream& out;
   std::ostream& err;
   std::string name;
+  // The most bytes read from standard input or from a file named by an
+  // option.
+  std::size_t readLimit = kReadLimit;
 
   // Writes "name: message" and a newline to standard error.
   void Error(std::string_view message) const;

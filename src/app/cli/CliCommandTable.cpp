@@ -44,9 +44,10 @@ const std::vector<CliCommand>& CliCommands() {
        "    [--text TEXT] [--encoding utf-8|cp1252]",
        "schreibt das gedruckte Arbeitsblatt des Textes als PDF-Datei",
        "  Setzt den Text (--text oder Standardeingabe) als Lösungstext auf Seiten wie das Fenster\n"
-       "  „Arbeitsblatt“ und schreibt sie nach DATEI.pdf. --original DATEI fügt ein Lösungsblatt\n"
-       "  mit dem Originaltext an; --groesse 12–32 pt, --zeilenabstand 100–250 %, --lineatur\n"
-       "  0–30 Schreiblinien. Ohne Bildschirm wird ohne Fenster gezeichnet.\n",
+       "  „Arbeitsblatt“ und schreibt sie nach DATEI.pdf („--pdf -“: auf die Standardausgabe).\n"
+       "  --original DATEI fügt ein Lösungsblatt mit dem Originaltext an; --groesse 12–32 pt,\n"
+       "  --zeilenabstand 100–250 %, --lineatur 0–30 Schreiblinien. Gezeichnet wird immer\n"
+       "  ohne Fenster, auch ohne Bildschirm.\n",
        {{"--pdf", true, "", ""}, {"--original", true, "", ""}, {"--schrift", true, "", ""},
         {"--groesse", true, "", ""}, {"--zeilenabstand", true, "", ""},
         {"--silben", true, "keine|farben|boegen|striche", "keine, farben, boegen oder striche"},

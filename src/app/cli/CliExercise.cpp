@@ -103,14 +103,11 @@ int WriteResult(const Worksheet& ws, CliEncoding encoding, const CliContext& con
 // The exit code of an outcome; the messages and the reason on standard error.
 int ReportOutcome(ExerciseOutcome outcome, const CliUiServices& ui, CliEncoding encoding, const CliContext& context) {
   switch (outcome) {
-    case ExerciseOutcome::kMessageShown:
-      PrintMessages(ui.Messages(), encoding, context);
-      return kExitNothingWritten;
+    case ExerciseOutcome::kMessageShown: PrintMessages(ui.Messages(), encoding, context); return kExitNothingWritten;
     case ExerciseOutcome::kNothingToDo:
       context.Error("die Übung braucht die zu ersetzenden Zeichen (--letters); nichts geschrieben");
       return kExitNothingWritten;
-    case ExerciseOutcome::kDelivered:
-      break;
+    case ExerciseOutcome::kDelivered: break;
   }
   return kExitDone;
 }
@@ -157,10 +154,10 @@ int RunExerciseCommand(const Exercise& exercise, const ParsedOptions& options, c
 
   const CutRule rule = words ? CutRule::kNowhere : CutRuleOf(exercise);
   if (rule != CutRule::kNowhere) {
-    const CliBytes text = ReadCliBytes(options, encoding, context);
-    if (!CheckCliBytes(text.View(), encoding, text.start, text.what, context)) return kExitNothingWritten;
-    if (!text.View().empty()) {
-      const PiecesResult result = RunInPieces(exercise, rule, text.View(), encoding, ui, context);
+    const std::optional<CliBytes> text = ReadCliBytes(options, encoding, context);
+    if (!text || !CheckCliBytes(text->View(), encoding, text->start, text->what, context)) return kExitNothingWritten;
+    if (!text->View().empty()) {
+      const PiecesResult result = RunInPieces(exercise, rule, text->View(), encoding, ui, context);
       if (result.writeFailed) return kExitNothingWritten;
       return ReportOutcome(result.outcome, ui, encoding, context);
     }

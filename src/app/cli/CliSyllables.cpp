@@ -3,41 +3,34 @@
 // or on standard input, through the same frame as the main window.  It
 // prints what the solution text receives in replace mode, or with --words
 // every line of the input as a hyphenated word-list entry.
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliExercise.h"
 #include "app/cli/CliExitCode.h"
 #include "app/cli/CliTextIo.h"
+#include "files/SyllableExceptionsFile.h"
 #include "text/Utf8.h"
 #include "worksheet/SyllableExercise.h"
 
 namespace tesmoran {
 namespace {
 
-// The user's exceptions from a UTF-8 file; nullopt when it cannot be read.
+// The user's exceptions from a UTF-8 file; nullopt when it cannot be used.
 // Malformed lines are reported once and skipped.
 std::optional<SyllableExceptions> ReadExceptions(const std::string& path, const CliContext& context) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    context.Error("die Datei der Silben-Ausnahmen " + Quoted(path) + " lässt sich nicht lesen; nichts geschrieben");
+  ExceptionsFileLoad load = LoadSyllableExceptionsFile(path, context.readLimit);
+  if (load.failure != ReadFailure::kNone) {
+    ReportReadFailure(path, "die Datei der Silben-Ausnahmen", load.failure, context);
     return std::nullopt;
   }
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  std::string_view view = bytes.view();
-  if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
-  const std::optional<Text> text = DecodeUtf8(view);
-  if (!text) {
+  if (load.notUtf8) {
     context.Error("die Datei der Silben-Ausnahmen " + Quoted(path) + " ist kein UTF-8-Text; nichts geschrieben");
     return std::nullopt;
   }
-  SyllableExceptions exceptions = SyllableExceptions::Parse(*text);
-  if (const Text report = exceptions.MalformedReport(); !report.empty()) context.Error(EncodeUtf8(report));
-  return exceptions;
+  if (const Text report = load.exceptions.MalformedReport(); !report.empty()) context.Error(EncodeUtf8(report));
+  return std::move(load.exceptions);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <istream>
 #include <ostream>
 
+#include "app/cli/CliOptions.h"
+#include "files/LimitedRead.h"
 #include "text/Cp1252.h"
 #include "text/Utf8.h"
 
@@ -24,11 +26,10 @@ std::string Hex(unsigned value, int digits) {
   return buffer;
 }
 
-std::optional<Text> Decode(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift,
-                           std::string_view what, const CliContext& context) {
+std::optional<Text> Decode(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift, std::string_view what,
+                           const CliContext& context) {
   DecodeError error;
-  std::optional<Text> text =
-      encoding == CliEncoding::kUtf8 ? DecodeUtf8(bytes, &error) : DecodeCp1252(bytes, &error);
+  std::optional<Text> text = encoding == CliEncoding::kUtf8 ? DecodeUtf8(bytes, &error) : DecodeCp1252(bytes, &error);
   if (!text) {
     const auto byte = static_cast<unsigned char>(bytes[error.offset]);
     std::string message = std::string(what) + " ist kein gültiges " + EncodingName(encoding) + " (Byte 0x" +
@@ -44,23 +45,27 @@ std::optional<Text> Decode(std::string_view bytes, CliEncoding encoding, std::si
 CliEncoding EncodingOf(const ParsedOptions& options) {
   const std::optional<std::string> name = options.Value("--encoding");
   return name && (*name == "cp1252" || *name == "CP1252" || *name == "windows-1252") ? CliEncoding::kCp1252
-                                                                                   : CliEncoding::kUtf8;
+                                                                                     : CliEncoding::kUtf8;
 }
 
-std::string ReadAllBytes(std::istream& in) {
+std::optional<std::string> ReadAllBytes(std::istream& in, std::size_t limit) {
   std::string bytes;
   std::streambuf* buffer = in.rdbuf();
   if (buffer == nullptr) return bytes;
   const std::streampos here = buffer->pubseekoff(0, std::ios::cur, std::ios::in);
   if (here != std::streampos(-1)) {
     const std::streampos end = buffer->pubseekoff(0, std::ios::end, std::ios::in);
-    if (end != std::streampos(-1) && end > here) bytes.reserve(static_cast<std::size_t>(end - here));
+    if (end != std::streampos(-1) && end > here) {
+      if (static_cast<std::size_t>(end - here) > limit) return std::nullopt;
+      bytes.reserve(static_cast<std::size_t>(end - here));
+    }
     buffer->pubseekpos(here, std::ios::in);
   }
   char block[kReadBlock];
   for (;;) {
     const std::streamsize got = buffer->sgetn(block, sizeof block);
     if (got <= 0) break;
+    if (bytes.size() + static_cast<std::size_t>(got) > limit) return std::nullopt;
     bytes.append(block, static_cast<std::size_t>(got));
   }
   return bytes;
@@ -71,13 +76,19 @@ std::optional<Text> DecodeCliBytes(std::string_view bytes, CliEncoding encoding,
   return Decode(bytes, encoding, offsetShift, what, context);
 }
 
-CliBytes ReadCliBytes(const ParsedOptions& options, CliEncoding encoding, const CliContext& context) {
+std::optional<CliBytes> ReadCliBytes(const ParsedOptions& options, CliEncoding encoding, const CliContext& context) {
   CliBytes text;
   if (std::optional<std::string> given = options.Value("--text")) {
     text.bytes = std::move(*given);
     text.what = "--text";
   } else {
-    text.bytes = ReadAllBytes(context.in);
+    std::optional<std::string> read = ReadAllBytes(context.in, context.readLimit);
+    if (!read) {
+      context.Error("die Eingabe ist größer als " + EncodeUtf8(SizeInWords(context.readLimit)) +
+                    "; nichts geschrieben");
+      return std::nullopt;
+    }
+    text.bytes = std::move(*read);
     text.what = "die Eingabe";
   }
   if (encoding == CliEncoding::kUtf8 && text.bytes.starts_with(kUtf8Bom)) text.start = kUtf8Bom.size();
@@ -85,8 +96,24 @@ CliBytes ReadCliBytes(const ParsedOptions& options, CliEncoding encoding, const 
 }
 
 std::optional<Text> ReadCliText(const ParsedOptions& options, CliEncoding encoding, const CliContext& context) {
-  const CliBytes text = ReadCliBytes(options, encoding, context);
-  return Decode(text.View(), encoding, text.start, text.what, context);
+  const std::optional<CliBytes> text = ReadCliBytes(options, encoding, context);
+  if (!text) return std::nullopt;
+  return Decode(text->View(), encoding, text->start, text->what, context);
+}
+
+std::optional<std::string> ReadNamedFile(const std::string& path, std::string_view what, const CliContext& context) {
+  LimitedRead read = ReadRegularFile(path, context.readLimit);
+  if (read.ok()) return std::move(read.bytes);
+  ReportReadFailure(path, what, read.failure, context);
+  return std::nullopt;
+}
+
+void ReportReadFailure(const std::string& path, std::string_view what, ReadFailure failure, const CliContext& context) {
+  // A folder is named alone ("„Texte“ ist ein Ordner"), a file with what it is for.
+  const bool folder = failure == ReadFailure::kFolder;
+  const std::string name = folder ? Quoted(path) : std::string(what) + " " + Quoted(path);
+  context.Error(name + " " + EncodeUtf8(ReadFailurePredicate(failure, context.readLimit)) + "; nichts geschrieben" +
+                (folder ? "." : ""));
 }
 
 bool WriteCliText(TextView text, CliEncoding encoding, std::ostream& to, const CliContext& context, bool newline) {
@@ -94,8 +121,8 @@ bool WriteCliText(TextView text, CliEncoding encoding, std::ostream& to, const C
     const auto missing = std::find_if(text.begin(), text.end(), [](Char c) { return !IsCp1252(c); });
     if (missing != text.end()) {
       context.Error("das Ergebnis enthält ein Zeichen, das Codepage 1252 nicht kennt (U+" +
-                    Hex(static_cast<unsigned>(*missing), 4) + " an Stelle " +
-                    std::to_string(missing - text.begin()) + "); nichts geschrieben");
+                    Hex(static_cast<unsigned>(*missing), 4) + " an Stelle " + std::to_string(missing - text.begin()) +
+                    "); nichts geschrieben");
       return false;
     }
   }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/cli/CliCommand.h"
+#include "files/LimitedRead.h"
 #include "text/Text.h"
 
 namespace tesmoran {
@@ -20,8 +21,9 @@ enum class CliEncoding { kUtf8, kCp1252 };
 CliEncoding EncodingOf(const ParsedOptions& options);
 
 // All bytes of a stream, read in blocks; a stream that can tell its length
-// (a file on standard input) is read into one allocation.
-std::string ReadAllBytes(std::istream& in);
+// (a file on standard input) is read into one allocation.  Nullopt when the
+// stream holds more than `limit` bytes (no more than that is read).
+std::optional<std::string> ReadAllBytes(std::istream& in, std::size_t limit);
 
 // Decodes bytes, e.g. the value of an option.  Invalid bytes give a message
 // naming what was decoded (e.g. "--letters"), the byte and its offset (plus
@@ -31,14 +33,25 @@ std::optional<Text> DecodeCliBytes(std::string_view bytes, CliEncoding encoding,
 
 // The bytes of the call's text: the value of --text, or else all of
 // standard input.  In UTF-8 a leading byte order mark is not part of the
-// text, as when a file is loaded: the text starts behind it.
+// text, as when a file is loaded: the text starts behind it.  Nullopt, with
+// a message, when standard input holds more than the call's read limit.
 struct CliBytes {
   std::string bytes;
   std::size_t start = 0;  // where the text starts in bytes
   std::string_view what;  // how messages name it
   std::string_view View() const { return std::string_view(bytes).substr(start); }
 };
-CliBytes ReadCliBytes(const ParsedOptions& options, CliEncoding encoding, const CliContext& context);
+std::optional<CliBytes> ReadCliBytes(const ParsedOptions& options, CliEncoding encoding, const CliContext& context);
+
+// The bytes of the file that an option names, for its messages named by
+// `what` ("die Datei der Silben-Ausnahmen").  Nullopt, with a message, when
+// it is no regular file, is over the read limit or cannot be read.
+std::optional<std::string> ReadNamedFile(const std::string& path, std::string_view what, const CliContext& context);
+
+// The message of a named file that could not be read: "what „path“ gibt es
+// nicht; nichts geschrieben", a folder as "„path“ ist ein Ordner; nichts
+// geschrieben.".
+void ReportReadFailure(const std::string& path, std::string_view what, ReadFailure failure, const CliContext& context);
 
 // The decoded text of the call (see ReadCliBytes).
 std::optional<Text> ReadCliText(const ParsedOptions& options, CliEncoding encoding, const CliContext& context);

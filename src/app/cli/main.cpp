@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli: the exercises on the command line.
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,12 @@ int main(int argc, char** argv) {
   // in the program uses the C streams.
   std::ios::sync_with_stdio(false);
   std::cin.tie(nullptr);
-  std::vector<std::string> args(argv + 1, argv + argc);
-  return tesmoran::RunCli(args, std::cin, std::cout, std::cerr);
+  try {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return tesmoran::RunCli(args, std::cin, std::cout, std::cerr);
+  } catch (const std::bad_alloc&) {
+    std::cout.flush();
+    std::cerr << "tesmoran-cli: zu wenig Arbeitsspeicher; nichts geschrieben\n";
+    return 1;
+  }
 }

@@ -6,9 +6,8 @@
 #include <QGuiApplication>
 
 #include <cstdlib>
-#include <fstream>
+#include <filesystem>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "app/cli/CliCommand.h"
@@ -58,24 +57,19 @@ SyllableMarks MarksOf(const std::string& value) {
 
 // The original text from a file, as the window's loading reads it.
 std::optional<Text> ReadOriginal(const std::string& path, const CliContext& context) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    context.Error("die Datei " + Quoted(path) + " lässt sich nicht lesen; nichts geschrieben");
-    return std::nullopt;
-  }
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  std::optional<Text> text = DecodeTextFile(bytes.view());
+  const std::optional<std::string> bytes = ReadNamedFile(path, "die Datei", context);
+  if (!bytes) return std::nullopt;
+  std::optional<Text> text = DecodeTextFile(*bytes);
   if (!text) context.Error("die Datei " + Quoted(path) + " enthält keinen lesbaren Text; nichts geschrieben");
   return text;
 }
 
-// Drawing needs a QGuiApplication; without a display it runs offscreen.
+// Drawing needs a QGuiApplication.  The command line never shows anything,
+// so it always draws offscreen: a display that is named but gone (a closed
+// forwarding) must not stop it.
 void EnsureGuiApplication() {
   if (QGuiApplication::instance()) return;
-  if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  }
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
   static int argc = 1;
   static char name[] = "tesmoran-cli";
   static char* argv[] = {name, nullptr};
@@ -90,6 +84,20 @@ int RunSheetCommand(const ParsedOptions& options, const CliContext& context) {
   if (!out || out->empty()) {
     context.Error("die Zieldatei fehlt; mit --pdf DATEI.pdf angeben; nichts geschrieben");
     return kExitUsage;
+  }
+  // "-" is standard output, as with other command-line tools.
+  const bool toStandardOutput = *out == "-";
+  if (!toStandardOutput) {
+    if (const Text why = ReasonNotWritable(*out); !why.empty()) {
+      std::string message = "--pdf " + Quoted(*out) + ": " + EncodeUtf8(why);
+      const auto kind = std::filesystem::status(*out).type();
+      if (kind != std::filesystem::file_type::regular && kind != std::filesystem::file_type::directory &&
+          kind != std::filesystem::file_type::not_found) {
+        message += " Für die Standardausgabe „--pdf -“ angeben;";
+      }
+      context.Error(message + " nichts geschrieben");
+      return kExitNothingWritten;
+    }
   }
   SheetSettings settings;
   if (!ReadNumber(options, "--groesse", kFontSizeRange, settings.fontSize, context) ||
@@ -131,6 +139,18 @@ int RunSheetCommand(const ParsedOptions& options, const CliContext& context) {
     }
   }
   EnsureGuiApplication();
+  if (toStandardOutput) {
+    Text reason;
+    const QByteArray bytes =
+        SheetPdfBytes(LayOutSheetWithFonts(input, settings, engine.syllabifier.get()), Clamped(settings), reason);
+    if (bytes.isEmpty()) {
+      context.Error(EncodeUtf8(reason));
+      return kExitNothingWritten;
+    }
+    context.out.write(bytes.constData(), bytes.size());
+    context.out.flush();
+    return context.out ? kExitDone : kExitNothingWritten;
+  }
   const WriteResult written = WriteSheetPdf(input, Clamped(settings), engine.syllabifier.get(), *out);
   if (!written.ok) {
     context.Error(EncodeUtf8(written.reason));
