@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,10 +18,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "QtTestSupport.h"
-#include "test_form1_support.h"
 #include "../sheet/FakeSheetTools.h"
+#include "QtTestSupport.h"
 #include "sheet_pdf_tools.h"
+#include "test_form1_support.h"
 #include "ui/ArbeitsblattWindow.h"
 #include "ui/SheetPreview.h"
 #include "ui/SheetSettingsPanel.h"
@@ -170,16 +171,21 @@ class TestArbeitsblatt : public QObject {
       std::function<bool(Doc)> holds;
     };
     const std::map<QString, Step> steps = {
-        {"titel", {[](auto& w) { Child<QLineEdit>(w, "titel")->setText("Im Zoo"); },
-                   [](Doc d) { return d.pages[0].runs[0].text == U"Im Zoo"; }}},
-        {"namedatum", {[](auto& w) { Child<QCheckBox>(w, "namedatum")->setChecked(false); },
-                       [](Doc d) { return !HasRun(d, U"Name: ______  Datum: ______"); }}},
-        {"loesung", {[](auto& w) { Child<QCheckBox>(w, "loesung")->setChecked(true); },
-                     [](Doc d) { return d.pages.size() == 2 && HasRun(d, U"Lösung"); }}},
-        {"schreibzeilen", {[](auto& w) { Child<QSpinBox>(w, "schreibzeilen")->setValue(3); },
-                           [](Doc d) { return d.pages[0].strokes.size() == 12; }}},
-        {"papier", {[](auto& w) { Child<QComboBox>(w, "papier")->setCurrentIndex(1); },
-                    [](Doc d) { return d.size.width == 612.0; }}},
+        {"titel",
+         {[](auto& w) { Child<QLineEdit>(w, "titel")->setText("Im Zoo"); },
+          [](Doc d) { return d.pages[0].runs[0].text == U"Im Zoo"; }}},
+        {"namedatum",
+         {[](auto& w) { Child<QCheckBox>(w, "namedatum")->setChecked(false); },
+          [](Doc d) { return !HasRun(d, U"Name: ______  Datum: ______"); }}},
+        {"loesung",
+         {[](auto& w) { Child<QCheckBox>(w, "loesung")->setChecked(true); },
+          [](Doc d) { return d.pages.size() == 2 && HasRun(d, U"Lösung"); }}},
+        {"schreibzeilen",
+         {[](auto& w) { Child<QSpinBox>(w, "schreibzeilen")->setValue(3); },
+          [](Doc d) { return d.pages[0].strokes.size() == 12; }}},
+        {"papier",
+         {[](auto& w) { Child<QComboBox>(w, "papier")->setCurrentIndex(1); },
+          [](Doc d) { return d.size.width == 612.0; }}},
     };
     ArbeitsblattWindow& w = Open(U"O_a", U"Oma");
     const Step& step = steps.at(control);
@@ -303,6 +309,23 @@ class TestArbeitsblatt : public QObject {
     QFile saved(w.exceptionsPath);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(saved.readAll()), QStringLiteral("Ü-bung\nO-ma\n"));
+    QCOMPARE(saved.permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup), QFileDevice::Permissions());
+  }
+
+  // A list that cannot be shown is never saved over: a folder in its place
+  // is reported and no editor opens.
+  void anUnreadableExceptionListIsReportedNotReplaced() {
+    ArbeitsblattWindow& w = Open(U"Oma");
+    w.exceptionsPath = Path("daten-ordner/ausnahmen.txt");
+    QVERIFY(QDir().mkpath(w.exceptionsPath));
+    bool opened = false;
+    w.runExceptionsDialog = [&opened](QDialog&) { return opened = true; };
+    ui_->AnswerMessage(kAnswerOk);
+    Child<QPushButton>(w, "ausnahmen")->click();
+    QVERIFY(!opened);
+    QCOMPARE(int(ui_->Shown().size()), 1);
+    QVERIFY(ui_->Shown()[0].prompt.find(U"ist ein Ordner") != Text::npos);
+    QVERIFY(QFileInfo(w.exceptionsPath).isDir());
   }
 };
 

@@ -2,9 +2,12 @@
 // The recovery file as the user meets it: work typed into a running
 // program survives the program being killed, is offered back at the next
 // start, and a damaged file is never trusted.
+#include <sys/stat.h>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
 #include <cstdio>
 #include <optional>
 
@@ -19,6 +22,15 @@ using namespace tesmoran::testing;
 namespace {
 
 constexpr const char* kTypingSession = "--typing-session";
+
+// The permission bits as the file system reports them, without the
+// QFile-specific "user" bits.
+QFileDevice::Permissions ModeBits(const QString& path) {
+  const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                   QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther |
+                   QFileDevice::ExeOther;
+  return QFile::permissions(path) & all;
+}
 
 QByteArray Bytes(const QString& path) {
   QFile file(path);
@@ -88,7 +100,8 @@ class RecoveryTest : public QObject {
     QCOMPARE(writer.FilePath(), file);
     w.ui.AnswerMessage(kAnswerYes);
     QVERIFY(OfferRecovery(w.form, w.ui, writer.FilePath()));
-    QCOMPARE(w.ui.Shown().at(0).prompt, Text(U"Die letzte Sitzung wurde nicht regulär beendet. Die Texte wiederherstellen?"));
+    QCOMPARE(w.ui.Shown().at(0).prompt,
+             Text(U"Die letzte Sitzung wurde nicht regulär beendet. Die Texte wiederherstellen?"));
     QCOMPARE(w.ui.Shown().at(0).style, 36);
     QCOMPARE(FieldText(w.form, "Text1"), Text(U"Der Hund bellt."));
     QCOMPARE(FieldText(w.form, "Text2"), Text(U"Loesung"));
@@ -157,6 +170,29 @@ class RecoveryTest : public QObject {
     w.ui.AnswerMessage(kAnswerYes);
     Click(w.form, "Bild2");
     QVERIFY(!QFile::exists(writer.FilePath()));
+  }
+
+  // The texts are the user's alone: folder 0700, file and lock 0600, even
+  // under the usual umask and when the folder was open to others before.
+  void theFolderAndItsFilesAreTheUsersAlone() {
+    QTemporaryDir parent;
+    const QString folder = parent.path() + QStringLiteral("/Tesmoran");
+    QVERIFY(QDir().mkpath(folder));
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                      QFileDevice::ReadOther | QFileDevice::ExeOther);
+    const mode_t previousMask = ::umask(022);
+    Window w;
+    RecoveryWriter writer(w.form, folder);
+    writer.Start();
+    QTest::keyClicks(Field(w.form, "Text1"), QStringLiteral("Paul liest."));
+    writer.WriteNow();
+    ::umask(previousMask);
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QCOMPARE(ModeBits(folder), ownerOnly | QFileDevice::ExeOwner);
+    QCOMPARE(ModeBits(writer.FilePath()), ownerOnly);
+    QString lock = writer.FilePath();
+    lock.replace(QStringLiteral(".tesmoran"), QStringLiteral(".lock"));
+    QCOMPARE(ModeBits(lock), ownerOnly);
   }
 
   void twoRunningProgramsKeepTwoFiles() {
