@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/cli/Cli.h"
+#include "app/cli/CliCommand.h"
 #include "text/Utf8.h"
 #include "worksheet/ExerciseCatalogue.h"
 
@@ -198,6 +199,10 @@ TEST(CliHelp, ListsEveryExerciseAndTheSubCommandsOnStandardOutput) {
     }
     for (const char* name : {"luecken-woerter", "rueckwaertssatz", "abc-nr-woerter", "wortliste"}) {
       EXPECT_NE(result.out.find(name), std::string::npos) << name;
+    }
+    // Every sub-command stands apart from its summary, however long its name.
+    for (const CliCommand& sub : CliCommands()) {
+      EXPECT_NE(result.out.find("  " + std::string(sub.name) + "  "), std::string::npos) << sub.name;
     }
   }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/CliHelp.h"
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 
@@ -65,9 +66,12 @@ void PrintHelp(std::ostream& out) {
     out << '\n';
   }
   out << kExerciseHelp << "\nUnterbefehle (Hilfe mit " << kProgram << " UNTERBEFEHL --help):\n";
+  // The summaries start in one column, two spaces behind the longest name.
+  std::size_t width = 0;
+  for (const CliCommand& command : CliCommands()) width = std::max(width, command.name.size());
   for (const CliCommand& command : CliCommands()) {
     std::string name(command.name);
-    name.resize(12, ' ');
+    name.resize(width + 2, ' ');
     out << "  " << name << command.summary << '\n';
   }
 }

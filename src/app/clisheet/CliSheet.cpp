@@ -70,6 +70,9 @@ std::optional<Text> ReadOriginal(const std::string& path, const CliContext& cont
 void EnsureGuiApplication() {
   if (QGuiApplication::instance()) return;
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Standard error holds the command's own messages only: Qt's notes about
+  // the session ("XDG_RUNTIME_DIR not set" …) stay out of it.
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   static int argc = 1;
   static char name[] = "tesmoran-cli";
   static char* argv[] = {name, nullptr};
