@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ByteDecoders.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "text/Cp1252.h"
 
 namespace tesmoran {
@@ -107,6 +110,57 @@ std::optional<ByteOrder> Utf16ByteOrderByZeros(std::string_view bytes) {
   };
   if (oneSided(zerosOdd, zerosEven)) return ByteOrder::kLittleEndian;
   if (oneSided(zerosEven, zerosOdd)) return ByteOrder::kBigEndian;
+  return std::nullopt;
+}
+
+namespace {
+
+// A character that texts are written in: letters of the common scripts,
+// their punctuation, and the usual white space.
+bool IsScriptCharacter(char32_t c) {
+  constexpr std::pair<char32_t, char32_t> kRanges[] = {
+      {0x0009, 0x000A}, {0x000D, 0x000D}, {0x0020, 0x007E}, {0x00A0, 0x024F}, {0x0370, 0x052F}, {0x0590, 0x06FF},
+      {0x0E00, 0x0E7F}, {0x2000, 0x206F}, {0x3000, 0x30FF}, {0x4E00, 0x9FFF}, {0xAC00, 0xD7A3}, {0xFF00, 0xFFEF}};
+  for (const auto& [first, last] : kRanges) {
+    if (c >= first && c <= last) return true;
+  }
+  return false;
+}
+
+// How many of the units are script characters in this byte order.
+std::size_t ScriptUnits(std::string_view bytes, ByteOrder order) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    const char32_t unit = order == ByteOrder::kLittleEndian ? first | second << 8 : first << 8 | second;
+    if (IsScriptCharacter(unit)) ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+std::optional<ByteOrder> Utf16ByteOrderByScript(std::string_view bytes) {
+  // Too few units say nothing: «Übel» in code page 1252 reads as two ideographs.
+  if (bytes.size() < 16) return std::nullopt;
+  const std::size_t outsideAscii = static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.end(), [](char b) {
+    const auto u = static_cast<unsigned char>(b);
+    return u >= 0x80 || (u < 0x20 && u != 0x09 && u != 0x0A && u != 0x0D);
+  }));
+  if (outsideAscii * 4 < bytes.size()) return std::nullopt;
+  const Utf8Census census = CountUtf8(bytes);
+  if (census.valid > 0 && census.MostlyUtf8()) return std::nullopt;
+  const std::size_t units = bytes.size() / 2;
+  const std::size_t little = ScriptUnits(bytes, ByteOrder::kLittleEndian);
+  const std::size_t big = ScriptUnits(bytes, ByteOrder::kBigEndian);
+  // Nearly all (19 of 20) in one order, and at most three quarters of that
+  // in the other.
+  const auto wins = [units](std::size_t one, std::size_t other) {
+    return one * 20 >= units * 19 && other * 4 <= one * 3;
+  };
+  if (wins(little, big)) return ByteOrder::kLittleEndian;
+  if (wins(big, little)) return ByteOrder::kBigEndian;
   return std::nullopt;
 }
 

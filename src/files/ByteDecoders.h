@@ -53,6 +53,16 @@ enum class ByteOrder { kLittleEndian, kBigEndian };
 // bytes stand on one side of the two-byte units.  Nothing for other bytes.
 std::optional<ByteOrder> Utf16ByteOrderByZeros(std::string_view bytes);
 
+// The byte order of UTF-16 written without a byte order mark and without
+// zero bytes, as a text in Cyrillic, Greek, Chinese or Korean is: told by
+// the characters the two byte orders give: nearly every unit in one byte
+// order, and clearly fewer in the other, is a character of a common script
+// (the rare ideographs of CJK extension A do not count, so that Korean is
+// not read backwards as Chinese).  Only for bytes of which at least a
+// quarter are no printable ASCII and that are not mostly UTF-8, so that a
+// German text in code page 1252 or UTF-8 stays what it is.
+std::optional<ByteOrder> Utf16ByteOrderByScript(std::string_view bytes);
+
 // UTF-16 in the given byte order; an unpaired surrogate and a last lone
 // byte are bad.
 MarkedText DecodeUtf16(std::string_view bytes, ByteOrder order);

@@ -54,6 +54,10 @@ MarkedText DecodeAny(std::string_view bytes, bool cutShort, Text& reason) {
                            U"Die Datei sieht nach UTF-16 ohne Kennung aus (Nullbytes), "
                            U"lässt sich so aber nicht als Text lesen.");
   }
+  if (const auto order = Utf16ByteOrderByScript(cutShort ? bytes.substr(0, bytes.size() & ~std::size_t{1}) : bytes)) {
+    return DecodeUtf16File(bytes, *order, cutShort, reason,
+                           U"Die Datei sieht nach UTF-16 ohne Kennung aus, lässt sich so aber nicht als Text lesen.");
+  }
   return DecodeEightBitOrUtf8(bytes, cutShort);
 }
 

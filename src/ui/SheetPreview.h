@@ -24,7 +24,6 @@ class SheetPreview : public QScrollArea {
   void ShowDocument(const SheetDocument& doc, const SheetSettings& settings);
   // The picture of page `page` as shown; null when it is not shown.
   QImage PageImage(int page) const;
-  int ShownPages() const { return int(images_.size()); }
 
  private:
   QVBoxLayout* pages_ = nullptr;

@@ -25,7 +25,6 @@ class SyllableExceptionsEditor : public QDialog {
   // open with everything typed.  True when written.
   bool Save();
 
-  QPlainTextEdit* Editor() const { return editor_; }
   // Why the list could not be loaded for editing; empty when it could (or
   // did not exist yet).
   const Text& Unreadable() const { return unreadable_; }

@@ -25,8 +25,6 @@ class TextZoom : public QObject {
   // `window`.  Starts at the remembered size.
   TextZoom(QWidget& window, std::vector<QWidget*> zoomed);
 
-  // The text fields' point size now.
-  int PointSize() const { return pointSize_; }
   // Sets the size, kept within 10 and 48, and remembers it.
   void SetPointSize(int points);
   void ZoomIn() { SetPointSize(pointSize_ + kZoomStep); }

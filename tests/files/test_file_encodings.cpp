@@ -38,7 +38,10 @@ void ExpectDecodes(const DecodeRow& row) {
 // characters.
 TEST(DecodeTextFile, MostlyUtf8TakesStrayBytesAsCodePage1252) {
   const DecodeRow rows[] = {
-      {"one stray byte", "Gr\xC3\xB6\xC3\x9F" "e f\xFCr", U"Größe für"},
+      {"one stray byte",
+       "Gr\xC3\xB6\xC3\x9F"
+       "e f\xFCr",
+       U"Größe für"},
       {"three valid, two stray", "\xC3\xA4\xC3\xB6\xC3\xBC \xE4\xF6", U"äöü äö"},
       {"two valid, two stray: code page", "\xC3\xA4\xC3\xB6 \xE4\xF6", U"Ã¤Ã¶ äö"},
       {"cut sequence at the end", "\xC3\xA4\xC3\xB6 Ende\xC3", U"äö EndeÃ"},
@@ -57,6 +60,29 @@ TEST(DecodeTextFile, Utf16WithAMarkOrToldByItsZeroBytes) {
       {"no mark, big endian", Utf16(u"Hallo Welt", true), U"Hallo Welt"},
       {"no mark, some zero low bytes", Utf16(u"\u4E00 eins \u4E00 ein", false), U"一 eins 一 ein"},
       {"zeros on both sides", std::string("ab\0\0cd\0\0", 8), U"(refused)"},
+  };
+  for (const DecodeRow& row : rows) ExpectDecodes(row);
+}
+
+// Without a mark and without zero bytes, UTF-16 is told by its characters;
+// an eight-bit text, however it reads as units, stays what it is.
+TEST(DecodeTextFile, Utf16WithoutZeroBytesToldByItsScript) {
+  const std::u16string chinese = u"\u6211\u4EEC\u5B66\u4E60\u4E2D\u6587\u3002\u4ECA\u5929\u5929\u6C14\u5F88\u597D";
+  const std::u16string russian = u"\u041F\u0440\u0438\u0432\u0435\u0442\u002C\u043C\u0438\u0440";
+  const DecodeRow rows[] = {
+      {"Chinese, little endian", Utf16(chinese, false), U"我们学习中文。今天天气很好"},
+      {"Chinese, big endian", Utf16(chinese, true), U"我们学习中文。今天天气很好"},
+      {"Russian, little endian", Utf16(russian, false), U"Привет,мир"},
+      {"Korean, big endian", Utf16(u"\uC548\uB155\uD558\uC138\uC694 \uCE5C\uAD6C\uB4E4", true), U"안녕하세요 친구들"},
+      {"German in code page 1252",
+       "Gr\xFC\xDF"
+       "e aus K\xF6ln und \xC4rger",
+       U"Grüße aus Köln und Ärger"},
+      {"umlauts only, code page 1252", "\xE4\xF6\xFC\xC4\xD6\xDC\xDF\xE4", U"äöüÄÖÜßä"},
+      {"short word, code page 1252",
+       "\xDC"
+       "bel",
+       U"Übel"},
   };
   for (const DecodeRow& row : rows) ExpectDecodes(row);
 }
@@ -94,8 +120,9 @@ TEST_F(LoadEncodingTest, NonTextBytesBehindTheLoadedPartAreIgnored) {
 }
 
 TEST_F(LoadEncodingTest, BrokenUtf16NamesTheReasonUnderTheLoadError) {
-  const Text error = U"BRIEF.TXT\n\r--------------------------------------\n\r"
-                     U"Dateifehler beim Laden!\n\rText wird nicht geladen!\n\r";
+  const Text error =
+      U"BRIEF.TXT\n\r--------------------------------------\n\r"
+      U"Dateifehler beim Laden!\n\rText wird nicht geladen!\n\r";
   const std::tuple<const char*, std::string, Text> rows[] = {
       {"mark, unpaired surrogate", "\xFF\xFE" + Utf16(u"Hallo \xDC00 Welt", false),
        U"Die Datei ist als UTF-16 gespeichert, enthält aber Zeichen, die kein Text sind."},
