@@ -6,12 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QScreen>
-#include <QStyle>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 
 #include "platform/qt/QtText.h"
 #include "ui/Form1Layout.h"
@@ -40,7 +40,7 @@ Form3::Form3(Host host, QWidget* parent) : QWidget(parent, Qt::Window), host_(st
   Colour(*this, Ground::kWindow, kLightCyanGround);
   BuildControls();
   FillDrives();
-  ShowDirectory(QDir::currentPath());
+  ShowDirectory(QFile::encodeName(QDir::currentPath()));
   WireControls();
 }
 
@@ -108,8 +108,9 @@ void Form3::Laufwerk1Change(int index) {
   const QString root = drives_->itemData(index).toString();
   if (IsDriveReady(root)) {
     // That drive's current directory, while it still exists.
-    const QString last = driveDirectory_.value(root, root);
-    ShowDirectory(QFileInfo(last).isDir() ? last : root);
+    const QByteArray last = driveDirectory_.value(root, QFile::encodeName(root));
+    std::error_code error;
+    ShowDirectory(std::filesystem::is_directory(last.toStdString(), error) ? last : QFile::encodeName(root));
     return;
   }
   // Back to the drive of the directory list's path, then the message.
@@ -119,9 +120,9 @@ void Form3::Laufwerk1Change(int index) {
   });
 }
 
-void Form3::ShowDirectory(const QString& path) {
-  directory_ = QDir::cleanPath(QDir(path).absolutePath());
-  const QString root = DriveOf(directory_, Drives());
+void Form3::ShowDirectory(const QByteArray& path) {
+  directory_ = CleanDirectory(path);
+  const QString root = DriveOf(ShownPath(directory_), Drives());
   driveDirectory_[root] = directory_;
   const int drive = drives_->findData(root);
   if (drive >= 0) drives_->setCurrentIndex(drive);
@@ -141,13 +142,13 @@ void Form3::ShowDirectory(const QString& path) {
   }
 }
 
-void Form3::Verzeichnis1Activate(QListWidgetItem* item) { ShowDirectory(item->data(Qt::UserRole).toString()); }
+void Form3::Verzeichnis1Activate(QListWidgetItem* item) { ShowDirectory(item->data(Qt::UserRole).toByteArray()); }
 
 void Form3::Datei1Click(QListWidgetItem* item) {
-  selection_ = SelectFile(FromQString(directory_), FromQString(item->text()));
-  // The file is opened by its name's bytes, which need not be readable.
-  const QByteArray folder = QFile::encodeName(directory_);
-  selection_.path = std::filesystem::path(folder.toStdString()) / item->data(Qt::UserRole).toByteArray().toStdString();
+  selection_ = SelectFile(FromQString(ShownPath(directory_)), FromQString(item->text()));
+  // The file is opened by its path's bytes, which need not be readable.
+  selection_.path =
+      std::filesystem::path(directory_.toStdString()) / item->data(Qt::UserRole).toByteArray().toStdString();
   path_->setText(ToQString(selection_.SelectedFile));
   path_->setToolTip(path_->text());
   host_.run([this](Worksheet& ws, UiServices& ui) { LoadIntoPreview(ws, ui); });

@@ -26,7 +26,7 @@ class Form3 : public QWidget {
  public:
   // What the file window needs of the main window.
   struct Host {
-    QWidget* mainWindow = nullptr;           // hidden while this window is open
+    QWidget* mainWindow = nullptr;            // hidden while this window is open
     std::function<void(const Command&)> run;  // runs a command on the main window's worksheet
   };
 
@@ -57,23 +57,23 @@ class Form3 : public QWidget {
   // "Laden": the file becomes the original text.
   void Befehl2Click();
   // The directory list and the file list show `path`.
-  void ShowDirectory(const QString& path);
+  void ShowDirectory(const QByteArray& path);
   void ReturnToMainWindow();
   // Runs LoadSelectedFile on the main window's worksheet and shows the result.
   void LoadIntoPreview(Worksheet& ws, UiServices& ui);
 
   Host host_;
-  QComboBox* drives_ = nullptr;       // Laufwerk1
-  QListWidget* directories_ = nullptr;  // Verzeichnis1
-  QListWidget* files_ = nullptr;      // Datei1
-  QLabel* path_ = nullptr;            // Bezeichnung1
-  QPlainTextEdit* preview_ = nullptr;  // Text1
-  QString directory_;                 // the directory list's path
-  QHash<QString, QString> driveDirectory_;  // the directory last shown per drive
-  bool placed_ = false;               // centred on the screen at the first showing
-  FileSelection selection_;           // SelectedFile
-  bool previewLoaded_ = false;        // a file has been loaded into the preview
-  bool keyMove_ = false;              // a key was pressed in the file list
+  QComboBox* drives_ = nullptr;                // Laufwerk1
+  QListWidget* directories_ = nullptr;         // Verzeichnis1
+  QListWidget* files_ = nullptr;               // Datei1
+  QLabel* path_ = nullptr;                     // Bezeichnung1
+  QPlainTextEdit* preview_ = nullptr;          // Text1
+  QByteArray directory_;                       // the directory list's path, as the file system holds it
+  QHash<QString, QByteArray> driveDirectory_;  // the directory last shown per drive
+  bool placed_ = false;                        // centred on the screen at the first showing
+  FileSelection selection_;                    // SelectedFile
+  bool previewLoaded_ = false;                 // a file has been loaded into the preview
+  bool keyMove_ = false;                       // a key was pressed in the file list
 };
 
 }  // namespace tesmoran

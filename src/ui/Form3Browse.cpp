@@ -72,31 +72,53 @@ bool IsDriveReady(const QString& root) {
   return info.isDir() && info.isReadable() && QDir(root).exists();
 }
 
-std::vector<DirectoryLine> DirectoryLines(const QString& path) {
-  const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+QByteArray CleanDirectory(const QByteArray& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::path absolute = fs::absolute(fs::path(path.toStdString()), error);
+  if (error) absolute = fs::path(path.toStdString());
+  std::string clean = absolute.lexically_normal().native();
+  while (clean.size() > 1 && clean.back() == '/') clean.pop_back();
+  return QByteArray::fromStdString(clean);
+}
+
+QString ShownPath(const QByteArray& path) { return ToQString(DecodeFileName(path.toStdString())); }
+
+std::vector<DirectoryLine> DirectoryLines(const QByteArray& path) {
+  namespace fs = std::filesystem;
   std::vector<DirectoryLine> lines;
-  lines.push_back({QStringLiteral("/"), QStringLiteral("/"), 0, true});
-  QString so;
-  for (const QString& part : clean.split('/', Qt::SkipEmptyParts)) {
+  lines.push_back({QByteArrayLiteral("/"), QStringLiteral("/"), 0, true});
+  QByteArray so;
+  for (const QByteArray& part : path.split('/')) {
+    if (part.isEmpty()) continue;
     so += '/' + part;
-    lines.push_back({so, part, static_cast<int>(lines.size()), true});
+    lines.push_back({so, ShownPath(part), static_cast<int>(lines.size()), true});
   }
   const int depth = static_cast<int>(lines.size());
-  const QDir dir(clean);
-  for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-    lines.push_back({dir.filePath(name), name, depth, false});
+  std::vector<DirectoryLine> children;
+  std::error_code error;
+  for (fs::directory_iterator it(path.toStdString(), error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().native();
+    std::error_code ignored;
+    if (name.empty() || name[0] == '.' || !it->is_directory(ignored)) continue;
+    const QByteArray bytes = QByteArray::fromStdString(it->path().native());
+    children.push_back({bytes, ShownPath(QByteArray::fromStdString(name)), depth, false});
   }
+  std::sort(children.begin(), children.end(), [](const DirectoryLine& a, const DirectoryLine& b) {
+    const int order = a.caption.compare(b.caption, Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : a.path < b.path;
+  });
+  lines.insert(lines.end(), children.begin(), children.end());
   return lines;
 }
 
-std::vector<FileEntry> MatchingFiles(const QString& dir) {
+std::vector<FileEntry> MatchingFiles(const QByteArray& dir) {
   namespace fs = std::filesystem;
   std::vector<FileEntry> entries;
   std::error_code error;
   // The directory is read by bytes: names that are not valid in the
   // system's encoding are listed too.
-  for (fs::directory_iterator it(QFile::encodeName(dir).toStdString(), error), end; !error && it != end;
-       it.increment(error)) {
+  for (fs::directory_iterator it(dir.toStdString(), error), end; !error && it != end; it.increment(error)) {
     const std::string name = it->path().filename().native();
     std::error_code ignored;
     if (!MatchesPatterns(name) || !it->is_regular_file(ignored)) continue;

@@ -78,7 +78,9 @@ class TestFiles : public QObject {
     InstallQtTestFailureHandler();
     QVERIFY(scratch_.isValid());
     WriteFile(scratch_.filePath("brief.txt"), "Der Hund, die Katze\r\nund die Maus.\r\n");
-    WriteFile(scratch_.filePath("B.TXT"), "Gr\xF6\xDF" "e");
+    WriteFile(scratch_.filePath("B.TXT"),
+              "Gr\xF6\xDF"
+              "e");
     for (const char* name : {"c.Doc", "d.dok", "e.asc", "f.dat", "g.pdf", "h.txt.bak", "leer.txt"}) {
       WriteFile(scratch_.filePath(QLatin1String(name)), name[0] == 'l' ? "" : "x");
     }
@@ -149,7 +151,8 @@ class TestFiles : public QObject {
   void nameThatIsNotUtf8IsListedReadablyAndLoads() {
     QTemporaryDir old;
     const std::filesystem::path folder = QFile::encodeName(old.path()).toStdString();
-    std::ofstream(folder / "\xE4rger.txt", std::ios::binary) << "Gro\xDF" "er \xC4rger";
+    std::ofstream(folder / "\xE4rger.txt", std::ios::binary) << "Gro\xDF"
+                                                                "er \xC4rger";
     const QString before = QDir::currentPath();
     QDir::setCurrent(old.path());
     Form3 window(Form3::Host{main_.get(), [this](const Command& command) { command(sheet_, *ui_); }});
@@ -162,6 +165,33 @@ class TestFiles : public QObject {
     QCOMPARE(Field(window, "Text1")->toPlainText(), QStringLiteral("Großer Ärger"));
     QVERIFY(ui_->Shown().empty());
     std::filesystem::remove(folder / "\xE4rger.txt");
+  }
+
+  // A folder whose name is not UTF-8 is listed readably, opens by its bytes
+  // and its files load.
+  void folderThatIsNotUtf8IsListedReadablyAndOpens() {
+    QTemporaryDir old;
+    const std::filesystem::path folder = std::filesystem::path(QFile::encodeName(old.path()).toStdString()) /
+                                         "\xDC"
+                                         "bungen";
+    std::filesystem::create_directory(folder);
+    std::ofstream(folder / "diktat.txt", std::ios::binary) << std::string("Die \xDC") + "bung";
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(old.path());
+    Form3 window(Form3::Host{main_.get(), [this](const Command& command) { command(sheet_, *ui_); }});
+    QDir::setCurrent(before);
+    window.Open();
+    QListWidget* dirs = List(window, "Verzeichnis1");
+    QListWidgetItem* shown = dirs->findItems(QStringLiteral("Übungen"), Qt::MatchEndsWith).value(0);
+    QVERIFY(shown);
+    ClickRow(dirs, shown, true);
+    QListWidget* files = List(window, "Datei1");
+    QCOMPARE(Entries(files), QStringList{QStringLiteral("diktat.txt")});
+    ClickRow(files, files->item(0));
+    QCOMPARE(Child<QLabel>(window, "Bezeichnung1")->text(), QDir(old.path()).canonicalPath() + "/Übungen/diktat.txt");
+    QCOMPARE(Field(window, "Text1")->toPlainText(), QStringLiteral("Die Übung"));
+    QVERIFY(ui_->Shown().empty());
+    std::filesystem::remove_all(folder);
   }
 
   void driveNotReadyGoesBackAndWarns() {
@@ -244,8 +274,9 @@ class TestFiles : public QObject {
     w.ui.AnswerMessage(kAnswerYes).AnswerMessage();
     Click(w.form, "Bild9");
     const QString prompt = ToQString(w.ui.Shown().at(1).prompt);
-    QVERIFY(prompt.startsWith(QStringLiteral("Es ist kein Drucker eingerichtet. Das Arbeitsblatt lässt sich aber als "
-                                             "PDF-Datei speichern")));
+    QVERIFY(
+        prompt.startsWith(QStringLiteral("Es ist kein Drucker eingerichtet. Das Arbeitsblatt lässt sich aber als "
+                                         "PDF-Datei speichern")));
     QCOMPARE(w.ui.Shown()[1].style, style::kOkStop);
   }
 };
