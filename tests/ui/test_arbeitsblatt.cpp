@@ -17,10 +17,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "QtTestSupport.h"
-#include "test_form1_support.h"
 #include "../sheet/FakeSheetTools.h"
+#include "QtTestSupport.h"
 #include "sheet_pdf_tools.h"
+#include "test_form1_support.h"
 #include "ui/ArbeitsblattWindow.h"
 #include "ui/SheetPreview.h"
 #include "ui/SheetSettingsPanel.h"
@@ -140,8 +140,10 @@ class TestArbeitsblatt : public QObject {
     PasteInto(form, "Text1", QStringLiteral("Oma liest."));
     PasteInto(form, "Text2", QStringLiteral("Opa schläft."));
     QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+    // It opens once the syllable engine has loaded in the background.
+    QTRY_VERIFY_WITH_TIMEOUT(ArbeitsblattWindow::Instance() != nullptr, 30000);
     ArbeitsblattWindow* sheet = ArbeitsblattWindow::Instance();
-    QVERIFY(sheet && sheet->isVisible());
+    QVERIFY(sheet->isVisible());
     QVERIFY(HasRun(sheet->Document(), U"schläft."));
     delete sheet;
   }
@@ -170,16 +172,21 @@ class TestArbeitsblatt : public QObject {
       std::function<bool(Doc)> holds;
     };
     const std::map<QString, Step> steps = {
-        {"titel", {[](auto& w) { Child<QLineEdit>(w, "titel")->setText("Im Zoo"); },
-                   [](Doc d) { return d.pages[0].runs[0].text == U"Im Zoo"; }}},
-        {"namedatum", {[](auto& w) { Child<QCheckBox>(w, "namedatum")->setChecked(false); },
-                       [](Doc d) { return !HasRun(d, U"Name: ______  Datum: ______"); }}},
-        {"loesung", {[](auto& w) { Child<QCheckBox>(w, "loesung")->setChecked(true); },
-                     [](Doc d) { return d.pages.size() == 2 && HasRun(d, U"Lösung"); }}},
-        {"schreibzeilen", {[](auto& w) { Child<QSpinBox>(w, "schreibzeilen")->setValue(3); },
-                           [](Doc d) { return d.pages[0].strokes.size() == 12; }}},
-        {"papier", {[](auto& w) { Child<QComboBox>(w, "papier")->setCurrentIndex(1); },
-                    [](Doc d) { return d.size.width == 612.0; }}},
+        {"titel",
+         {[](auto& w) { Child<QLineEdit>(w, "titel")->setText("Im Zoo"); },
+          [](Doc d) { return d.pages[0].runs[0].text == U"Im Zoo"; }}},
+        {"namedatum",
+         {[](auto& w) { Child<QCheckBox>(w, "namedatum")->setChecked(false); },
+          [](Doc d) { return !HasRun(d, U"Name: ______  Datum: ______"); }}},
+        {"loesung",
+         {[](auto& w) { Child<QCheckBox>(w, "loesung")->setChecked(true); },
+          [](Doc d) { return d.pages.size() == 2 && HasRun(d, U"Lösung"); }}},
+        {"schreibzeilen",
+         {[](auto& w) { Child<QSpinBox>(w, "schreibzeilen")->setValue(3); },
+          [](Doc d) { return d.pages[0].strokes.size() == 12; }}},
+        {"papier",
+         {[](auto& w) { Child<QComboBox>(w, "papier")->setCurrentIndex(1); },
+          [](Doc d) { return d.size.width == 612.0; }}},
     };
     ArbeitsblattWindow& w = Open(U"O_a", U"Oma");
     const Step& step = steps.at(control);
