@@ -61,8 +61,10 @@ struct LoadingWindow {
     form.SetUiServices(&ui);
     Loader().SetLoadFunction([state = state, path] {
       ++state->loads;
+      // The first window of the run really reads the file meanwhile.
+      HyphenPatterns::Load load = HyphenPatterns::Open(path);
       state->gate.Wait();
-      return HyphenPatterns::Open(path);
+      return load;
     });
     form.show();
     QApplication::setActiveWindow(&form);
