@@ -3,7 +3,8 @@
 // when the main window closes (Yes to the exit question, or closing it
 // through the window system): every other window closes with it.  While it
 // runs, the worksheet is kept in a recovery file; a file left by a run that
-// did not end normally is offered back at the start.  A file named on the
+// did not end normally is offered back at the start.  The syllable engine
+// loads in the background from the start on.  A file named on the
 // command line is loaded as the original text once the window is shown.
 #include <QTimer>
 #include <cstdio>
@@ -16,6 +17,7 @@
 #include "ui/RecoveryOffer.h"
 #include "ui/RecoveryWriter.h"
 #include "ui/StartFile.h"
+#include "ui/SyllableEngineLoader.h"
 
 namespace {
 
@@ -35,6 +37,8 @@ int Run(int argc, char** argv) {
   });
   auto* recovery = new tesmoran::RecoveryWriter(window, tesmoran::RecoveryWriter::DefaultFolder());
   window.show();
+  // The syllable patterns take a moment to read: they are read meanwhile.
+  tesmoran::SyllableEngineLoader::Of(window).Start();
   tesmoran::OfferRecovery(window, window.Ui(), recovery->FilePath());
   recovery->Start();
   const QString startFile = tesmoran::StartFileArgument(QApplication::arguments());

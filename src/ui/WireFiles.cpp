@@ -7,6 +7,7 @@
 #include "ui/ArbeitsblattWindow.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
+#include "ui/SyllableEngineLoader.h"
 #include "ui/Wiring.h"
 
 namespace tesmoran {
@@ -24,6 +25,13 @@ Form3& FileWindow(Form1& form) {
   return *new Form3(std::move(host), &form);
 }
 
+// The worksheet window keeps a pointer to its engine: the new one is held
+// here before the one it had is let go.
+void KeepEngine(std::shared_ptr<const Syllabifier> engine) {
+  static std::shared_ptr<const Syllabifier> kept;
+  kept = std::move(engine);
+}
+
 }  // namespace
 
 void WireFiles(Form1& form) {
@@ -36,15 +44,23 @@ void WireFiles(Form1& form) {
     form.Run([](Worksheet& ws, UiServices& ui) { PrintSolutionText(ws.Text2, ui, Printers()); });
   });
   // "Arbeitsblatt gestalten…" (Ctrl+P): the worksheet window on the solution
-  // text, the original text for its answer key.
+  // text, the original text for its answer key.  It opens once the syllable
+  // engine is there, so that the preview shows the marks from the start.
   form.SetWorksheetDesigner([&form] {
-    form.Run([&form](Worksheet& ws, UiServices& ui) {
-      // The window keeps a pointer to the engine: the new one is handed over
-      // before the one it had is let go.
-      static std::shared_ptr<const Syllabifier> engine;
-      std::shared_ptr<const Syllabifier> fresh = UserSyllabifier(ui);
-      ArbeitsblattWindow::ShowFor(ws.Text2, ws.Text1.text, fresh.get(), &form);
-      engine = std::move(fresh);
+    SyllableEngineLoader::Of(form).WhenReady(&form, [&form](const SyllableEngineLoader& loader) {
+      form.Run([&form, &loader](Worksheet& ws, UiServices& ui) {
+        std::shared_ptr<const Syllabifier> fresh = UserSyllabifier(loader, ui);
+        ArbeitsblattWindow& window = ArbeitsblattWindow::ShowFor(ws.Text2, ws.Text1.text, fresh.get(), &form);
+        KeepEngine(std::move(fresh));
+        // An edited exception list holds in the preview at once.
+        window.exceptionsChanged = [&form, &loader, &window] {
+          form.Run([&loader, &window](Worksheet&, UiServices& ui) {
+            std::shared_ptr<const Syllabifier> edited = UserSyllabifier(loader, ui);
+            window.SetSyllabifier(edited.get());
+            KeepEngine(std::move(edited));
+          });
+        };
+      });
     });
   });
 }

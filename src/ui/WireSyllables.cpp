@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Silben trennen" in the main window: Ctrl+T and an entry in the German
-// context menu of both text fields.  The engine is loaded with the user's
+// context menu of both text fields.  The engine is made with the user's
 // syllable exceptions on every call, so that a list edited meanwhile holds;
-// the pattern file itself is read only once per run.
+// the pattern file itself is read only once per run, in the background
+// (SyllableEngineLoader.h): a call before then waits without freezing the
+// window.
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,9 +13,9 @@
 
 #include "files/SyllableExceptionsFile.h"
 #include "platform/qt/QtText.h"
-#include "syllables/PatternSyllabifier.h"
 #include "text/Utf8.h"
 #include "ui/Form1.h"
+#include "ui/SyllableEngineLoader.h"
 #include "ui/SyllableExceptionsEditor.h"
 #include "ui/Wiring.h"
 #include "worksheet/SyllableExercise.h"
@@ -42,8 +44,8 @@ SyllableExceptions LoadUserExceptions(UiServices& ui) {
 
 }  // namespace
 
-std::shared_ptr<const Syllabifier> UserSyllabifier(UiServices& ui) {
-  SyllabifierLoad load = LoadSyllabifier({}, LoadUserExceptions(ui));
+std::shared_ptr<const Syllabifier> UserSyllabifier(const SyllableEngineLoader& engine, UiServices& ui) {
+  SyllabifierLoad load = engine.Engine(LoadUserExceptions(ui));
   if (!load.syllabifier) ui.MessageBox(load.error, style::kOkExclamation, kSyllableExerciseCaption);
   return load.syllabifier;
 }
@@ -51,8 +53,11 @@ std::shared_ptr<const Syllabifier> UserSyllabifier(UiServices& ui) {
 namespace {
 
 void RunSyllables(Form1& form) {
-  form.Run(
-      [](Worksheet& ws, UiServices& ui) { RunSyllableExercise(LoadSyllabifier({}, LoadUserExceptions(ui)), ws, ui); });
+  SyllableEngineLoader::Of(form).WhenReady(&form, [&form](const SyllableEngineLoader& engine) {
+    form.Run([&engine](Worksheet& ws, UiServices& ui) {
+      RunSyllableExercise(engine.Engine(LoadUserExceptions(ui)), ws, ui);
+    });
+  });
 }
 
 // The field's own German context menu with "Silben trennen" added.

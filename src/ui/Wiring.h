@@ -10,15 +10,16 @@
 namespace tesmoran {
 
 class Form1;
+class SyllableEngineLoader;
 
-void WireWordList(Form1& form);      // Bild8 and the seven word-list buttons
+void WireWordList(Form1& form);        // Bild8 and the seven word-list buttons
 void WireTasksAndSearch(Form1& form);  // Bild1 / Liste1 and Bild10
-void WireHelpAndAbout(Form1& form);  // Bild4 and Bild3
-void WireFiles(Form1& form);         // Bild5, Bild6 and Bild9
-void WireSyllables(Form1& form);     // "Silben trennen": Ctrl+T and the text fields' context menus
+void WireHelpAndAbout(Form1& form);    // Bild4 and Bild3
+void WireFiles(Form1& form);           // Bild5, Bild6 and Bild9
+void WireSyllables(Form1& form);       // "Silben trennen": Ctrl+T and the text fields' context menus
 
-// The syllable engine with the user's exception list; null (after a message)
-// when the pattern file is missing.
-std::shared_ptr<const Syllabifier> UserSyllabifier(UiServices& ui);
+// The syllable engine of a ready loader with the user's exception list;
+// null (after a message) when the pattern file is missing.
+std::shared_ptr<const Syllabifier> UserSyllabifier(const SyllableEngineLoader& engine, UiServices& ui);
 
 }  // namespace tesmoran

@@ -141,8 +141,10 @@ class TestArbeitsblatt : public QObject {
     PasteInto(form, "Text1", QStringLiteral("Oma liest."));
     PasteInto(form, "Text2", QStringLiteral("Opa schläft."));
     QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+    // It opens once the syllable engine has loaded in the background.
+    QTRY_VERIFY_WITH_TIMEOUT(ArbeitsblattWindow::Instance() != nullptr, 30000);
     ArbeitsblattWindow* sheet = ArbeitsblattWindow::Instance();
-    QVERIFY(sheet && sheet->isVisible());
+    QVERIFY(sheet->isVisible());
     QVERIFY(HasRun(sheet->Document(), U"schläft."));
     delete sheet;
   }
