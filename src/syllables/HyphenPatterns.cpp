@@ -11,8 +11,11 @@
 #include "syllables/SyllableWords.h"
 #include "text/Utf8.h"
 
-#ifndef TESMORAN_HYPHEN_PATTERNS
-#define TESMORAN_HYPHEN_PATTERNS "/usr/share/hyphen/hyph_de_DE.dic"
+#ifndef TESMORAN_HYPHEN_PATTERNS_BUILD
+#define TESMORAN_HYPHEN_PATTERNS_BUILD ""
+#endif
+#ifndef TESMORAN_HYPHEN_PATTERNS_INSTALLED
+#define TESMORAN_HYPHEN_PATTERNS_INSTALLED "/usr/share/tesmoran/hyph_de_DE.dic"
 #endif
 
 #ifdef __SANITIZE_ADDRESS__
@@ -25,7 +28,7 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libhyphen.so
 namespace tesmoran {
 namespace {
 
-constexpr TextView kPackageHint = U" Bitte installieren Sie das Paket hyphen-de.";
+constexpr TextView kPackageHint = U" Bitte installieren Sie das Paket tesmoran neu.";
 
 Text PathText(const std::string& path) {
   if (auto decoded = DecodeUtf8(path)) return *decoded;
@@ -66,7 +69,20 @@ struct HyphenPatterns::Dict {
   HyphenDict* hyphen;
 };
 
-std::string DefaultHyphenPatternPath() { return TESMORAN_HYPHEN_PATTERNS; }
+std::string DefaultHyphenPatternPath() {
+  // A program run from its build folder takes the dictionary built there.
+  static const std::string path = [] {
+    const std::string built = TESMORAN_HYPHEN_PATTERNS_BUILD;
+    if (!built.empty()) {
+      if (std::FILE* f = std::fopen(built.c_str(), "rb")) {
+        std::fclose(f);
+        return built;
+      }
+    }
+    return std::string(TESMORAN_HYPHEN_PATTERNS_INSTALLED);
+  }();
+  return path;
+}
 
 HyphenPatterns::Load HyphenPatterns::Open(const std::string& requested) {
   const std::string path = requested.empty() ? DefaultHyphenPatternPath() : requested;

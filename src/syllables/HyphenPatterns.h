@@ -11,8 +11,9 @@
 
 namespace tesmoran {
 
-// Where the patterns are looked for when no path is given: the file of the
-// system package, found when the program was configured.
+// Where the patterns are looked for when no path is given: the dictionary
+// built beside the program when it runs from its build folder, else the one
+// installed with it.
 std::string DefaultHyphenPatternPath();
 
 // The hyphenation limits: the fewest letters before the first and after the

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "syllables/ReadingSyllables.h"
 
+#include "syllables/SyllableOnsets.h"
+
 namespace tesmoran {
 namespace {
 
@@ -55,6 +57,7 @@ bool IsVowelPair(TextView w, std::size_t i) {
     if (pair != p) continue;
     if (p == U"ie") return !IsSplitIe(w, i);
     if (p == U"ee") return !IsSplitEe(w, i);
+    if (p == U"ui") return i + 2 == w.size();  // pfui, hui; but Ru-i-ne, E-tu-i, e-va-lu-ie-ren
     return true;
   }
   return false;
@@ -62,17 +65,22 @@ bool IsVowelPair(TextView w, std::size_t i) {
 
 // For every position k, whether two vowel sounds meet between k-1 and k:
 // vowel runs are cut into sounds from the left, a pair taken where it forms
-// one sound (Feu-er, Ei-er, The-a-ter).
-std::vector<bool> VowelMeetings(TextView w) {
+// one sound (Feu-er, Ei-er, The-a-ter) and no joint of the patterns lies
+// inside it (an-ti-eu-ro-pä-isch).  A y between a consonant and a vowel is a
+// vowel of its own (Hy-ä-ne).
+std::vector<bool> VowelMeetings(TextView w, const std::vector<bool>& joint) {
   std::vector<bool> meets(w.size() + 1, false);
   std::size_t i = 0;
   while (i < w.size()) {
+    if (w[i] == U'y' && i > 0 && i + 1 < w.size() && !IsSyllableVowel(w[i - 1]) && IsVowelAt(w, i + 1)) {
+      meets[i + 1] = true;
+    }
     if (!IsVowelAt(w, i)) {
       ++i;
       continue;
     }
-    std::size_t sound = (i + 1 < w.size() && IsVowelAt(w, i + 1) && IsVowelPair(w, i)) ? 2 : 1;
-    std::size_t next = i + sound;
+    const bool pair = i + 1 < w.size() && IsVowelAt(w, i + 1) && IsVowelPair(w, i) && !joint[i + 1];
+    const std::size_t next = i + (pair ? 2 : 1);
     if (next < w.size() && IsVowelAt(w, next)) meets[next] = true;
     i = next;
   }
@@ -81,7 +89,8 @@ std::vector<bool> VowelMeetings(TextView w) {
 
 // The length of the consonant that follows a word's first vowel, with ch,
 // ck, ph, qu and sch as one consonant and a b p d t g k f followed by l or r
-// as one onset (A-fri-ka, A-pril).
+// as one onset (A-fri-ka, A-pril).  Only these move with the vowel's break:
+// O-sten is wrong for Os-ten.
 std::size_t LeadingConsonantLength(TextView w) {
   const TextView rest = w.substr(1);
   if (rest.starts_with(U"sch")) return 3;
@@ -93,6 +102,16 @@ std::size_t LeadingConsonantLength(TextView w) {
     return 2;
   }
   return 1;
+}
+
+// Double consonants between vowels are split (Mut-ter, Groß-mut-ter) where
+// the patterns left them whole and put no break right beside them.
+void SplitDoubleConsonants(TextView w, std::vector<bool>& cut) {
+  for (std::size_t k = 2; k + 1 < w.size(); ++k) {
+    if (w[k - 1] != w[k] || IsSyllableVowel(w[k]) || !IsVowelAt(w, k - 2) || !IsVowelAt(w, k + 1)) continue;
+    if (cut[k - 1] || cut[k] || cut[k + 1]) continue;
+    cut[k] = true;
+  }
 }
 
 std::vector<std::size_t> ToBreaks(const std::vector<bool>& cut) {
@@ -115,7 +134,54 @@ bool IsSameLongVowel(TextView w, std::size_t k) {
   return w[k - 1] == w[k] && (w[k] == U'a' || w[k] == U'e' || w[k] == U'o') && IsVowelPair(w, k - 1);
 }
 
+// No break inside ck, ch, qu or a vowel pair read as one sound; ph and s+ch
+// are split only at a joint of the patterns (Knapp-heit, Amts-chef,
+// Häus-chen).  A break inside a consonant unit moves before it (Zuc-ker
+// becomes Zu-cker); one inside a vowel pair is dropped.
+void KeepSoundsTogether(TextView w, const std::vector<bool>& joint, std::vector<bool>& cut) {
+  for (std::size_t k = 1; k < w.size(); ++k) {
+    if (!cut[k]) continue;
+    if (SplitsVowelSound(w, k) && !joint[k]) {
+      cut[k] = false;
+      continue;
+    }
+    if (!SplitsConsonantUnit(w, k)) continue;
+    if (joint[k] && (w[k - 1] == U'p' || w[k - 1] == U's')) continue;
+    cut[k] = false;
+    std::size_t start = k - 1;  // the c of ck and ch, the q of qu
+    if (w[start] == U'c' && start > 0 && w[start - 1] == U's') --start;
+    if (start > 0 && HasVowelBefore(w, start)) cut[start] = true;
+  }
+}
+
+// A syllable never begins with a cluster that no German syllable begins with
+// (Glü-cklich, Au-e-rhahn, Da-chkan-te): its break moves right to the first
+// place whose onset may begin a syllable and splits no consonant unit
+// (Glück-lich, Au-er-hahn, Dach-kan-te).
+void MoveBreaksBeforeOnsets(TextView w, std::vector<bool>& cut) {
+  for (std::size_t k = 1; k < w.size(); ++k) {
+    if (!cut[k]) continue;
+    const std::size_t vowel = k + OnsetAt(w, k).size();
+    std::size_t to = k;
+    // A unit split at k itself was let through above, at a joint.
+    while (to < vowel && ((to != k && SplitsConsonantUnit(w, to)) || !IsAllowedOnset(OnsetAt(w, to)))) ++to;
+    if (to == k) continue;
+    cut[k] = false;
+    if (to < w.size()) cut[to] = true;
+    k = to;
+  }
+}
+
 }  // namespace
+
+bool SplitsVowelSound(TextView lower, std::size_t k) {
+  if (k == 0 || k >= lower.size() || !IsVowelAt(lower, k - 1) || !IsVowelAt(lower, k)) return false;
+  // The start of the vowel run, then its sounds from the left.
+  std::size_t i = k - 1;
+  while (i > 0 && IsVowelAt(lower, i - 1)) --i;
+  while (i + 1 < k) i += IsVowelPair(lower, i) ? 2 : 1;
+  return i + 1 == k && IsVowelPair(lower, i);
+}
 
 bool IsSyllableVowel(Char c) {
   return IsPlainVowel(c) || TextView(U"yàáâãåæèéêëìíîïòóôõøùúûýÿ").find(c) != TextView::npos;
@@ -150,6 +216,9 @@ std::vector<std::size_t> ReadingBreaks(TextView lower, const std::vector<std::si
   // are not made for such short pieces.
   cut[1] = false;
   cut[n - 1] = false;
+  // The joints that the rules below respect.
+  const std::vector<bool> joint = cut;
+  SplitDoubleConsonants(lower, cut);
   cut = ToCuts(n, MergeVowellessPieces(lower, ToBreaks(cut)));
 
   // A first vowel before a single consonant and a vowel stands alone.
@@ -160,10 +229,12 @@ std::vector<std::size_t> ReadingBreaks(TextView lower, const std::vector<std::si
     if (next < firstEnd && IsSyllableVowel(lower[next])) cut[1] = true;
   }
   // Vowels that meet without forming one sound are split.
-  const std::vector<bool> meets = VowelMeetings(lower);
+  const std::vector<bool> meets = VowelMeetings(lower, joint);
   for (std::size_t k = 1; k < n; ++k) {
     if (meets[k]) cut[k] = true;
   }
+  KeepSoundsTogether(lower, joint, cut);
+  MoveBreaksBeforeOnsets(lower, cut);
   return ToBreaks(cut);
 }
 

@@ -18,6 +18,11 @@ namespace tesmoran {
 // and the accented vowels of ISO-8859-1.
 bool IsSyllableVowel(Char lower);
 
+// True when a break before offset k would split two vowel letters that are
+// read as one sound (Ei-er, not E-i-er), the vowels of a word being cut into
+// sounds from the left.
+bool SplitsVowelSound(TextView lower, std::size_t k);
+
 // Joins every piece without a vowel to the piece after it, and the last
 // piece to the one before it: kin-d-er becomes kin-der, a-ben-d a-bend.
 std::vector<std::size_t> MergeVowellessPieces(TextView lower, const std::vector<std::size_t>& breaks);

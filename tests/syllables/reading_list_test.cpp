@@ -15,7 +15,7 @@ namespace tesmoran {
 namespace {
 
 struct ListedWord {
-  Text syllables;      // the word with its reading syllables joined by hyphens
+  Text syllables;          // the word with its reading syllables joined by hyphens
   bool knownMiss = false;  // marked with ! : the engine still splits it differently
 };
 

@@ -55,7 +55,17 @@ TEST(ReadingBreaks, FollowThePrimarySchoolRules) {
       {"final ie of a stressed onie stays", U"harmonie", {3, 5}, {3, 5}},
       {"plural ien is cut", U"ferien", {2}, {2, 4}},
       {"schien is one syllable", U"schien", {}, {}},
-      {"u after q is no vowel", U"qualle", {3}, {3}},
+      {"u after q is no vowel", U"qualle", {4}, {4}},
+      {"ck is not pulled into the next syllable", U"glücklich", {3}, {5}},
+      {"a consonant is not pulled over a joint", U"auerhahn", {2, 3}, {2, 4}},
+      {"ch stays before the joint", U"dachkante", {2, 7}, {4, 7}},
+      {"a break inside ck moves before it", U"zucker", {3}, {2}},
+      {"ph is split at a joint", U"knappheit", {5}, {5}},
+      {"double consonants are split", U"großmutter", {4}, {4, 7}},
+      {"a joint inside ie keeps both vowels apart", U"antieuropäisch", {2, 4, 6, 8}, {2, 4, 6, 8, 10}},
+      {"without the joint ie is one sound", U"antieuropäisch", {2, 6, 8}, {2, 5, 6, 8, 10}},
+      {"y between a consonant and a vowel is a vowel", U"hyäne", {3}, {2, 3}},
+      {"ui inside a word is cut", U"ruine", {3}, {2, 3}},
       {"ui stays together", U"pfui", {}, {}},
       {"one-syllable word stays whole", U"hund", {3}, {}},
       {"one letter", U"o", {}, {}},
@@ -142,8 +152,8 @@ TEST(SyllableExceptions, SkipsEveryMalformedLineAndKeepsItsNumber) {
     const char* name;
     Text line;
   } cases[] = {
-      {"leading hyphen", U"-bung"}, {"trailing hyphen", U"Üb-"},     {"double hyphen", U"Ü--bung"},
-      {"space inside", U"Ü bung"},  {"digit", U"Ü-bung1"},           {"comment after the word", U"Ü-bung # x"},
+      {"leading hyphen", U"-bung"}, {"trailing hyphen", U"Üb-"}, {"double hyphen", U"Ü--bung"},
+      {"space inside", U"Ü bung"},  {"digit", U"Ü-bung1"},       {"comment after the word", U"Ü-bung # x"},
       {"only a hyphen", U"-"},
   };
   for (const auto& c : cases) {
