@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "syllables/ReadingSyllables.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "syllables/SyllableOnsets.h"
 
 namespace tesmoran {
@@ -87,30 +90,44 @@ std::vector<bool> VowelMeetings(TextView w, const std::vector<bool>& joint) {
   return meets;
 }
 
-// The length of the consonant that follows a word's first vowel, with ch,
-// ck, ph, qu and sch as one consonant and a b p d t g k f followed by l or r
-// as one onset (A-fri-ka, A-pril).  Only these move with the vowel's break:
-// O-sten is wrong for Os-ten.
-std::size_t LeadingConsonantLength(TextView w) {
-  const TextView rest = w.substr(1);
-  if (rest.starts_with(U"sch")) return 3;
-  if (rest.starts_with(U"ch") || rest.starts_with(U"ck") || rest.starts_with(U"ph") || rest.starts_with(U"qu")) {
-    return 2;
+// Where the break goes in the consonants w[from, to) between two vowel
+// sounds: before the longest ending of them that may begin a syllable and
+// is a single consonant, a unit (Ku-chen, Zu-cker, Fla-sche, Ma-the), a
+// b p d t g k f before l or r (A-pril), sp or st after another consonant
+// (er-stat-ten), or a cluster of three or more letters (ge-sprun-gen,
+// In-stru-ment); so Mut-ter, Os-ten, Kir-sche.
+std::size_t BreakInConsonants(TextView w, std::size_t from, std::size_t to) {
+  static constexpr TextView kPairs[] = {U"ch", U"ck", U"ph", U"qu", U"th"};
+  for (std::size_t start = from; start + 1 < to; ++start) {
+    const TextView onset = w.substr(start, to - start);
+    if (!IsAllowedOnset(onset)) continue;
+    const bool unit = std::find(std::begin(kPairs), std::end(kPairs), onset) != std::end(kPairs);
+    const bool stopAndLiquid = onset.size() == 2 && TextView(U"bpdtgkf").find(onset[0]) != TextView::npos &&
+                               (onset[1] == U'l' || onset[1] == U'r');
+    const bool spOrSt = start > from && (onset == U"sp" || onset == U"st");
+    if (onset.size() >= 3 || unit || stopAndLiquid || spOrSt) return start;
   }
-  if (rest.size() >= 2 && TextView(U"bpdtgkf").find(rest[0]) != TextView::npos &&
-      (rest[1] == U'l' || rest[1] == U'r')) {
-    return 2;
-  }
-  return 1;
+  return to - 1;
 }
 
-// Double consonants between vowels are split (Mut-ter, Groß-mut-ter) where
-// the patterns left them whole and put no break right beside them.
-void SplitDoubleConsonants(TextView w, std::vector<bool>& cut) {
-  for (std::size_t k = 2; k + 1 < w.size(); ++k) {
-    if (w[k - 1] != w[k] || IsSyllableVowel(w[k]) || !IsVowelAt(w, k - 2) || !IsVowelAt(w, k + 1)) continue;
-    if (cut[k - 1] || cut[k] || cut[k + 1]) continue;
-    cut[k] = true;
+// Every vowel sound starts a syllable of its own: a piece that the patterns
+// left with two vowel sounds parted by consonants is split between them
+// (Groß-mut-ter, Back-o-fen, Spiel-e-cke, Bahn-ü-ber-gang).
+void SplitPiecesWithTwoVowelSounds(TextView w, const std::vector<bool>& joint, std::vector<bool>& cut) {
+  std::size_t soundEnd = 0;  // just after the last vowel sound of the current piece; 0 for none yet
+  std::size_t i = 0;
+  while (i < w.size()) {
+    if (i > 0 && cut[i]) soundEnd = 0;
+    // A y after a consonant is a vowel too (O-lym-pi-a-de, Ba-by).
+    const bool yVowel = w[i] == U'y' && i > 0 && !IsSyllableVowel(w[i - 1]);
+    if (!IsVowelAt(w, i) && !yVowel) {
+      ++i;
+      continue;
+    }
+    if (soundEnd != 0 && soundEnd < i) cut[BreakInConsonants(w, soundEnd, i)] = true;
+    const bool pair = i + 1 < w.size() && IsVowelAt(w, i + 1) && IsVowelPair(w, i) && !joint[i + 1];
+    i += pair ? 2 : 1;
+    soundEnd = i;
   }
 }
 
@@ -218,16 +235,8 @@ std::vector<std::size_t> ReadingBreaks(TextView lower, const std::vector<std::si
   cut[n - 1] = false;
   // The joints that the rules below respect.
   const std::vector<bool> joint = cut;
-  SplitDoubleConsonants(lower, cut);
   cut = ToCuts(n, MergeVowellessPieces(lower, ToBreaks(cut)));
-
-  // A first vowel before a single consonant and a vowel stands alone.
-  std::size_t firstEnd = 1;
-  while (firstEnd < n && !cut[firstEnd]) ++firstEnd;
-  if (n >= 3 && IsVowelAt(lower, 0) && !IsSyllableVowel(lower[1])) {
-    const std::size_t next = 1 + LeadingConsonantLength(lower);
-    if (next < firstEnd && IsSyllableVowel(lower[next])) cut[1] = true;
-  }
+  SplitPiecesWithTwoVowelSounds(lower, joint, cut);
   // Vowels that meet without forming one sound are split.
   const std::vector<bool> meets = VowelMeetings(lower, joint);
   for (std::size_t k = 1; k < n; ++k) {
