@@ -11,7 +11,19 @@ namespace {
 
 // The vowels that make up German vowel sounds; y and accented letters are
 // left to the patterns.
-bool IsPlainVowel(Char c) { return TextView(U"aeiouäöü").find(c) != TextView::npos; }
+bool IsPlainVowel(Char c) {
+  switch (c) {
+    case U'a':
+    case U'e':
+    case U'i':
+    case U'o':
+    case U'u':
+    case U'ä':
+    case U'ö':
+    case U'ü': return true;
+    default: return false;
+  }
+}
 
 // The vowel letter at i, where a u after q counts as part of the consonant qu.
 bool IsVowelAt(TextView w, std::size_t i) {
@@ -201,7 +213,8 @@ bool SplitsVowelSound(TextView lower, std::size_t k) {
 }
 
 bool IsSyllableVowel(Char c) {
-  return IsPlainVowel(c) || TextView(U"yàáâãåæèéêëìíîïòóôõøùúûýÿ").find(c) != TextView::npos;
+  if (c < 0x80) return IsPlainVowel(c) || c == U'y';
+  return IsPlainVowel(c) || TextView(U"àáâãåæèéêëìíîïòóôõøùúûýÿ").find(c) != TextView::npos;
 }
 
 std::vector<std::size_t> MergeVowellessPieces(TextView lower, const std::vector<std::size_t>& breaks) {
