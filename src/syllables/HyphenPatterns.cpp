@@ -5,8 +5,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <mutex>
+#include <system_error>
+#include <vector>
 
 #include "syllables/SyllableWords.h"
 #include "text/Utf8.h"
@@ -70,14 +73,21 @@ struct HyphenPatterns::Dict {
 };
 
 std::string DefaultHyphenPatternPath() {
-  // A program run from its build folder takes the dictionary built there.
+  // A program run from its build folder takes the dictionary built there; an
+  // installed one the dictionary beside it (bin/../share/tesmoran), which
+  // holds for every install prefix, else the one of the configured prefix.
   static const std::string path = [] {
-    const std::string built = TESMORAN_HYPHEN_PATTERNS_BUILD;
-    if (!built.empty()) {
-      if (std::FILE* f = std::fopen(built.c_str(), "rb")) {
-        std::fclose(f);
-        return built;
-      }
+    std::vector<std::string> candidates;
+    if (const std::string built = TESMORAN_HYPHEN_PATTERNS_BUILD; !built.empty()) candidates.push_back(built);
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+      candidates.push_back((self.parent_path().parent_path() / "share/tesmoran" /
+                            std::filesystem::path(TESMORAN_HYPHEN_PATTERNS_INSTALLED).filename())
+                               .string());
+    }
+    for (const std::string& candidate : candidates) {
+      if (std::filesystem::is_regular_file(candidate, error)) return candidate;
     }
     return std::string(TESMORAN_HYPHEN_PATTERNS_INSTALLED);
   }();

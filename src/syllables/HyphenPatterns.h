@@ -12,8 +12,9 @@
 namespace tesmoran {
 
 // Where the patterns are looked for when no path is given: the dictionary
-// built beside the program when it runs from its build folder, else the one
-// installed with it.
+// built in the build folder when the program runs from there, else the one
+// installed with it (share/tesmoran beside the program's bin folder, then
+// the configured install prefix).
 std::string DefaultHyphenPatternPath();
 
 // The hyphenation limits: the fewest letters before the first and after the
