@@ -3,7 +3,10 @@
 // Turns the hyphenation points of a word into reading syllables, the pieces
 // that primary-school material prints: single vowels at a word's edges stand
 // alone (O-ma, A-bend), vowels that do not form one sound are split (Ra-di-o,
-// O-a-se), and no piece is left without a vowel (Abend, not A-ben-d).
+// O-a-se), every vowel sound starts a syllable (Back-o-fen), and no piece
+// is left without a vowel (Abend, not A-ben-d).  No syllable begins with a
+// cluster that cannot begin one (Glück-lich, not Glü-cklich; see
+// SyllableOnsets.h), and ck, ch, qu and one-sound vowel pairs stay whole.
 //
 // Words here are lower case; breaks are ascending offsets inside the word
 // (1 .. size-1) before which a syllable starts.
