@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Install rules: the two programs, the menu entry, the software-centre
+# Install rules: the two programs, the syllable patterns, the menu entry, the software-centre
 # metainfo, the icons, the manual pages and the documents.  Everything that
 # is generated (icon bitmaps, compressed pages) is made in the build tree.
 include(GNUInstallDirs)
@@ -19,6 +19,10 @@ install(TARGETS tesmoran-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET tesmoran)
   install(TARGETS tesmoran RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+
+# The German syllable patterns, built from the German hyphenation project's
+# patterns (see src/CMakeLists.txt); the program looks for them here.
+install(FILES ${TESMORAN_HYPHEN_DIC_BUILD} DESTINATION ${CMAKE_INSTALL_DATADIR}/tesmoran)
 
 install(FILES ${_data}/${TESMORAN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 

@@ -13,6 +13,7 @@ fail() { echo "FAIL: $1"; failed=$((failed + 1)); }
 listing="$(dpkg -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')"
 expected=(
   /usr/bin/tesmoran /usr/bin/tesmoran-cli
+  /usr/share/tesmoran/hyph_de_DE.dic
   "/usr/share/applications/$app_id.desktop"
   "/usr/share/metainfo/$app_id.metainfo.xml"
   "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"

@@ -9,7 +9,7 @@ TESMORAN_PACKAGES=(
   build-essential cmake ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   qt6-translations-l10n qt6-qpa-plugins
-  libhyphen-dev hyphen-de
+  libhyphen-dev texlive-lang-german
   fonts-liberation fonts-dejavu-core fonts-sil-andika
   librsvg2-bin file
 )
@@ -17,7 +17,7 @@ TESMORAN_PACKAGES=(
 TESMORAN_TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth poppler-utils
-  time
+  time wngerman
   lintian desktop-file-utils appstream
   clang libfuzzer-14-dev libclang-rt-14-dev
 )

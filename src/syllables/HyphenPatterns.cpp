@@ -5,14 +5,20 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <mutex>
+#include <system_error>
+#include <vector>
 
 #include "syllables/SyllableWords.h"
 #include "text/Utf8.h"
 
-#ifndef TESMORAN_HYPHEN_PATTERNS
-#define TESMORAN_HYPHEN_PATTERNS "/usr/share/hyphen/hyph_de_DE.dic"
+#ifndef TESMORAN_HYPHEN_PATTERNS_BUILD
+#define TESMORAN_HYPHEN_PATTERNS_BUILD ""
+#endif
+#ifndef TESMORAN_HYPHEN_PATTERNS_INSTALLED
+#define TESMORAN_HYPHEN_PATTERNS_INSTALLED "/usr/share/tesmoran/hyph_de_DE.dic"
 #endif
 
 #ifdef __SANITIZE_ADDRESS__
@@ -25,7 +31,7 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libhyphen.so
 namespace tesmoran {
 namespace {
 
-constexpr TextView kPackageHint = U" Bitte installieren Sie das Paket hyphen-de.";
+constexpr TextView kPackageHint = U" Bitte installieren Sie das Paket tesmoran neu.";
 
 Text PathText(const std::string& path) {
   if (auto decoded = DecodeUtf8(path)) return *decoded;
@@ -66,7 +72,27 @@ struct HyphenPatterns::Dict {
   HyphenDict* hyphen;
 };
 
-std::string DefaultHyphenPatternPath() { return TESMORAN_HYPHEN_PATTERNS; }
+std::string DefaultHyphenPatternPath() {
+  // A program run from its build folder takes the dictionary built there; an
+  // installed one the dictionary beside it (bin/../share/tesmoran), which
+  // holds for every install prefix, else the one of the configured prefix.
+  static const std::string path = [] {
+    std::vector<std::string> candidates;
+    if (const std::string built = TESMORAN_HYPHEN_PATTERNS_BUILD; !built.empty()) candidates.push_back(built);
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+      candidates.push_back((self.parent_path().parent_path() / "share/tesmoran" /
+                            std::filesystem::path(TESMORAN_HYPHEN_PATTERNS_INSTALLED).filename())
+                               .string());
+    }
+    for (const std::string& candidate : candidates) {
+      if (std::filesystem::is_regular_file(candidate, error)) return candidate;
+    }
+    return std::string(TESMORAN_HYPHEN_PATTERNS_INSTALLED);
+  }();
+  return path;
+}
 
 HyphenPatterns::Load HyphenPatterns::Open(const std::string& requested) {
   const std::string path = requested.empty() ? DefaultHyphenPatternPath() : requested;

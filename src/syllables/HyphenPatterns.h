@@ -11,8 +11,10 @@
 
 namespace tesmoran {
 
-// Where the patterns are looked for when no path is given: the file of the
-// system package, found when the program was configured.
+// Where the patterns are looked for when no path is given: the dictionary
+// built in the build folder when the program runs from there, else the one
+// installed with it (share/tesmoran beside the program's bin folder, then
+// the configured install prefix).
 std::string DefaultHyphenPatternPath();
 
 // The hyphenation limits: the fewest letters before the first and after the

@@ -6,15 +6,6 @@
 #include "text/CaseMap.h"
 
 namespace tesmoran {
-namespace {
-
-// Reading syllables let the patterns cut single letters off both ends, and
-// then clean up; line-break syllables keep two letters at every edge.
-constexpr HyphenLimits kReadingLimits{1, 1, 2, 2};
-constexpr HyphenLimits kLineBreakLimits{2, 2, 2, 2};
-
-}  // namespace
-
 PatternSyllabifier::PatternSyllabifier(std::shared_ptr<const HyphenPatterns> patterns, SyllableExceptions exceptions)
     : patterns_(std::move(patterns)), exceptions_(std::move(exceptions)) {}
 

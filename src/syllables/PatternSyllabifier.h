@@ -20,6 +20,10 @@ class PatternSyllabifier : public Syllabifier {
   static constexpr std::size_t kMaxWordLength = 100;
   // How many distinct words each kind remembers before it starts afresh.
   static constexpr std::size_t kRememberedWords = 1 << 16;
+  // Reading syllables let the patterns cut single letters off both ends, and
+  // then clean up; line-break syllables keep two letters at every edge.
+  static constexpr HyphenLimits kReadingLimits{1, 1, 2, 2};
+  static constexpr HyphenLimits kLineBreakLimits{2, 2, 2, 2};
 
   PatternSyllabifier(std::shared_ptr<const HyphenPatterns> patterns, SyllableExceptions exceptions = {});
   std::vector<std::size_t> Breaks(TextView text, SyllableKind kind) const override;

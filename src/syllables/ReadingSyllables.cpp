@@ -1,12 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "syllables/ReadingSyllables.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "syllables/SyllableOnsets.h"
+
 namespace tesmoran {
 namespace {
 
 // The vowels that make up German vowel sounds; y and accented letters are
 // left to the patterns.
-bool IsPlainVowel(Char c) { return TextView(U"aeiouäöü").find(c) != TextView::npos; }
+bool IsPlainVowel(Char c) {
+  switch (c) {
+    case U'a':
+    case U'e':
+    case U'i':
+    case U'o':
+    case U'u':
+    case U'ä':
+    case U'ö':
+    case U'ü': return true;
+    default: return false;
+  }
+}
 
 // The vowel letter at i, where a u after q counts as part of the consonant qu.
 bool IsVowelAt(TextView w, std::size_t i) {
@@ -55,6 +72,7 @@ bool IsVowelPair(TextView w, std::size_t i) {
     if (pair != p) continue;
     if (p == U"ie") return !IsSplitIe(w, i);
     if (p == U"ee") return !IsSplitEe(w, i);
+    if (p == U"ui") return i + 2 == w.size();  // pfui, hui; but Ru-i-ne, E-tu-i, e-va-lu-ie-ren
     return true;
   }
   return false;
@@ -62,37 +80,67 @@ bool IsVowelPair(TextView w, std::size_t i) {
 
 // For every position k, whether two vowel sounds meet between k-1 and k:
 // vowel runs are cut into sounds from the left, a pair taken where it forms
-// one sound (Feu-er, Ei-er, The-a-ter).
-std::vector<bool> VowelMeetings(TextView w) {
+// one sound (Feu-er, Ei-er, The-a-ter) and no joint of the patterns lies
+// inside it (an-ti-eu-ro-pä-isch).  A y between a consonant and a vowel is a
+// vowel of its own (Hy-ä-ne).
+std::vector<bool> VowelMeetings(TextView w, const std::vector<bool>& joint) {
   std::vector<bool> meets(w.size() + 1, false);
   std::size_t i = 0;
   while (i < w.size()) {
+    if (w[i] == U'y' && i > 0 && i + 1 < w.size() && !IsSyllableVowel(w[i - 1]) && IsVowelAt(w, i + 1)) {
+      meets[i + 1] = true;
+    }
     if (!IsVowelAt(w, i)) {
       ++i;
       continue;
     }
-    std::size_t sound = (i + 1 < w.size() && IsVowelAt(w, i + 1) && IsVowelPair(w, i)) ? 2 : 1;
-    std::size_t next = i + sound;
+    const bool pair = i + 1 < w.size() && IsVowelAt(w, i + 1) && IsVowelPair(w, i) && !joint[i + 1];
+    const std::size_t next = i + (pair ? 2 : 1);
     if (next < w.size() && IsVowelAt(w, next)) meets[next] = true;
     i = next;
   }
   return meets;
 }
 
-// The length of the consonant that follows a word's first vowel, with ch,
-// ck, ph, qu and sch as one consonant and a b p d t g k f followed by l or r
-// as one onset (A-fri-ka, A-pril).
-std::size_t LeadingConsonantLength(TextView w) {
-  const TextView rest = w.substr(1);
-  if (rest.starts_with(U"sch")) return 3;
-  if (rest.starts_with(U"ch") || rest.starts_with(U"ck") || rest.starts_with(U"ph") || rest.starts_with(U"qu")) {
-    return 2;
+// Where the break goes in the consonants w[from, to) between two vowel
+// sounds: before the longest ending of them that may begin a syllable and
+// is a single consonant, a unit (Ku-chen, Zu-cker, Fla-sche, Ma-the), a
+// b p d t g k f before l or r (A-pril), sp or st after another consonant
+// (er-stat-ten), or a cluster of three or more letters (ge-sprun-gen,
+// In-stru-ment); so Mut-ter, Os-ten, Kir-sche.
+std::size_t BreakInConsonants(TextView w, std::size_t from, std::size_t to) {
+  static constexpr TextView kPairs[] = {U"ch", U"ck", U"ph", U"qu", U"th"};
+  for (std::size_t start = from; start + 1 < to; ++start) {
+    const TextView onset = w.substr(start, to - start);
+    if (!IsAllowedOnset(onset)) continue;
+    const bool unit = std::find(std::begin(kPairs), std::end(kPairs), onset) != std::end(kPairs);
+    const bool stopAndLiquid = onset.size() == 2 && TextView(U"bpdtgkf").find(onset[0]) != TextView::npos &&
+                               (onset[1] == U'l' || onset[1] == U'r');
+    const bool spOrSt = start > from && (onset == U"sp" || onset == U"st");
+    if (onset.size() >= 3 || unit || stopAndLiquid || spOrSt) return start;
   }
-  if (rest.size() >= 2 && TextView(U"bpdtgkf").find(rest[0]) != TextView::npos &&
-      (rest[1] == U'l' || rest[1] == U'r')) {
-    return 2;
+  return to - 1;
+}
+
+// Every vowel sound starts a syllable of its own: a piece that the patterns
+// left with two vowel sounds parted by consonants is split between them
+// (Groß-mut-ter, Back-o-fen, Spiel-e-cke, Bahn-ü-ber-gang).
+void SplitPiecesWithTwoVowelSounds(TextView w, const std::vector<bool>& joint, std::vector<bool>& cut) {
+  std::size_t soundEnd = 0;  // just after the last vowel sound of the current piece; 0 for none yet
+  std::size_t i = 0;
+  while (i < w.size()) {
+    if (i > 0 && cut[i]) soundEnd = 0;
+    // A y after a consonant is a vowel too (O-lym-pi-a-de, Ba-by).
+    const bool yVowel = w[i] == U'y' && i > 0 && !IsSyllableVowel(w[i - 1]);
+    if (!IsVowelAt(w, i) && !yVowel) {
+      ++i;
+      continue;
+    }
+    if (soundEnd != 0 && soundEnd < i) cut[BreakInConsonants(w, soundEnd, i)] = true;
+    const bool pair = i + 1 < w.size() && IsVowelAt(w, i + 1) && IsVowelPair(w, i) && !joint[i + 1];
+    i += pair ? 2 : 1;
+    soundEnd = i;
   }
-  return 1;
 }
 
 std::vector<std::size_t> ToBreaks(const std::vector<bool>& cut) {
@@ -115,10 +163,58 @@ bool IsSameLongVowel(TextView w, std::size_t k) {
   return w[k - 1] == w[k] && (w[k] == U'a' || w[k] == U'e' || w[k] == U'o') && IsVowelPair(w, k - 1);
 }
 
+// No break inside ck, ch, qu or a vowel pair read as one sound; ph and s+ch
+// are split only at a joint of the patterns (Knapp-heit, Amts-chef,
+// Häus-chen).  A break inside a consonant unit moves before it (Zuc-ker
+// becomes Zu-cker); one inside a vowel pair is dropped.
+void KeepSoundsTogether(TextView w, const std::vector<bool>& joint, std::vector<bool>& cut) {
+  for (std::size_t k = 1; k < w.size(); ++k) {
+    if (!cut[k]) continue;
+    if (SplitsVowelSound(w, k) && !joint[k]) {
+      cut[k] = false;
+      continue;
+    }
+    if (!SplitsConsonantUnit(w, k)) continue;
+    if (joint[k] && (w[k - 1] == U'p' || w[k - 1] == U's')) continue;
+    cut[k] = false;
+    std::size_t start = k - 1;  // the c of ck and ch, the q of qu
+    if (w[start] == U'c' && start > 0 && w[start - 1] == U's') --start;
+    if (start > 0 && HasVowelBefore(w, start)) cut[start] = true;
+  }
+}
+
+// A syllable never begins with a cluster that no German syllable begins with
+// (Glü-cklich, Au-e-rhahn, Da-chkan-te): its break moves right to the first
+// place whose onset may begin a syllable and splits no consonant unit
+// (Glück-lich, Au-er-hahn, Dach-kan-te).
+void MoveBreaksBeforeOnsets(TextView w, std::vector<bool>& cut) {
+  for (std::size_t k = 1; k < w.size(); ++k) {
+    if (!cut[k]) continue;
+    const std::size_t vowel = k + OnsetAt(w, k).size();
+    std::size_t to = k;
+    // A unit split at k itself was let through above, at a joint.
+    while (to < vowel && ((to != k && SplitsConsonantUnit(w, to)) || !IsAllowedOnset(OnsetAt(w, to)))) ++to;
+    if (to == k) continue;
+    cut[k] = false;
+    if (to < w.size()) cut[to] = true;
+    k = to;
+  }
+}
+
 }  // namespace
 
+bool SplitsVowelSound(TextView lower, std::size_t k) {
+  if (k == 0 || k >= lower.size() || !IsVowelAt(lower, k - 1) || !IsVowelAt(lower, k)) return false;
+  // The start of the vowel run, then its sounds from the left.
+  std::size_t i = k - 1;
+  while (i > 0 && IsVowelAt(lower, i - 1)) --i;
+  while (i + 1 < k) i += IsVowelPair(lower, i) ? 2 : 1;
+  return i + 1 == k && IsVowelPair(lower, i);
+}
+
 bool IsSyllableVowel(Char c) {
-  return IsPlainVowel(c) || TextView(U"yàáâãåæèéêëìíîïòóôõøùúûýÿ").find(c) != TextView::npos;
+  if (c < 0x80) return IsPlainVowel(c) || c == U'y';
+  return IsPlainVowel(c) || TextView(U"àáâãåæèéêëìíîïòóôõøùúûýÿ").find(c) != TextView::npos;
 }
 
 std::vector<std::size_t> MergeVowellessPieces(TextView lower, const std::vector<std::size_t>& breaks) {
@@ -150,20 +246,17 @@ std::vector<std::size_t> ReadingBreaks(TextView lower, const std::vector<std::si
   // are not made for such short pieces.
   cut[1] = false;
   cut[n - 1] = false;
+  // The joints that the rules below respect.
+  const std::vector<bool> joint = cut;
   cut = ToCuts(n, MergeVowellessPieces(lower, ToBreaks(cut)));
-
-  // A first vowel before a single consonant and a vowel stands alone.
-  std::size_t firstEnd = 1;
-  while (firstEnd < n && !cut[firstEnd]) ++firstEnd;
-  if (n >= 3 && IsVowelAt(lower, 0) && !IsSyllableVowel(lower[1])) {
-    const std::size_t next = 1 + LeadingConsonantLength(lower);
-    if (next < firstEnd && IsSyllableVowel(lower[next])) cut[1] = true;
-  }
+  SplitPiecesWithTwoVowelSounds(lower, joint, cut);
   // Vowels that meet without forming one sound are split.
-  const std::vector<bool> meets = VowelMeetings(lower);
+  const std::vector<bool> meets = VowelMeetings(lower, joint);
   for (std::size_t k = 1; k < n; ++k) {
     if (meets[k]) cut[k] = true;
   }
+  KeepSoundsTogether(lower, joint, cut);
+  MoveBreaksBeforeOnsets(lower, cut);
   return ToBreaks(cut);
 }
 

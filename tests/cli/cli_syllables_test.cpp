@@ -67,17 +67,48 @@ TEST(CliSilben, WordsHyphenatesEachLineAsAnEntry) {
   EXPECT_EQ(run.out, "A-bend\nÜ-bung\nKaf-fee\n");
 }
 
+TEST(CliSilben, WordsTakesMoreLinesThanTheWindowsListHolds) {
+  std::string input, expected;
+  for (int i = 0; i < 40000; ++i) {
+    input += i % 2 == 0 ? "Abend\n" : "Kaffee\r\n";
+    expected += i % 2 == 0 ? "A-bend\n" : "Kaf-fee\n";
+  }
+  input += "Igel";  // the last line without a line end
+  expected += "I-gel\n";
+  const CliRun run = Silben({"--words"}, input);
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, expected);
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(CliSilben, WordsWithABadByteLateInTheInputWriteNothing) {
+  std::string input;
+  for (int i = 0; i < 10000; ++i) input += "Abend\n";
+  input += "\xFF\n";
+  const CliRun run = Silben({"--words"}, input);
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("60000"), std::string::npos) << run.err;
+}
+
+TEST(CliSilben, WordsOnAnEmptyInputSayThatThereIsNoText) {
+  const CliRun run = Silben({"--words"}, "");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("Kein Originaltext"), std::string::npos) << run.err;
+}
+
 TEST(CliSilben, Cp1252InputAndOutput) {
-  const CliRun run = Silben({"--encoding", "cp1252"}, "\xDC" "bung");
+  const CliRun run = Silben({"--encoding", "cp1252"},
+                            "\xDC"
+                            "bung");
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out, "\xDC-bung\n");
 }
 
 class ExceptionsFile {
  public:
-  explicit ExceptionsFile(const std::string& content) {
-    std::ofstream(path_, std::ios::binary) << content;
-  }
+  explicit ExceptionsFile(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
   ~ExceptionsFile() { std::remove(path_.c_str()); }
   const std::string& Path() const { return path_; }
 

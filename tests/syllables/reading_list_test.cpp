@@ -15,7 +15,7 @@ namespace tesmoran {
 namespace {
 
 struct ListedWord {
-  Text syllables;      // the word with its reading syllables joined by hyphens
+  Text syllables;          // the word with its reading syllables joined by hyphens
   bool knownMiss = false;  // marked with ! : the engine still splits it differently
 };
 
@@ -73,7 +73,8 @@ TEST_P(ReadingSyllableList, EveryWordOfTheGroupButTheKnownMissesIsSplitAsListed)
 
 INSTANTIATE_TEST_SUITE_P(ByRule, ReadingSyllableList,
                          ::testing::Values("edge_vowels", "hiatus", "diphthongs_long_vowels", "consonant_units",
-                                           "double_consonants", "compounds", "one_syllable", "general"),
+                                           "double_consonants", "compounds", "joints", "prefixes", "loanwords",
+                                           "one_syllable", "general"),
                          [](const auto& info) { return info.param; });
 
 TEST(ReadingSyllableListSize, HasAtLeast200WordsOfWhichAtMostOnePercentAreKnownMisses) {

@@ -50,8 +50,8 @@ TEST(PatternSyllabifier, ReadingSyllablesOfWholeTexts) {
 
 TEST(PatternSyllabifier, LineBreakSyllablesLeaveNoSingleLetterAtAnEdge) {
   const TextCase cases[] = {
-      {"Oma", U"Oma", U"Oma"},          {"Abend", U"Abend", U"Abend"},
-      {"Igel", U"Igel", U"Igel"},       {"Elefant", U"Elefant", U"Ele-fant"},
+      {"Oma", U"Oma", U"Oma"},           {"Abend", U"Abend", U"Abend"},
+      {"Igel", U"Igel", U"Igel"},        {"Elefant", U"Elefant", U"Ele-fant"},
       {"Mutter", U"Mutter", U"Mut-ter"}, {"Haustür", U"Haustür", U"Haus-tür"},
   };
   const PatternSyllabifier engine(Patterns());
@@ -86,15 +86,13 @@ TEST(PatternSyllabifier, AnExceptionHoldsInEveryCaseFormAndBothKinds) {
 
 // A scratch pattern file that is removed again.
 struct PatternFile {
-  explicit PatternFile(const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
+  explicit PatternFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
   ~PatternFile() {
     std::error_code ignored;
     fs::remove(path, ignored);
   }
-  std::string path = (fs::temp_directory_path() / ("tesmoran-patterns-" + std::to_string(::getpid()) + "-" +
-                                                    std::to_string(++counter) + ".dic"))
+  std::string path = (fs::temp_directory_path() /
+                      ("tesmoran-patterns-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".dic"))
                          .string();
   static inline int counter = 0;
 };
@@ -104,7 +102,7 @@ TEST(HyphenPatterns, AMissingFileNamesThePackageInGerman) {
   EXPECT_EQ(load.syllabifier, nullptr);
   EXPECT_EQ(load.error,
             U"Silbentrennung nicht möglich: Die Datei mit den deutschen Trennmustern „/nonexistent/hyph_de_DE.dic“ "
-            U"fehlt. Bitte installieren Sie das Paket hyphen-de.");
+            U"fehlt. Bitte installieren Sie das Paket tesmoran neu.");
 }
 
 TEST(HyphenPatterns, AFileWithAnUnknownCharacterSetIsRefused) {
@@ -112,7 +110,7 @@ TEST(HyphenPatterns, AFileWithAnUnknownCharacterSetIsRefused) {
   const HyphenPatterns::Load load = HyphenPatterns::Open(file.path);
   EXPECT_EQ(load.patterns, nullptr);
   EXPECT_EQ(load.error, U"Silbentrennung nicht möglich: Die Datei „" + DecodeUtf8(file.path).value() +
-                            U"“ enthält keine lesbaren Trennmuster. Bitte installieren Sie das Paket hyphen-de.");
+                            U"“ enthält keine lesbaren Trennmuster. Bitte installieren Sie das Paket tesmoran neu.");
 }
 
 TEST(HyphenPatterns, WordsAreConvertedIntoTheFilesCharacterSet) {
@@ -120,8 +118,12 @@ TEST(HyphenPatterns, WordsAreConvertedIntoTheFilesCharacterSet) {
     const char* name;
     std::string bytes;
   } cases[] = {
-      {"ISO-8859-1", "ISO8859-1\n1\xE4" "1\n"},
-      {"UTF-8", "UTF-8\n1\xC3\xA4" "1\n"},
+      {"ISO-8859-1",
+       "ISO8859-1\n1\xE4"
+       "1\n"},
+      {"UTF-8",
+       "UTF-8\n1\xC3\xA4"
+       "1\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -7,6 +7,7 @@
 #include "syllables/HyphenateText.h"
 #include "syllables/ReadingSyllables.h"
 #include "syllables/SyllableExceptions.h"
+#include "syllables/SyllableOnsets.h"
 #include "syllables/SyllableWords.h"
 #include "text/Utf8.h"
 
@@ -43,7 +44,12 @@ TEST(ReadingBreaks, FollowThePrimarySchoolRules) {
       {"first vowel before an onset like fr stands alone", U"afrika", {4}, {1, 4}},
       {"first vowel before two consonants stays", U"adler", {2}, {2}},
       {"two-letter first piece keeps its consonant", U"erinnern", {2, 4, 6}, {2, 4}},
-      {"first vowel of a diphthong is not cut off", U"eimer", {1}, {}},
+      {"first vowel of a diphthong is not cut off", U"eimer", {1}, {2}},
+      {"every vowel sound starts a syllable", U"backofen", {4}, {4, 5}},
+      {"a three-letter onset goes whole to the next syllable", U"gesprungen", {}, {2, 7}},
+      {"st after another consonant goes to the next syllable", U"erstatten", {}, {2, 6}},
+      {"a lone st is split", U"osten", {}, {2}},
+      {"y after a consonant is a vowel", U"olympiade", {4, 7}, {1, 4, 6, 7}},
       {"single end consonant joins", U"abend", {1, 4}, {1}},
       {"long ee is not cut", U"idee", {1, 3}, {1}},
       {"ee before a plural n is cut", U"ideen", {1}, {1, 3}},
@@ -55,7 +61,17 @@ TEST(ReadingBreaks, FollowThePrimarySchoolRules) {
       {"final ie of a stressed onie stays", U"harmonie", {3, 5}, {3, 5}},
       {"plural ien is cut", U"ferien", {2}, {2, 4}},
       {"schien is one syllable", U"schien", {}, {}},
-      {"u after q is no vowel", U"qualle", {3}, {3}},
+      {"u after q is no vowel", U"qualle", {4}, {4}},
+      {"ck is not pulled into the next syllable", U"glücklich", {3}, {5}},
+      {"a consonant is not pulled over a joint", U"auerhahn", {2, 3}, {2, 4}},
+      {"ch stays before the joint", U"dachkante", {2, 7}, {4, 7}},
+      {"a break inside ck moves before it", U"zucker", {3}, {2}},
+      {"ph is split at a joint", U"knappheit", {5}, {5}},
+      {"double consonants are split", U"großmutter", {4}, {4, 7}},
+      {"a joint inside ie keeps both vowels apart", U"antieuropäisch", {2, 4, 6, 8}, {2, 4, 6, 8, 10}},
+      {"without the joint ie is one sound", U"antieuropäisch", {2, 6, 8}, {2, 5, 6, 8, 10}},
+      {"y between a consonant and a vowel is a vowel", U"hyäne", {3}, {2, 3}},
+      {"ui inside a word is cut", U"ruine", {3}, {2, 3}},
       {"ui stays together", U"pfui", {}, {}},
       {"one-syllable word stays whole", U"hund", {3}, {}},
       {"one letter", U"o", {}, {}},
@@ -142,8 +158,8 @@ TEST(SyllableExceptions, SkipsEveryMalformedLineAndKeepsItsNumber) {
     const char* name;
     Text line;
   } cases[] = {
-      {"leading hyphen", U"-bung"}, {"trailing hyphen", U"Üb-"},     {"double hyphen", U"Ü--bung"},
-      {"space inside", U"Ü bung"},  {"digit", U"Ü-bung1"},           {"comment after the word", U"Ü-bung # x"},
+      {"leading hyphen", U"-bung"}, {"trailing hyphen", U"Üb-"}, {"double hyphen", U"Ü--bung"},
+      {"space inside", U"Ü bung"},  {"digit", U"Ü-bung1"},       {"comment after the word", U"Ü-bung # x"},
       {"only a hyphen", U"-"},
   };
   for (const auto& c : cases) {
@@ -167,6 +183,57 @@ TEST(SyllableExceptions, ReportsAllSkippedLinesInOneGermanMessage) {
   EXPECT_EQ(SyllableExceptions::Parse(U"O ma\n# x\nO--pa\nA-bend").MalformedReport(),
             U"Die Zeilen 1, 3 der Silben-Ausnahmen wurden übersprungen. Jede Zeile enthält ein Wort mit "
             U"Bindestrichen zwischen den Silben, zum Beispiel „Ü-bung“.");
+}
+
+TEST(SyllableOnsets, OnlyClustersThatBeginGermanWordsMayBeginASyllable) {
+  const struct {
+    TextView onset;
+    bool allowed;
+  } cases[] = {
+      {U"", true},     {U"b", true},    {U"ß", true},   {U"ck", true},   {U"sch", true},  {U"qu", true},
+      {U"str", true},  {U"schw", true}, {U"pfl", true}, {U"zw", true},   {U"ckl", false}, {U"ckg", false},
+      {U"chk", false}, {U"chv", false}, {U"rh", false}, {U"rb", false},  {U"rl", false},  {U"rw", false},
+      {U"sz", false},  {U"ps", false},  {U"mn", false}, {U"nst", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsAllowedOnset(c.onset), c.allowed) << EncodeUtf8(c.onset);
+  }
+}
+
+TEST(SyllableOnsets, TheOnsetRunsToTheFirstVowelWithTheUOfQu) {
+  EXPECT_EQ(OnsetAt(U"glücklich", 3), TextView(U"ckl"));
+  EXPECT_EQ(OnsetAt(U"bequem", 2), TextView(U"qu"));
+  EXPECT_EQ(OnsetAt(U"gartenexperten", 6), TextView(U""));
+  EXPECT_EQ(OnsetAt(U"hund", 1), TextView(U""));
+  EXPECT_EQ(OnsetAt(U"pst", 0), TextView(U"pst"));
+}
+
+TEST(SyllableOnsets, UnitsAreCkChPhQuAndTheSOfSch) {
+  const struct {
+    TextView word;
+    std::size_t k;
+    bool splits;
+  } cases[] = {
+      {U"zucker", 3, true}, {U"kuchen", 3, true},  {U"strophe", 5, true}, {U"bequem", 3, true},
+      {U"tasche", 3, true}, {U"tasche", 2, false}, {U"mutter", 3, false}, {U"zucker", 2, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SplitsConsonantUnit(c.word, c.k), c.splits) << EncodeUtf8(c.word) << " " << c.k;
+  }
+}
+
+TEST(SplitsVowelSound, PairsReadAsOneSoundAreFoundFromTheLeft) {
+  const struct {
+    TextView word;
+    std::size_t k;
+    bool splits;
+  } cases[] = {
+      {U"eimer", 1, true},  {U"feuer", 2, true}, {U"feuer", 3, false},   {U"theater", 3, false},
+      {U"ruine", 2, false}, {U"pfui", 3, true},  {U"familie", 6, false}, {U"biene", 2, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SplitsVowelSound(c.word, c.k), c.splits) << EncodeUtf8(c.word) << " " << c.k;
+  }
 }
 
 }  // namespace

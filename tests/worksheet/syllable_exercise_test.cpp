@@ -77,7 +77,7 @@ TEST(SyllableExercise, MissingPatternsShowTheMessageNamingThePackageAndChangeNot
   ws.Liste2.SetSelected(0, true);
   EXPECT_EQ(RunSyllableExercise(missing, ws, ui), ExerciseOutcome::kMessageShown);
   ASSERT_EQ(ui.Shown().size(), 1u);
-  EXPECT_NE(ui.Shown()[0].prompt.find(U"hyphen-de"), Text::npos);
+  EXPECT_NE(ui.Shown()[0].prompt.find(U"Paket tesmoran"), Text::npos);
   EXPECT_EQ(ui.Shown()[0].title, U"Silben trennen");
   EXPECT_EQ(ws.Text2, U"alt");
   EXPECT_EQ(ws.Liste2.Entries()[0].text, U"Abend");

@@ -2,15 +2,21 @@
 // tesmoran-cli silben: "Silben trennen" on a text given on the command line
 // or on standard input, through the same frame as the main window.  It
 // prints what the solution text receives in replace mode, or with --words
-// every line of the input as a hyphenated word-list entry.
+// every line of the input as a hyphenated word-list entry.  Word lists of
+// any length are run through the frame in batches, each batch written as
+// soon as it is done.
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/cli/CliChunkedRun.h"
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliExercise.h"
 #include "app/cli/CliExitCode.h"
 #include "app/cli/CliTextIo.h"
 #include "files/SyllableExceptionsFile.h"
+#include "platform/UiServices.h"
+#include "state/Worksheet.h"
 #include "text/Utf8.h"
 #include "worksheet/SyllableExercise.h"
 
@@ -33,6 +39,76 @@ std::optional<SyllableExceptions> ReadExceptions(const std::string& path, const 
   return std::move(load.exceptions);
 }
 
+// How many lines go through the frame at a time.
+constexpr std::size_t kBatchEntries = 4096;
+
+// The frame's services for a batch: the syllable exercise asks nothing, so
+// any message is kept to be printed.
+class BatchUi : public UiServices {
+ public:
+  int MessageBox(const Text& prompt, int, const Text&) override {
+    messages.push_back(prompt);
+    return kAnswerOk;
+  }
+  Text InputBox(const Text&, const Text&, const Text&) override { return Text(); }
+  Text ClipboardText() override { return Text(); }
+  void SetClipboardText(const Text&) override {}
+  std::vector<Text> messages;
+};
+
+// Runs the batch of entries through the frame as a selected word list and
+// writes the entries; false after a message.
+bool RunBatch(const Exercise& exercise, std::vector<Text>& batch, CliEncoding encoding, const CliContext& context) {
+  Worksheet ws;
+  ws.Liste3 = kModeReplace;
+  for (Text& entry : batch) {
+    ws.Liste2.Append(std::move(entry));
+    ws.Liste2.SetSelected(ws.Liste2.Count() - 1, true);
+  }
+  batch.clear();
+  BatchUi ui;
+  if (RunExercise(exercise, ws, ui) != ExerciseOutcome::kDelivered) {
+    for (Text message : ui.messages) {
+      while (!message.empty() && IsControlChar(message.back())) message.pop_back();
+      WriteCliText(message, encoding, context.err, context);
+    }
+    return false;
+  }
+  for (const WordEntry& entry : ws.Liste2.Entries()) {
+    if (!WriteCliText(entry.text, encoding, context.out, context)) return false;
+  }
+  return true;
+}
+
+// silben --words: every line of the input is an entry; a line ends at LF, a
+// CR right before the LF belongs to the line end, and a line end at the very
+// end of the input opens no further entry.  The bytes are checked before
+// anything is written.
+int RunOnWordLines(const Exercise& exercise, const ParsedOptions& options, const CliContext& context) {
+  const CliEncoding encoding = EncodingOf(options);
+  const std::optional<CliBytes> text = ReadCliBytes(options, encoding, context);
+  if (!text) return kExitNothingWritten;
+  const std::string_view bytes = text->View();
+  if (!CheckCliBytes(bytes, encoding, text->start, text->what, context)) return kExitNothingWritten;
+  // No line at all: the frame's path for an empty list (its input is read
+  // again and is as empty).
+  if (bytes.empty()) return RunExerciseCommand(exercise, options, context);
+  std::vector<Text> batch;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+    if (end == std::string_view::npos) end = bytes.size();
+    if (end > start && bytes[end - 1] == '\r' && end < bytes.size()) --end;
+    batch.push_back(*DecodeCliBytes(bytes.substr(start, end - start), encoding, text->what, context));
+    start = next;
+    if (batch.size() == kBatchEntries && !RunBatch(exercise, batch, encoding, context)) return kExitNothingWritten;
+  }
+  if (!batch.empty() && !RunBatch(exercise, batch, encoding, context)) return kExitNothingWritten;
+  context.out.flush();
+  return kExitDone;
+}
+
 }  // namespace
 
 int RunSyllablesCommand(const ParsedOptions& options, const CliContext& context) {
@@ -48,7 +124,11 @@ int RunSyllablesCommand(const ParsedOptions& options, const CliContext& context)
     return kExitNothingWritten;
   }
   const SyllableKind kind = options.Has("--schreibsilben") ? SyllableKind::kLineBreak : SyllableKind::kReading;
-  return RunExerciseCommand(SyllableExercise(load.syllabifier, kind), options, context);
+  const Exercise exercise = SyllableExercise(load.syllabifier, kind);
+  // Options that do not fit take the frame's own path with its messages.
+  const bool plainWordList = options.Has("--words") && !options.Has("--answer") && !options.Has("--letters");
+  if (!plainWordList) return RunExerciseCommand(exercise, options, context);
+  return RunOnWordLines(exercise, options, context);
 }
 
 }  // namespace tesmoran
