@@ -52,6 +52,10 @@ class PageWriter {
 
   // The rows of one paper line; they stay on one page when they fit on one.
   void PlaceRows(const std::vector<Row>& rows) {
+    if (rows.size() == 1 && rows.front().pieces.empty()) {
+      PlaceBlankRow();
+      return;
+    }
     const double needed = double(rows.size() - 1) * pitch_ + ascent_ + descent_;
     if (y_ + needed > bottom_ && top_ + needed <= bottom_ && !AtPageTop()) NewPage();
     for (const Row& row : rows) {
@@ -64,6 +68,15 @@ class PageWriter {
       }
       y_ += pitch_;
     }
+  }
+
+  // An empty paper line shows nothing, so it never begins a page: it is
+  // dropped where it would not fit and at the top of a page that a break
+  // has begun.
+  void PlaceBlankRow() {
+    if (y_ + ascent_ + descent_ > bottom_) return;
+    if (AtPageTop() && doc_.pages.size() > 1) return;
+    y_ += pitch_;
   }
 
   void PlaceWritingRow() {
@@ -127,7 +140,11 @@ void PlaceText(PageWriter& pages, TextView text, const WordMarking& marking, con
   spacing.width = pages.Width();
   spacing.space = measure.Advance(U" ", FontRole::kBody) * (1.0 + settings.wordSpacing / 100.0);
   spacing.afterGap = kGapSpaceScale * settings.fontSize;
-  for (const SourceLine& line : SplitSheetText(text, marking)) pages.PlaceRows(FlowLine(line, measure, spacing));
+  std::vector<SourceLine> lines = SplitSheetText(text, marking);
+  // Empty lines at the end of the text would only push the writing lines
+  // down or onto pages of their own.
+  while (!lines.empty() && lines.back().words.empty()) lines.pop_back();
+  for (const SourceLine& line : lines) pages.PlaceRows(FlowLine(line, measure, spacing));
 }
 
 }  // namespace

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Empty paper lines on the sheet: at the end of the text they are dropped,
+// and wherever they fall no page is left with nothing but its number.
+#include <gtest/gtest.h>
+
+#include "FakeSheetTools.h"
+#include "sheet/SheetLayout.h"
+
+namespace tesmoran {
+namespace {
+
+using testing::FixedMeasure;
+
+constexpr double kTop = 20 / 25.4 * 72;
+
+SheetSettings Plain() {
+  SheetSettings s;
+  s.nameAndDate = false;
+  return s;
+}
+
+SheetDocument Lay(TextView solution, const SheetSettings& s = Plain()) {
+  return LayOutSheet(SheetInput{Text(solution), Text()}, s, nullptr, FixedMeasure());
+}
+
+Text Repeat(TextView piece, int n) {
+  Text t;
+  for (int i = 0; i < n; ++i) t += piece;
+  return t;
+}
+
+// The body runs of a page, in order.
+std::vector<Text> BodyTexts(const SheetPage& page) {
+  std::vector<Text> texts;
+  for (const TextRun& run : page.runs) {
+    if (run.role == FontRole::kBody) texts.push_back(run.text);
+  }
+  return texts;
+}
+
+TEST(SheetBlankLines, NoPageHoldsNothingButItsFooter) {
+  struct Case {
+    const char* name;
+    Text text;
+    std::vector<std::vector<Text>> pages;  // the body runs of each page
+  };
+  const Case cases[] = {
+      {"trailing blank lines with a space each", U"Oma liest." + Repeat(U"\n ", 200), {{U"Oma", U"liest."}}},
+      {"trailing blank lines", U"Oma\r\n" + Repeat(U"\r\n", 90), {{U"Oma"}}},
+      {"blank lines across a page break", U"Oma\r\n" + Repeat(U"\r\n", 100) + U"liest.", {{U"Oma"}, {U"liest."}}},
+      {"blank lines filling more than a page", U"Oma\r\n" + Repeat(U"\r\n", 200) + U"liest.", {{U"Oma"}, {U"liest."}}},
+      {"only blank lines", Repeat(U" \r\n", 80), {{}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const SheetDocument doc = Lay(c.text);
+    ASSERT_EQ(doc.pages.size(), c.pages.size());
+    for (std::size_t p = 0; p < doc.pages.size(); ++p) EXPECT_EQ(BodyTexts(doc.pages[p]), c.pages[p]);
+  }
+}
+
+TEST(SheetBlankLines, TextAfterABreakAmidBlankLinesStartsAtTheTop) {
+  const SheetDocument doc = Lay(U"Oma\r\n" + Repeat(U"\r\n", 100) + U"liest.");
+  ASSERT_EQ(doc.pages.size(), 2u);
+  ASSERT_FALSE(doc.pages[1].runs.empty());
+  EXPECT_EQ(doc.pages[1].runs[0].text, U"liest.");
+  EXPECT_NEAR(doc.pages[1].runs[0].baseline, kTop + FixedMeasure::kAscent, 1e-9);
+}
+
+TEST(SheetBlankLines, BlankLinesBeforeTheTextAndBetweenLinesAreKept) {
+  const SheetDocument doc = Lay(U"\r\n\r\nOma\r\n\r\nliest.");
+  ASSERT_EQ(doc.pages.size(), 1u);
+  const double pitch = RowPitch(Plain());
+  const auto& runs = doc.pages[0].runs;
+  ASSERT_GE(runs.size(), 2u);
+  EXPECT_NEAR(runs[0].baseline, kTop + FixedMeasure::kAscent + 2 * pitch, 1e-9);
+  EXPECT_NEAR(runs[1].baseline - runs[0].baseline, 2 * pitch, 1e-9);
+}
+
+TEST(SheetBlankLines, WritingRowsFollowTheLastWordsDirectly) {
+  SheetSettings s = Plain();
+  s.writingRows = 2;
+  s.ruling = WritingRuling::kPlain;
+  const SheetDocument bare = Lay(U"Oma liest.", s);
+  const SheetDocument trailing = Lay(U"Oma liest." + Repeat(U"\r\n", 60), s);
+  ASSERT_EQ(trailing.pages.size(), 1u);
+  ASSERT_EQ(trailing.pages[0].strokes.size(), bare.pages[0].strokes.size());
+  for (std::size_t i = 0; i < bare.pages[0].strokes.size(); ++i) {
+    EXPECT_DOUBLE_EQ(trailing.pages[0].strokes[i].y1, bare.pages[0].strokes[i].y1);
+  }
+}
+
+}  // namespace
+}  // namespace tesmoran
