@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Empty paper lines on the sheet: at the end of the text they are dropped,
-// and wherever they fall no page is left with nothing but its number.
+// No page of the sheet holds nothing but its number: empty paper lines at
+// the end of the text are dropped and never begin a page, and an answer key
+// after an empty sheet takes the first page.
 #include <gtest/gtest.h>
 
 #include "FakeSheetTools.h"
@@ -19,8 +20,8 @@ SheetSettings Plain() {
   return s;
 }
 
-SheetDocument Lay(TextView solution, const SheetSettings& s = Plain()) {
-  return LayOutSheet(SheetInput{Text(solution), Text()}, s, nullptr, FixedMeasure());
+SheetDocument Lay(TextView solution, const SheetSettings& s = Plain(), TextView original = U"") {
+  return LayOutSheet(SheetInput{Text(solution), Text(original)}, s, nullptr, FixedMeasure());
 }
 
 Text Repeat(TextView piece, int n) {
@@ -38,7 +39,7 @@ std::vector<Text> BodyTexts(const SheetPage& page) {
   return texts;
 }
 
-TEST(SheetBlankLines, NoPageHoldsNothingButItsFooter) {
+TEST(SheetEmptyPages, NoPageHoldsNothingButItsFooter) {
   struct Case {
     const char* name;
     Text text;
@@ -50,6 +51,7 @@ TEST(SheetBlankLines, NoPageHoldsNothingButItsFooter) {
       {"blank lines across a page break", U"Oma\r\n" + Repeat(U"\r\n", 100) + U"liest.", {{U"Oma"}, {U"liest."}}},
       {"blank lines filling more than a page", U"Oma\r\n" + Repeat(U"\r\n", 200) + U"liest.", {{U"Oma"}, {U"liest."}}},
       {"only blank lines", Repeat(U" \r\n", 80), {{}}},
+      {"blank lines before the text filling more than a page", Repeat(U"\r\n", 100) + U"Oma", {{U"Oma"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -59,7 +61,7 @@ TEST(SheetBlankLines, NoPageHoldsNothingButItsFooter) {
   }
 }
 
-TEST(SheetBlankLines, TextAfterABreakAmidBlankLinesStartsAtTheTop) {
+TEST(SheetEmptyPages, TextAfterABreakAmidBlankLinesStartsAtTheTop) {
   const SheetDocument doc = Lay(U"Oma\r\n" + Repeat(U"\r\n", 100) + U"liest.");
   ASSERT_EQ(doc.pages.size(), 2u);
   ASSERT_FALSE(doc.pages[1].runs.empty());
@@ -67,7 +69,7 @@ TEST(SheetBlankLines, TextAfterABreakAmidBlankLinesStartsAtTheTop) {
   EXPECT_NEAR(doc.pages[1].runs[0].baseline, kTop + FixedMeasure::kAscent, 1e-9);
 }
 
-TEST(SheetBlankLines, BlankLinesBeforeTheTextAndBetweenLinesAreKept) {
+TEST(SheetEmptyPages, BlankLinesBeforeTheTextAndBetweenLinesAreKept) {
   const SheetDocument doc = Lay(U"\r\n\r\nOma\r\n\r\nliest.");
   ASSERT_EQ(doc.pages.size(), 1u);
   const double pitch = RowPitch(Plain());
@@ -77,7 +79,7 @@ TEST(SheetBlankLines, BlankLinesBeforeTheTextAndBetweenLinesAreKept) {
   EXPECT_NEAR(runs[1].baseline - runs[0].baseline, 2 * pitch, 1e-9);
 }
 
-TEST(SheetBlankLines, WritingRowsFollowTheLastWordsDirectly) {
+TEST(SheetEmptyPages, WritingRowsFollowTheLastWordsDirectly) {
   SheetSettings s = Plain();
   s.writingRows = 2;
   s.ruling = WritingRuling::kPlain;
@@ -87,6 +89,35 @@ TEST(SheetBlankLines, WritingRowsFollowTheLastWordsDirectly) {
   ASSERT_EQ(trailing.pages[0].strokes.size(), bare.pages[0].strokes.size());
   for (std::size_t i = 0; i < bare.pages[0].strokes.size(); ++i) {
     EXPECT_DOUBLE_EQ(trailing.pages[0].strokes[i].y1, bare.pages[0].strokes[i].y1);
+  }
+}
+
+TEST(SheetEmptyPages, AnAnswerKeyAfterAnEmptySheetTakesTheFirstPage) {
+  struct Case {
+    const char* name;
+    Text solution;
+    bool nameAndDate;
+    int firstAnswerPage;
+  };
+  const Case cases[] = {
+      {"empty sheet", U"", false, 0},
+      {"only blank lines", Repeat(U"\r\n", 50), false, 0},
+      {"with name and date", U"", true, 1},
+      {"with text", U"O_a", false, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SheetSettings s = Plain();
+    s.answerKey = true;
+    s.nameAndDate = c.nameAndDate;
+    const SheetDocument doc = Lay(c.solution, s, U"Oma");
+    ASSERT_EQ(doc.firstAnswerPage, c.firstAnswerPage);
+    ASSERT_EQ(doc.pages.size(), std::size_t(c.firstAnswerPage + 1));
+    const SheetPage& key = doc.pages.back();
+    ASSERT_GE(key.runs.size(), 2u);
+    EXPECT_EQ(key.runs[0].text, U"Lösung");
+    EXPECT_NEAR(key.runs[0].baseline, kTop + FixedMeasure::kAscent, 1e-9);
+    EXPECT_EQ(key.runs[1].text, U"Oma");
   }
 }
 
