@@ -31,6 +31,9 @@ targets=(
   "fuzz_files 60000"
   "fuzz_print 60000"
   "fuzz_worksheet 15000"
+  "fuzz_recovery 60000"
+  "fuzz_exceptions 30000"
+  "fuzz_sheet_layout 20000"
 )
 
 logs="$build/fuzz-logs"

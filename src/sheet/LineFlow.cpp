@@ -25,28 +25,24 @@ class RowBuilder {
   }
 
   // A word wider than a row: as many characters as fit go on each row, at
-  // least one.
+  // least one.  The piece is walked with an offset, never shortened, and
+  // each row is measured near its end only, so that the cost grows with the
+  // word's length and not with its square.
   void PlaceCut(const Word& word) {
     for (const Piece& piece : word.pieces) {
-      Piece rest = piece;
-      while (!rest.text.empty()) {
-        std::size_t n = 0;
+      const TextView text = piece.text;
+      std::size_t start = 0;
+      while (start < text.size()) {
+        const TextView rest = text.substr(start);
         double w = 0;
-        while (n < rest.text.size()) {
-          const double next = measure_.Advance(TextView(rest.text).substr(0, n + 1), FontRole::kBody);
-          if (x_ + next > spacing_.width && (n > 0 || !Empty())) break;
-          w = next;
-          ++n;
-        }
+        const std::size_t n = FittingPrefix(rest, w);
         if (n == 0) {
           NewRow();
           continue;
         }
-        Piece part = rest;
-        part.text = rest.text.substr(0, n);
-        rest.text.erase(0, n);
-        Place(part, w);
-        if (!rest.text.empty()) NewRow();
+        Place(Piece{Text(rest.substr(0, n)), piece.ink, piece.arc, piece.gap}, w);
+        start += n;
+        if (start < text.size()) NewRow();
       }
     }
   }
@@ -54,6 +50,36 @@ class RowBuilder {
   std::vector<Row> Take() { return std::move(rows_); }
 
  private:
+  bool Fits(double advance) const { return x_ + advance <= spacing_.width; }
+
+  // How many characters at the start of `rest` fit on the current row (an
+  // empty row takes at least one), with their advance in `w`.  The sum of
+  // single characters guesses the place; the prefix itself is then measured
+  // there and one character at a time further or back, because a font may
+  // kern a pair of letters closer than their single advances.
+  std::size_t FittingPrefix(TextView rest, double& w) const {
+    std::size_t n = 0;
+    double guess = 0;
+    while (n < rest.size()) {
+      const double next = guess + measure_.Advance(rest.substr(n, 1), FontRole::kBody);
+      if (!Fits(next)) break;
+      guess = next;
+      ++n;
+    }
+    w = n > 0 ? measure_.Advance(rest.substr(0, n), FontRole::kBody) : 0;
+    while (n > 0 && !Fits(w)) {
+      --n;
+      w = n > 0 ? measure_.Advance(rest.substr(0, n), FontRole::kBody) : 0;
+    }
+    while (n < rest.size()) {
+      const double next = measure_.Advance(rest.substr(0, n + 1), FontRole::kBody);
+      if (!Fits(next) && (n > 0 || !Empty())) break;
+      w = next;
+      ++n;
+    }
+    return n;
+  }
+
   const TextMeasure& measure_;
   const FlowSpacing& spacing_;
   std::vector<Row> rows_{1};

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "sheet/LineFlow.h"
 #include "sheet/SheetWords.h"
@@ -39,6 +40,15 @@ class PageWriter {
     y_ = top_;
   }
   bool AtPageTop() const { return y_ <= top_; }
+  // A new page, unless the current one holds nothing yet: then that one
+  // starts afresh.
+  void FreshPage() {
+    if (PageEmpty()) {
+      y_ = top_;
+    } else {
+      NewPage();
+    }
+  }
   double Width() const { return size_.width - 2 * margin_; }
 
   // One line of a single font: the title, the heading, name and date.
@@ -52,8 +62,14 @@ class PageWriter {
 
   // The rows of one paper line; they stay on one page when they fit on one.
   void PlaceRows(const std::vector<Row>& rows) {
+    if (rows.size() == 1 && rows.front().pieces.empty()) {
+      ++blankRows_;
+      return;
+    }
     const double needed = double(rows.size() - 1) * pitch_ + ascent_ + descent_;
-    if (y_ + needed > bottom_ && top_ + needed <= bottom_ && !AtPageTop()) NewPage();
+    const bool fitsOnAPage = top_ + needed <= bottom_;
+    PlaceBlankRows(fitsOnAPage ? needed : ascent_ + descent_);
+    if (y_ + needed > bottom_ && fitsOnAPage && !AtPageTop()) NewPage();
     for (const Row& row : rows) {
       if (y_ + ascent_ + descent_ > bottom_ && !AtPageTop()) NewPage();
       const double baseline = y_ + ascent_;
@@ -65,6 +81,25 @@ class PageWriter {
       y_ += pitch_;
     }
   }
+
+  // Empty paper lines show nothing; they only move the words after them
+  // down, so they never begin a page.  They are dropped at the top of a
+  // page that a break has begun, and where the words would no longer fit
+  // after them: the words then begin the next page, or stay on the first
+  // one when it holds nothing yet.
+  void PlaceBlankRows(double needed) {
+    const double below = y_ + double(std::exchange(blankRows_, 0)) * pitch_;
+    const bool empty = PageEmpty();
+    if (empty && doc_.pages.size() > 1) return;
+    if (below + needed <= bottom_) {
+      y_ = below;
+    } else if (!empty) {
+      NewPage();
+    }
+  }
+
+  // Empty lines at the end of a text are not kept for what follows.
+  void DropBlankRows() { blankRows_ = 0; }
 
   void PlaceWritingRow() {
     const double left = margin_, right = size_.width - margin_;
@@ -101,6 +136,7 @@ class PageWriter {
 
  private:
   SheetPage& Page() { return doc_.pages.back(); }
+  bool PageEmpty() const { return doc_.pages.back().runs.empty() && doc_.pages.back().strokes.empty(); }
 
   void AddLine(Stroke::Kind kind, double x1, double x2, double y) {
     Page().strokes.push_back(Stroke{kind, x1, y, x2, y, kind == Stroke::Kind::kLine ? 0.8 : 0.5});
@@ -118,6 +154,7 @@ class PageWriter {
   PageSize size_;
   double margin_ = 0, top_ = 0, bottom_ = 0, pitch_ = 0, ascent_ = 0, descent_ = 0;
   double y_ = 0;
+  std::size_t blankRows_ = 0;  // empty paper lines not placed yet
   SheetDocument doc_;
 };
 
@@ -128,6 +165,7 @@ void PlaceText(PageWriter& pages, TextView text, const WordMarking& marking, con
   spacing.space = measure.Advance(U" ", FontRole::kBody) * (1.0 + settings.wordSpacing / 100.0);
   spacing.afterGap = kGapSpaceScale * settings.fontSize;
   for (const SourceLine& line : SplitSheetText(text, marking)) pages.PlaceRows(FlowLine(line, measure, spacing));
+  pages.DropBlankRows();
 }
 
 }  // namespace
@@ -156,7 +194,7 @@ SheetDocument LayOutSheet(const SheetInput& input, const SheetSettings& settings
   }
 
   if (settings.answerKey && !IsBlankText(input.original)) {
-    pages.NewPage();
+    pages.FreshPage();
     pages.MarkAnswerKey();
     pages.PlaceSingle(kAnswerHeading, FontRole::kTitle, 0.75 * pitch);
     PlaceText(pages, input.original, WordMarking{}, settings, measure);

@@ -21,7 +21,18 @@
 #define TESMORAN_HYPHEN_PATTERNS_INSTALLED "/usr/share/tesmoran/hyph_de_DE.dic"
 #endif
 
-#ifdef __SANITIZE_ADDRESS__
+// GCC announces AddressSanitizer with __SANITIZE_ADDRESS__, clang through
+// __has_feature.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TESMORAN_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define TESMORAN_ADDRESS_SANITIZER 1
+#endif
+
+#ifdef TESMORAN_ADDRESS_SANITIZER
 // libhyphen keeps a few small strings of the German pattern file when it
 // frees the patterns (under 1 KiB, once per file); that is the library's, and
 // the leak checker is told so.

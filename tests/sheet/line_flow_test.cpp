@@ -64,6 +64,74 @@ TEST(FlowLine, OnlyAWordWiderThanARowIsCut) {
   }
 }
 
+// A font whose pairs of equal letters sit closer (f) or further apart (w)
+// than their single advances: 10 points a letter, -2 for each "ff" and +2
+// for each "ww".
+class KerningMeasure : public TextMeasure {
+ public:
+  double Advance(TextView text, FontRole) const override {
+    double w = 10 * double(text.size());
+    for (std::size_t i = 1; i < text.size(); ++i) {
+      if (text[i] == text[i - 1] && text[i] == U'f') w -= 2;
+      if (text[i] == text[i - 1] && text[i] == U'w') w += 2;
+    }
+    return w;
+  }
+  double Ascent(FontRole) const override { return 12; }
+  double Descent(FontRole) const override { return 4; }
+};
+
+TEST(FlowLine, ACutWordTakesTheLongestPieceThatFitsAsTheFontMeasuresIt) {
+  struct Case {
+    const char* name;
+    Text line;
+    std::vector<std::size_t> rowLengths;
+    std::vector<double> rowWidths;
+  };
+  const Case cases[] = {
+      // Twelve f measure 8 * 12 + 2 = 98 points, more than ten single ones.
+      {"kerned closer", Text(30, U'f'), {12, 12, 6}, {98, 98, 50}},
+      // Eight w measure 12 * 8 - 2 = 94 points, fewer than ten single ones.
+      {"kerned apart", Text(20, U'w'), {8, 8, 4}, {94, 94, 46}},
+      {"no pairs", U"fwfwfwfwfwfwfwfwfwfwfwfwf", {10, 10, 5}, {100, 100, 50}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto rows = FlowLine(SplitSheetText(c.line, WordMarking{}).front(), KerningMeasure(), kTenChars);
+    std::vector<std::size_t> lengths;
+    std::vector<double> widths;
+    for (const Row& row : rows) {
+      ASSERT_EQ(row.pieces.size(), 1u);
+      lengths.push_back(row.pieces[0].piece.text.size());
+      widths.push_back(row.pieces[0].width);
+    }
+    EXPECT_EQ(lengths, c.rowLengths);
+    EXPECT_EQ(widths, c.rowWidths);
+  }
+}
+
+TEST(FlowLine, ACutWordKeepsItsPiecesAndTheirInk) {
+  const FlowSpacing narrow{45, 10, 3};
+  SourceLine line;
+  line.words.push_back(Word{0, {Piece{U"Bandw", Ink::kFirst}, Piece{U"urmtext", Ink::kSecond}}});
+  const auto rows = FlowLine(line, FixedMeasure(), narrow);
+  std::vector<Text> texts;
+  std::vector<Ink> inks;
+  for (const Row& row : rows) {
+    for (const PlacedPiece& p : row.pieces) {
+      texts.push_back(p.piece.text);
+      inks.push_back(p.piece.ink);
+    }
+  }
+  EXPECT_EQ(RowTexts(rows), (std::vector<Text>{U"Band", U"w|urm", U"text"}));
+  EXPECT_EQ(inks, (std::vector<Ink>{Ink::kFirst, Ink::kFirst, Ink::kSecond, Ink::kSecond}));
+}
+
+TEST(FlowLine, ACharacterWiderThanARowStandsAloneOnItsRow) {
+  const FlowSpacing tiny{5, 10, 3};
+  EXPECT_EQ(RowTexts(Flow(U"abc", tiny)), (std::vector<Text>{U"a", U"b", U"c"}));
+}
+
 TEST(FlowLine, PlacesWordsAfterSpacesWithTheExtraWordSpacing) {
   const FlowSpacing wide{200, 13, 3};
   const auto rows = Flow(U"ab  cd", wide);
