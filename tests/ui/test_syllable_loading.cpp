@@ -245,7 +245,7 @@ class SyllableLoadingTest : public QObject {
     QCOMPARE(w.ui.Shown().size(), std::size_t(1));
     QCOMPARE(w.ui.Shown()[0].prompt,
              Text(U"Silbentrennung nicht möglich: Die Datei mit den deutschen Trennmustern „/nonexistent/"
-                  U"hyph_de_DE.dic“ fehlt. Bitte installieren Sie das Paket hyphen-de."));
+                  U"hyph_de_DE.dic“ fehlt. Bitte installieren Sie das Paket tesmoran neu."));
     QCOMPARE(w.ui.Shown()[0].title, Text(U"Silben trennen"));
     QCOMPARE(FieldText(w.form, "Text2"), Text(U"alt"));
     if (worksheet) {
