@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include "app/cli/CliCommand.h"
+
 namespace {
 
 std::string ReadFile(const std::string& path) {
@@ -51,8 +53,9 @@ std::string Listed(const std::set<std::string>& options) {
 class ManualPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* sub : {"", "wortliste", "ersetzen"}) {
-      for (const auto& option : LongOptions(HelpOutput(sub))) help_.insert(option);
+    for (const auto& option : LongOptions(HelpOutput())) help_.insert(option);
+    for (const tesmoran::CliCommand& sub : tesmoran::CliCommands()) {
+      for (const auto& option : LongOptions(HelpOutput(std::string(sub.name)))) help_.insert(option);
     }
     page_ = LongOptions(Unescaped(ReadFile(TESMORAN_DATA_DIR "/man/tesmoran-cli.1")));
     ASSERT_TRUE(help_.count("--help")) << "no help output: " << Listed(help_);
