@@ -14,9 +14,10 @@
 #include <QStyle>
 
 #include "platform/qt/QtText.h"
-#include "ui/Form1Layout.h"
+#include "ui/ControlFonts.h"
 #include "ui/Form3Browse.h"
 #include "ui/SmallWindowLook.h"
+#include "ui/Units.h"
 
 namespace tesmoran {
 namespace {

@@ -10,9 +10,10 @@
 #include <QScreen>
 
 #include "Version.h"
-#include "ui/Form1Layout.h"
+#include "ui/ControlFonts.h"
 #include "ui/IconButton.h"
 #include "ui/SmallWindowLook.h"
+#include "ui/Units.h"
 
 namespace tesmoran {
 namespace {

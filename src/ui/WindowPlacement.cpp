@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "ui/Form1Layout.h"
+#include "ui/Units.h"
 
 namespace tesmoran {
 
