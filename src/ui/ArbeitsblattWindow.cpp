@@ -10,7 +10,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -19,6 +18,7 @@
 #include "platform/qt/QtUiServices.h"
 #include "render/SheetPainter.h"
 #include "render/SheetPdf.h"
+#include "ui/ProgramSettings.h"
 #include "ui/SheetPreview.h"
 #include "ui/SheetSettingsPanel.h"
 #include "ui/SheetSettingsStore.h"

@@ -3,10 +3,10 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/ProgramSettings.h"
 #include "ui/Units.h"
 
 namespace tesmoran {
@@ -72,7 +72,7 @@ void RestoreWindowPlace(QWidget& window) {
   for (const QScreen* screen : QGuiApplication::screens()) {
     if (screen != QGuiApplication::primaryScreen()) screens << screen->availableGeometry();
   }
-  const QSettings settings;
+  const QSettings& settings = ProgramSettings();
   const QRect saved = settings.value(kPlaceKey).toRect();
   window.setGeometry(PlaceOnScreens(saved, window.minimumSize(), screens, WindowFrame()));
   if (saved.isValid() && settings.value(kFilledKey, false).toBool()) {
@@ -81,7 +81,7 @@ void RestoreWindowPlace(QWidget& window) {
 }
 
 void RememberWindowPlace(const QWidget& window) {
-  QSettings settings;
+  QSettings& settings = ProgramSettings();
   const bool filled = window.isMaximized() || window.isFullScreen();
   const QRect normal = window.normalGeometry();
   settings.setValue(kPlaceKey, filled && normal.isValid() ? normal : window.geometry());
