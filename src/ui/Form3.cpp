@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include "platform/qt/QtText.h"
@@ -18,6 +17,7 @@
 #include "ui/Form3Browse.h"
 #include "ui/SmallWindowLook.h"
 #include "ui/Units.h"
+#include "ui/WindowPlacement.h"
 
 namespace tesmoran {
 namespace {
@@ -183,7 +183,7 @@ void Form3::Open() {
   if (host_.mainWindow) host_.mainWindow->hide();
   if (!placed_) {
     placed_ = true;
-    if (const QScreen* where = screen()) move(where->availableGeometry().center() - rect().center());
+    PlaceInMiddleOfScreen(*this);
   }
   show();
   raise();

@@ -4,16 +4,15 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include "Version.h"
 #include "ui/ControlFonts.h"
 #include "ui/IconButton.h"
 #include "ui/SmallWindowLook.h"
 #include "ui/Units.h"
+#include "ui/WindowPlacement.h"
 
 namespace tesmoran {
 namespace {
@@ -116,18 +115,9 @@ TSMLABEL::TSMLABEL(QWidget* parent) : QWidget(parent, Qt::Window) {
   frame->lower();
 
   // Loading: placed once, then the two notices.
-  PlaceOnScreen();
+  PlaceHighOnMainScreen(*this);
   findChild<QLabel*>(QStringLiteral("Bezeichnung6"))->setText(AsLabelLines(UsageNotice()));
   findChild<QLabel*>(QStringLiteral("Bezeichnung7"))->setText(AsLabelLines(ProgramNotice()));
-}
-
-void TSMLABEL::PlaceOnScreen() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->geometry();
-  const int outerWidth = width() + kFrameWidthPixels;
-  const int outerHeight = height() + kFrameHeightPixels;
-  move(area.x() + (area.width() - outerWidth) / 2, area.y() + (area.height() - outerHeight) / 4);
 }
 
 void TSMLABEL::ShowAbout() {

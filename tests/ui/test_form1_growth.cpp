@@ -9,7 +9,7 @@
 
 #include "test_form1_support.h"
 #include "ui/ProgramSettings.h"
-#include "ui/WindowPlace.h"
+#include "ui/WindowPlacement.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;
