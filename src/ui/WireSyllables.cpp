@@ -7,7 +7,6 @@
 // window.
 #include <QFile>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShortcut>
 
@@ -77,16 +76,9 @@ void AddToContextMenu(Form1& form, QPlainTextEdit* field) {
 
 }  // namespace
 
-void WireSyllables(Form1& form) {
+void WireSyllables(Form1& form, QMenu* exercises) {
   // In the menu bar's "Übungen" menu, which then owns Ctrl+T; without the
   // bar a window-wide shortcut.
-  QMenu* exercises = nullptr;
-  if (auto* bar = form.findChild<QMenuBar*>(QStringLiteral("Menueleiste"))) {
-    for (QAction* entry : bar->actions()) {
-      if (entry->menu() && entry->text().remove(QLatin1Char('&')) == QString::fromUtf8("Übungen"))
-        exercises = entry->menu();
-    }
-  }
   if (exercises) {
     exercises->addSeparator();
     QAction* action = exercises->addAction(QString::fromUtf8("Silben trennen"));
