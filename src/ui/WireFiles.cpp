@@ -1,4 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The file icons: Bild5 opens the file window, Bild6 saves and Bild9 prints
+// the solution text; "Arbeitsblatt gestalten…" (Ctrl+P) opens the worksheet
+// window.  The file window is made on its first showing and afterwards only
+// shown again.
 #include <QToolButton>
 
 #include "files/Printing.h"

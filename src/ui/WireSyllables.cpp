@@ -41,16 +41,6 @@ SyllableExceptions LoadUserExceptions(UiServices& ui) {
   return std::move(load.exceptions);
 }
 
-}  // namespace
-
-std::shared_ptr<const Syllabifier> UserSyllabifier(const SyllableEngineLoader& engine, UiServices& ui) {
-  SyllabifierLoad load = engine.Engine(LoadUserExceptions(ui));
-  if (!load.syllabifier) ui.MessageBox(load.error, style::kOkExclamation, kSyllableExerciseCaption);
-  return load.syllabifier;
-}
-
-namespace {
-
 void RunSyllables(Form1& form) {
   SyllableEngineLoader::Of(form).WhenReady(&form, [&form](const SyllableEngineLoader& engine) {
     form.Run([&engine](Worksheet& ws, UiServices& ui) {
@@ -76,7 +66,14 @@ void AddToContextMenu(Form1& form, QPlainTextEdit* field) {
 
 }  // namespace
 
+std::shared_ptr<const Syllabifier> UserSyllabifier(const SyllableEngineLoader& engine, UiServices& ui) {
+  SyllabifierLoad load = engine.Engine(LoadUserExceptions(ui));
+  if (!load.syllabifier) ui.MessageBox(load.error, style::kOkExclamation, kSyllableExerciseCaption);
+  return load.syllabifier;
+}
+
 void WireSyllables(Form1& form, QMenu* exercises) {
+  const Form1Controls& c = form.Controls();
   // In the menu bar's "Übungen" menu, which then owns Ctrl+T; without the
   // bar a window-wide shortcut.
   if (exercises) {
@@ -91,8 +88,8 @@ void WireSyllables(Form1& form, QMenu* exercises) {
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, &form, [&form] { RunSyllables(form); });
   }
-  AddToContextMenu(form, form.Controls().Text1);
-  AddToContextMenu(form, form.Controls().Text2);
+  AddToContextMenu(form, c.Text1);
+  AddToContextMenu(form, c.Text2);
 }
 
 }  // namespace tesmoran
