@@ -10,7 +10,8 @@
 # open to everyone.
 #
 #   text         the text type and its encodings
-#   platform     the user-interface services the logic calls (an interface)
+#   platform     the interfaces the logic calls: the user-interface services
+#                and the printer
 #   state        the plain worksheet state and the word list's entries
 #   exercises    the text transformations
 #   tasks        the task sentences

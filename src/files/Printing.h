@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing the solution text.
-#include "files/Printer.h"
+#include "platform/Printer.h"
 #include "platform/UiServices.h"
 #include "text/Text.h"
 

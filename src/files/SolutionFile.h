@@ -3,7 +3,7 @@
 // Saving the solution text to a file.
 #include <string>
 
-#include "files/Printer.h"
+#include "platform/Printer.h"
 #include "platform/UiServices.h"
 #include "text/Text.h"
 

@@ -5,12 +5,10 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -19,6 +17,8 @@
 #include "platform/qt/QtUiServices.h"
 #include "render/SheetPainter.h"
 #include "render/SheetPdf.h"
+#include "ui/OneWindow.h"
+#include "ui/ProgramSettings.h"
 #include "ui/SheetPreview.h"
 #include "ui/SheetSettingsPanel.h"
 #include "ui/SheetSettingsStore.h"
@@ -27,8 +27,8 @@
 namespace tesmoran {
 namespace {
 
-QPointer<ArbeitsblattWindow>& TheWindow() {
-  static QPointer<ArbeitsblattWindow> window;
+OneWindow<ArbeitsblattWindow>& TheWindow() {
+  static OneWindow<ArbeitsblattWindow> window;
   return window;
 }
 
@@ -46,8 +46,7 @@ QString PageCountText(std::size_t pages) {
 
 ArbeitsblattWindow& ArbeitsblattWindow::ShowFor(const Text& solution, const Text& original,
                                                 const Syllabifier* syllabifier, QWidget* parent) {
-  if (!TheWindow()) TheWindow() = new ArbeitsblattWindow(parent);
-  ArbeitsblattWindow& window = *TheWindow();
+  ArbeitsblattWindow& window = TheWindow().Get([parent] { return new ArbeitsblattWindow(parent); });
   window.SetSyllabifier(syllabifier);
   window.SetTexts(solution, original);
   window.show();
@@ -56,7 +55,7 @@ ArbeitsblattWindow& ArbeitsblattWindow::ShowFor(const Text& solution, const Text
   return window;
 }
 
-ArbeitsblattWindow* ArbeitsblattWindow::Instance() { return TheWindow(); }
+ArbeitsblattWindow* ArbeitsblattWindow::Instance() { return TheWindow().Existing(); }
 
 ArbeitsblattWindow::ArbeitsblattWindow(QWidget* parent, QSettings* store)
     : QWidget(parent, Qt::Window), store_(store ? store : &ProgramSettings()) {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "files/Printer.h"
+#include "platform/Printer.h"
 #include "platform/UiServices.h"
 #include "sheet/SheetDocument.h"
 #include "sheet/SheetLayout.h"

@@ -16,7 +16,7 @@
 #include "ui/Form1Resize.h"
 #include "ui/TextFieldBinding.h"
 #include "ui/TextZoom.h"
-#include "ui/WindowPlace.h"
+#include "ui/WindowPlacement.h"
 #include "ui/UnsavedWork.h"
 #include "ui/Wiring.h"
 #include "ui/WordListView.h"
@@ -44,7 +44,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServ
   designWorksheet_ = menus.designWorksheet;
   designWorksheet_->setEnabled(static_cast<bool>(worksheetDesigner_));
   FrameForm1(*this, *area, *menus.bar, controls_);
-  WireSyllables(*this);
+  WireSyllables(*this, menus.exercises);
   zoom_ = new TextZoom(*this, {controls_.Text1, controls_.Text2, controls_.Liste2});
 
   // Start: where the window was last time (or in the middle of the screen),

@@ -14,6 +14,7 @@
 #include <variant>
 
 #include "ui/Colour.h"
+#include "ui/ControlFonts.h"
 #include "ui/DragLabel.h"
 #include "ui/IconButton.h"
 #include "ui/IconHelp.h"
@@ -206,22 +207,6 @@ void CheckEveryControlPlacedOnce() {
 }
 
 }  // namespace
-
-QFont TextFieldFont() {
-  QFont font(QStringList{QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                         QStringLiteral("Cousine"), QStringLiteral("DejaVu Sans Mono")},
-             12);
-  font.setStyleHint(QFont::TypeWriter);
-  return font;
-}
-
-QFont ControlFont(bool bold) {
-  QFont font(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                         QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")},
-             8, bold ? QFont::Bold : QFont::Normal);
-  font.setStyleHint(QFont::SansSerif);
-  return font;
-}
 
 Form1Controls BuildForm1Controls(QWidget& form) {
   CheckEveryControlPlacedOnce();

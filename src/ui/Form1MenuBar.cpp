@@ -61,7 +61,8 @@ Form1MenuBar BuildForm1MenuBar(QWidget& form, const Form1Controls& c, std::funct
   file->addSeparator();
   Entry(*file, QStringLiteral("Beenden"), c.Bild2, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-  AddExercises(*menus.bar->addMenu(QStringLiteral("&Übungen")), c);
+  menus.exercises = menus.bar->addMenu(QStringLiteral("&Übungen"));
+  AddExercises(*menus.exercises, c);
 
   QMenu* help = menus.bar->addMenu(QStringLiteral("&Hilfe"));
   Entry(*help, QStringLiteral("Hilfe"), c.Bild4, QKeySequence(Qt::Key_F1));

@@ -14,6 +14,7 @@
 #include "ui/Form1Controls.h"
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -21,6 +22,8 @@ namespace tesmoran {
 
 struct Form1MenuBar {
   QMenuBar* bar = nullptr;
+  // "Übungen": the exercise buttons.
+  QMenu* exercises = nullptr;
   // "Arbeitsblatt gestalten…": runs `designWorksheet` (given below).
   QAction* designWorksheet = nullptr;
 };

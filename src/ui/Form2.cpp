@@ -7,10 +7,11 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "ui/Form1Layout.h"
+#include "ui/ControlFonts.h"
 #include "ui/IconButton.h"
 #include "ui/IconHelp.h"
 #include "ui/SmallWindowLook.h"
+#include "ui/Units.h"
 #include "ui/WindowPlacement.h"
 
 namespace tesmoran {

@@ -10,13 +10,14 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include "platform/qt/QtText.h"
-#include "ui/Form1Layout.h"
+#include "ui/ControlFonts.h"
 #include "ui/Form3Browse.h"
 #include "ui/SmallWindowLook.h"
+#include "ui/Units.h"
+#include "ui/WindowPlacement.h"
 
 namespace tesmoran {
 namespace {
@@ -182,7 +183,7 @@ void Form3::Open() {
   if (host_.mainWindow) host_.mainWindow->hide();
   if (!placed_) {
     placed_ = true;
-    if (const QScreen* where = screen()) move(where->availableGeometry().center() - rect().center());
+    PlaceInMiddleOfScreen(*this);
   }
   show();
   raise();

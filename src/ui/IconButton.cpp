@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/Form1Layout.h"
+#include "ui/Units.h"
 
 // The pictures are compiled into a static library, so their resources are
 // registered by hand, here and nowhere else.

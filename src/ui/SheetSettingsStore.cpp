@@ -36,11 +36,6 @@ E ReadEnum(QSettings& store, const char* key, E standard, int count) {
 
 }  // namespace
 
-QSettings& ProgramSettings() {
-  static QSettings store(QStringLiteral("Tesmoran"), QStringLiteral("Tesmoran"));
-  return store;
-}
-
 SheetSettings LoadSheetSettings(QSettings& store) {
   const SheetSettings d;
   SheetSettings s;

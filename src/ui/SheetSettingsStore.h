@@ -7,9 +7,6 @@
 
 namespace tesmoran {
 
-// The settings store of the program (per user).
-QSettings& ProgramSettings();
-
 // The stored settings; missing or broken values take their defaults, and
 // numbers outside their range are brought into it.
 SheetSettings LoadSheetSettings(QSettings& store);

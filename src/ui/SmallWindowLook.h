@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "ui/Colour.h"
-#include "ui/Form1Layout.h"
+#include "ui/Units.h"
 
 namespace tesmoran {
 

@@ -4,15 +4,15 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include "Version.h"
-#include "ui/Form1Layout.h"
+#include "ui/ControlFonts.h"
 #include "ui/IconButton.h"
 #include "ui/SmallWindowLook.h"
+#include "ui/Units.h"
+#include "ui/WindowPlacement.h"
 
 namespace tesmoran {
 namespace {
@@ -28,6 +28,7 @@ struct LabelLook {
   QColor paper, ink;
   qreal points;
   bool bold, italic, centred, wrapped;
+  QLabel** keep;  // where the made label is kept, when it is needed later
 };
 
 QLabel* MakeLabel(QWidget& window, const LabelLook& look) {
@@ -79,26 +80,33 @@ TSMLABEL::TSMLABEL(QWidget* parent) : QWidget(parent, Qt::Window) {
   PlaceInUnits(*frame, 120, 120, 3255, 2895);
   Colour(*frame, Ground::kWindow, kDarkBlue, QColor(Qt::black));
 
+  QLabel* title = nullptr;
+  QLabel* usage = nullptr;
+  QLabel* program = nullptr;
+  QLabel* okay = nullptr;
   const LabelLook labels[] = {
       {"Bezeichnung2", QStringLiteral("T"), 360, 240, 375, 615, kDarkBlue, QColor(255, 0, 255), 18,
-       true, false, true, false},
+       true, false, true, false, nullptr},
       {"Bezeichnung3", QStringLiteral("E"), 720, 240, 375, 615, kDarkBlue, QColor(0, 255, 255), 18,
-       true, false, true, false},
+       true, false, true, false, nullptr},
       {"Bezeichnung4", QStringLiteral("S"), 1080, 240, 375, 615, kDarkBlue, QColor(128, 255, 128), 18,
-       true, false, true, false},
+       true, false, true, false, nullptr},
       {"Bezeichnung5", QStringLiteral("M O R A N"), 1560, 240, 1695, 615, kDarkBlue, Qt::white, 18,
-       true, false, false, false},
+       true, false, false, false, &title},
       {"Bezeichnung6", QString(), 240, 840, 3015, 975, kDarkBlue, Qt::white, 8.25, false, false,
-       false, true},
+       false, true, &usage},
       {"Bezeichnung7", QString(), 240, 1800, 3015, 495, QColor(255, 255, 224), Qt::black, 9.75,
-       false, false, true, true},
+       false, false, true, true, &program},
       {"Bezeichnung1", QStringLiteral("O k a y"), 240, 2400, 2175, 615, kDarkBlue, Qt::red, 18,
-       true, true, true, false},
+       true, true, true, false, &okay},
       {"Bezeichnung8", AddressLine(), 120, 3120, 3255, 255, kLightCyanGround, kDarkBlue, 8, false, false,
-       true, false},
+       true, false, nullptr},
   };
-  for (const LabelLook& look : labels) MakeLabel(*this, look);
-  findChild<QLabel*>(QStringLiteral("Bezeichnung5"))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  for (const LabelLook& look : labels) {
+    QLabel* label = MakeLabel(*this, look);
+    if (look.keep) *look.keep = label;
+  }
+  title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("Bild1"));
@@ -107,26 +115,16 @@ TSMLABEL::TSMLABEL(QWidget* parent) : QWidget(parent, Qt::Window) {
   picture->setPixmap(IconPicture("Bild3").pixmap(32, 32));
   Colour(*picture, Ground::kWindow, kDarkBlue, QColor(Qt::black));
 
-  for (const char* name : {"Bezeichnung1", "Bild1"}) {
-    QWidget* clickable = findChild<QWidget*>(QLatin1String(name));
+  for (QLabel* clickable : {okay, picture}) {
     clickable->setCursor(Qt::PointingHandCursor);
     clickable->installEventFilter(this);
   }
   frame->lower();
 
   // Loading: placed once, then the two notices.
-  PlaceOnScreen();
-  findChild<QLabel*>(QStringLiteral("Bezeichnung6"))->setText(AsLabelLines(UsageNotice()));
-  findChild<QLabel*>(QStringLiteral("Bezeichnung7"))->setText(AsLabelLines(ProgramNotice()));
-}
-
-void TSMLABEL::PlaceOnScreen() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->geometry();
-  const int outerWidth = width() + kFrameWidthPixels;
-  const int outerHeight = height() + kFrameHeightPixels;
-  move(area.x() + (area.width() - outerWidth) / 2, area.y() + (area.height() - outerHeight) / 4);
+  PlaceHighOnMainScreen(*this);
+  usage->setText(AsLabelLines(UsageNotice()));
+  program->setText(AsLabelLines(ProgramNotice()));
 }
 
 void TSMLABEL::ShowAbout() {

@@ -26,9 +26,6 @@ class TSMLABEL : public QWidget {
  protected:
   // A click on "O k a y" or on the picture hides the window.
   bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  void PlaceOnScreen();
 };
 
 }  // namespace tesmoran

@@ -3,10 +3,11 @@
 
 #include <QAbstractScrollArea>
 #include <QAction>
-#include <QSettings>
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
+
+#include "ui/ProgramSettings.h"
 
 namespace tesmoran {
 
@@ -38,7 +39,7 @@ TextZoom::TextZoom(QWidget& window, std::vector<QWidget*> zoomed) : QObject(&win
           [this] { ZoomIn(); });
   AddKeys(window, {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { ZoomOut(); });
   AddKeys(window, {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { Reset(); });
-  pointSize_ = std::clamp(QSettings().value(kZoomKey, homeSize_).toInt(), kZoomSmallest, kZoomLargest);
+  pointSize_ = std::clamp(ProgramSettings().value(kZoomKey, homeSize_).toInt(), kZoomSmallest, kZoomLargest);
   Show();
 }
 
@@ -46,7 +47,7 @@ void TextZoom::SetPointSize(int points) {
   const int size = std::clamp(points, kZoomSmallest, kZoomLargest);
   if (size == pointSize_) return;
   pointSize_ = size;
-  QSettings().setValue(kZoomKey, pointSize_);
+  ProgramSettings().setValue(kZoomKey, pointSize_);
   Show();
 }
 

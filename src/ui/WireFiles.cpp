@@ -1,4 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The file icons: Bild5 opens the file window, Bild6 saves and Bild9 prints
+// the solution text; "Arbeitsblatt gestalten…" (Ctrl+P) opens the worksheet
+// window.  The file window is made on its first showing and afterwards only
+// shown again.
 #include <QToolButton>
 
 #include "files/Printing.h"
@@ -7,6 +11,7 @@
 #include "ui/ArbeitsblattWindow.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
+#include "ui/OneWindow.h"
 #include "ui/SyllableEngineLoader.h"
 #include "ui/Wiring.h"
 
@@ -18,11 +23,10 @@ QtPrinterProvider& Printers() {
   return printers;
 }
 
-// The file window, made on its first showing and then only hidden and shown.
-Form3& FileWindow(Form1& form) {
-  if (auto* existing = form.findChild<Form3*>(QStringLiteral("Form3"))) return *existing;
+// The file window, hiding `form` while it is open.
+Form3* NewFileWindow(Form1& form) {
   Form3::Host host{&form, [&form](const Command& command) { form.Run(command); }};
-  return *new Form3(std::move(host), &form);
+  return new Form3(std::move(host), &form);
 }
 
 // The worksheet window keeps a pointer to its engine: the new one is held
@@ -36,7 +40,9 @@ void KeepEngine(std::shared_ptr<const Syllabifier> engine) {
 
 void WireFiles(Form1& form) {
   const Form1Controls& c = form.Controls();
-  QObject::connect(c.Bild5, &QToolButton::clicked, &form, [&form] { FileWindow(form).Open(); });
+  QObject::connect(c.Bild5, &QToolButton::clicked, &form, [&form, files = OneWindow<Form3>()]() mutable {
+    files.Get([&form] { return NewFileWindow(form); }).Open();
+  });
   QObject::connect(c.Bild6, &QToolButton::clicked, &form, [&form] {
     form.Run([](Worksheet& ws, UiServices& ui) { SaveSolutionText(ws.Text2, ui, Printers()); });
   });

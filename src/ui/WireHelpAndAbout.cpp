@@ -6,25 +6,20 @@
 
 #include "ui/Form1.h"
 #include "ui/Form2.h"
+#include "ui/OneWindow.h"
 #include "ui/TSMLABEL.h"
 #include "ui/Wiring.h"
 
 namespace tesmoran {
-namespace {
-
-template <class Window>
-Window& WindowOf(Form1& form, const char* name) {
-  auto* window = form.findChild<Window*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-  return window ? *window : *new Window(&form);
-}
-
-}  // namespace
 
 void WireHelpAndAbout(Form1& form) {
   const Form1Controls& c = form.Controls();
-  QObject::connect(c.Bild4, &QToolButton::clicked, &form, [&form] { WindowOf<Form2>(form, "Form2").ShowHelp(); });
-  QObject::connect(c.Bild3, &QToolButton::clicked, &form,
-                   [&form] { WindowOf<TSMLABEL>(form, "TSMLABEL").ShowAbout(); });
+  QObject::connect(c.Bild4, &QToolButton::clicked, &form, [&form, help = OneWindow<Form2>()]() mutable {
+    help.Get([&form] { return new Form2(&form); }).ShowHelp();
+  });
+  QObject::connect(c.Bild3, &QToolButton::clicked, &form, [&form, about = OneWindow<TSMLABEL>()]() mutable {
+    about.Get([&form] { return new TSMLABEL(&form); }).ShowAbout();
+  });
 }
 
 }  // namespace tesmoran

@@ -7,7 +7,6 @@
 // window.
 #include <QFile>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShortcut>
 
@@ -42,16 +41,6 @@ SyllableExceptions LoadUserExceptions(UiServices& ui) {
   return std::move(load.exceptions);
 }
 
-}  // namespace
-
-std::shared_ptr<const Syllabifier> UserSyllabifier(const SyllableEngineLoader& engine, UiServices& ui) {
-  SyllabifierLoad load = engine.Engine(LoadUserExceptions(ui));
-  if (!load.syllabifier) ui.MessageBox(load.error, style::kOkExclamation, kSyllableExerciseCaption);
-  return load.syllabifier;
-}
-
-namespace {
-
 void RunSyllables(Form1& form) {
   SyllableEngineLoader::Of(form).WhenReady(&form, [&form](const SyllableEngineLoader& engine) {
     form.Run([&engine](Worksheet& ws, UiServices& ui) {
@@ -77,16 +66,16 @@ void AddToContextMenu(Form1& form, QPlainTextEdit* field) {
 
 }  // namespace
 
-void WireSyllables(Form1& form) {
+std::shared_ptr<const Syllabifier> UserSyllabifier(const SyllableEngineLoader& engine, UiServices& ui) {
+  SyllabifierLoad load = engine.Engine(LoadUserExceptions(ui));
+  if (!load.syllabifier) ui.MessageBox(load.error, style::kOkExclamation, kSyllableExerciseCaption);
+  return load.syllabifier;
+}
+
+void WireSyllables(Form1& form, QMenu* exercises) {
+  const Form1Controls& c = form.Controls();
   // In the menu bar's "Übungen" menu, which then owns Ctrl+T; without the
   // bar a window-wide shortcut.
-  QMenu* exercises = nullptr;
-  if (auto* bar = form.findChild<QMenuBar*>(QStringLiteral("Menueleiste"))) {
-    for (QAction* entry : bar->actions()) {
-      if (entry->menu() && entry->text().remove(QLatin1Char('&')) == QString::fromUtf8("Übungen"))
-        exercises = entry->menu();
-    }
-  }
   if (exercises) {
     exercises->addSeparator();
     QAction* action = exercises->addAction(QString::fromUtf8("Silben trennen"));
@@ -99,8 +88,8 @@ void WireSyllables(Form1& form) {
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, &form, [&form] { RunSyllables(form); });
   }
-  AddToContextMenu(form, form.Controls().Text1);
-  AddToContextMenu(form, form.Controls().Text2);
+  AddToContextMenu(form, c.Text1);
+  AddToContextMenu(form, c.Text2);
 }
 
 }  // namespace tesmoran

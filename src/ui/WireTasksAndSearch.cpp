@@ -9,7 +9,6 @@
 #include "tasks/TaskCatalogue.h"
 #include "ui/Form1.h"
 #include "ui/Form1Resize.h"
-#include "ui/Form1Layout.h"
 #include "ui/ListKeys.h"
 #include "ui/Wiring.h"
 #include "worksheet/SearchReplace.h"

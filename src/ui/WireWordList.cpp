@@ -12,7 +12,6 @@
 #include "wordlist/WordListCommands.h"
 
 namespace tesmoran {
-
 namespace {
 
 template <class Button>

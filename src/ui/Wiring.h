@@ -7,6 +7,8 @@
 #include "platform/UiServices.h"
 #include "syllables/Syllabifier.h"
 
+class QMenu;
+
 namespace tesmoran {
 
 class Form1;
@@ -16,7 +18,9 @@ void WireWordList(Form1& form);        // Bild8 and the seven word-list buttons
 void WireTasksAndSearch(Form1& form);  // Bild1 / Liste1 and Bild10
 void WireHelpAndAbout(Form1& form);    // Bild4 and Bild3
 void WireFiles(Form1& form);           // Bild5, Bild6 and Bild9
-void WireSyllables(Form1& form);       // "Silben trennen": Ctrl+T and the text fields' context menus
+// "Silben trennen": Ctrl+T in the menu bar's exercise menu `exercises` (a
+// window-wide shortcut without it) and the text fields' context menus.
+void WireSyllables(Form1& form, QMenu* exercises);
 
 // The syllable engine of a ready loader with the user's exception list;
 // null (after a message) when the pattern file is missing.

@@ -15,7 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedUi.h"
-#include "files/Printer.h"
+#include "platform/Printer.h"
 #include "text/Utf8.h"
 
 namespace tesmoran::testing {

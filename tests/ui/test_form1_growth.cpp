@@ -6,10 +6,10 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSettings>
 
 #include "test_form1_support.h"
-#include "ui/WindowPlace.h"
+#include "ui/ProgramSettings.h"
+#include "ui/WindowPlacement.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;
@@ -39,7 +39,7 @@ class Form1GrowthTest : public QObject {
     InstallQtTestFailureHandler();
     UseScratchSettings();
   }
-  void init() { QSettings().clear(); }
+  void init() { ProgramSettings().clear(); }
 
   void defaultSizeIsTheSmallestAndHoldsTheAreaUnderTheMenuBar() {
     Form1 form;
@@ -172,7 +172,7 @@ class Form1GrowthTest : public QObject {
   }
 
   void placeRememberedOffTheScreenOpensOnIt() {
-    QSettings().setValue(QStringLiteral("Hauptfenster/Lage"), QRect(5000, 4000, 760, 560));
+    ProgramSettings().setValue(QStringLiteral("Hauptfenster/Lage"), QRect(5000, 4000, 760, 560));
     QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(Form1().geometry()));
   }
 

@@ -8,8 +8,8 @@
 
 #include "test_form1_support.h"
 #include "ui/Form2.h"
-#include "ui/Form1Layout.h"
 #include "ui/TSMLABEL.h"
+#include "ui/Units.h"
 #include "worksheet/EditingCommands.h"
 
 using namespace tesmoran;

@@ -2,9 +2,9 @@
 // Zoom of the text fields and the word list: keys, Ctrl with the wheel, the
 // limits, the remembered size, and texts that stay as they are.
 #include <QScrollBar>
-#include <QSettings>
 
 #include "test_form1_support.h"
+#include "ui/ProgramSettings.h"
 #include "ui/TextZoom.h"
 
 using namespace tesmoran;
@@ -36,7 +36,7 @@ class TextZoomTest : public QObject {
     InstallQtTestFailureHandler();
     UseScratchSettings();
   }
-  void init() { QSettings().clear(); }
+  void init() { ProgramSettings().clear(); }
 
   void keysZoom_data() {
     QTest::addColumn<QList<int>>("keys");
@@ -105,7 +105,7 @@ class TextZoomTest : public QObject {
     QFETCH(int, set);
     QFETCH(int, points);
     if (inFile) {
-      QSettings().setValue(QStringLiteral("Ansicht/Schriftgroesse"), set);
+      ProgramSettings().setValue(QStringLiteral("Ansicht/Schriftgroesse"), set);
     } else {
       Form1().Zoom().SetPointSize(set);
     }

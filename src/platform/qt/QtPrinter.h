@@ -4,7 +4,7 @@
 // pages.
 #include <memory>
 
-#include "files/Printer.h"
+#include "platform/Printer.h"
 
 class QPrinter;
 class QPainter;
