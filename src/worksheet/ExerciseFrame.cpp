@@ -27,7 +27,9 @@ Text StripControlChars(TextView text) {
 }
 
 // In place: the work text can be as long as the whole original text.
-void StripControlChars(Worksheet& ws) { std::erase_if(ws.WorkText, IsControlChar); }
+void StripControlChars(Worksheet& ws) {
+  std::erase_if(ws.WorkText, [](Char c) { return IsControlChar(c); });
+}
 
 void DeliverWorkText(Worksheet& ws) {
   StripControlChars(ws);

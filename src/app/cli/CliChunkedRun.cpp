@@ -55,15 +55,6 @@ CutRule CutRuleOf(const Exercise& exercise) {
   return CutRule::kNowhere;
 }
 
-bool CheckCliBytes(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift, std::string_view what,
-                   const CliContext& context) {
-  for (std::size_t start = 0, end = 0; start < bytes.size(); start = end) {
-    end = PieceEnd(bytes, start, CutRule::kAnywhere, encoding);
-    if (!DecodeCliBytes(bytes.substr(start, end - start), encoding, what, context, offsetShift + start)) return false;
-  }
-  return true;
-}
-
 PiecesResult RunInPieces(const Exercise& exercise, CutRule rule, std::string_view bytes, CliEncoding encoding,
                          UiServices& ui, const CliContext& context) {
   Worksheet ws;

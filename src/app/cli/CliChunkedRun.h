@@ -23,11 +23,6 @@ enum class CutRule {
 
 CutRule CutRuleOf(const Exercise& exercise);
 
-// Checks that all of bytes decode in the encoding (offsetShift is added to
-// the offset that a message names); false after a message.
-bool CheckCliBytes(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift, std::string_view what,
-                   const CliContext& context);
-
 struct PiecesResult {
   ExerciseOutcome outcome;  // kDelivered, or what stopped the run at its first piece
   bool writeFailed;         // a result could not be written (after a message)
