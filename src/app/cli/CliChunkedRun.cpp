@@ -63,7 +63,7 @@ PiecesResult RunInPieces(const Exercise& exercise, CutRule rule, std::string_vie
     end = PieceEnd(bytes, start, rule, encoding);
     std::optional<Text> piece = DecodeCliBytes(bytes.substr(start, end - start), encoding, "", context);
     ws.Text1.Set(std::move(*piece));
-    const ExerciseOutcome outcome = RunExercise(exercise, ws, ui);
+    const ExerciseOutcome outcome = RunExercise(exercise, ws, ui, TextUse::kConsume);
     if (outcome != ExerciseOutcome::kDelivered) return {outcome, false};
     if (!WriteCliText(ws.Text2, encoding, context.out, context, /*newline=*/false)) {
       return {outcome, true};
