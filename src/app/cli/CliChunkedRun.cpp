@@ -13,8 +13,10 @@ namespace {
 constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
 
 // The exercises that may be cut, by button: the case, vowel and consonant
-// exercises and "Buchstaben" look at one character at a time; "Umkehrwort"
-// reverses word by word and leaves an empty word empty.
+// exercises and "Buchstaben" look at one character at a time; "Umkehrwort",
+// "ABC-Wörter", "Lücken-Wörter", "Wortrahmen" and "ABC-Nr-Wörter" transform
+// word by word, each word on its own, and leave an empty word empty.
+// ("Purzel-Wörter" draws a random number even for an empty word.)
 struct ButtonRule {
   std::string_view button;
   CutRule rule;
@@ -22,7 +24,9 @@ struct ButtonRule {
 constexpr ButtonRule kCutRules[] = {
     {"Befehl1", CutRule::kAnywhere},  {"Befehl2", CutRule::kAnywhere},  {"Befehl13", CutRule::kAnywhere},
     {"Befehl18", CutRule::kAnywhere}, {"Befehl19", CutRule::kAnywhere}, {"Befehl31", CutRule::kAnywhere},
-    {"Befehl5", CutRule::kAfterWordDelimiter},
+    {"Befehl5", CutRule::kAfterWordDelimiter},  {"Befehl12", CutRule::kAfterWordDelimiter},
+    {"Befehl14", CutRule::kAfterWordDelimiter}, {"Befehl15", CutRule::kAfterWordDelimiter},
+    {"Befehl16", CutRule::kAfterWordDelimiter},
 };
 
 bool IsContinuationByte(char b) { return (static_cast<unsigned char>(b) & 0xC0) == 0x80; }
