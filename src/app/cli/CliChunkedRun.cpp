@@ -17,6 +17,8 @@ constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
 // "ABC-Wörter", "Lücken-Wörter", "Wortrahmen" and "ABC-Nr-Wörter" transform
 // word by word, each word on its own, and leave an empty word empty.
 // ("Purzel-Wörter" draws a random number even for an empty word.)
+// "Rückwärtstext" reverses the order of all characters: its pieces are run
+// from the last to the first.
 struct ButtonRule {
   std::string_view button;
   CutRule rule;
@@ -26,7 +28,7 @@ constexpr ButtonRule kCutRules[] = {
     {"Befehl18", CutRule::kAnywhere}, {"Befehl19", CutRule::kAnywhere}, {"Befehl31", CutRule::kAnywhere},
     {"Befehl5", CutRule::kAfterWordDelimiter},  {"Befehl12", CutRule::kAfterWordDelimiter},
     {"Befehl14", CutRule::kAfterWordDelimiter}, {"Befehl15", CutRule::kAfterWordDelimiter},
-    {"Befehl16", CutRule::kAfterWordDelimiter},
+    {"Befehl16", CutRule::kAfterWordDelimiter}, {"Befehl3", CutRule::kAnywhereLastFirst},
 };
 
 bool IsContinuationByte(char b) { return (static_cast<unsigned char>(b) & 0xC0) == 0x80; }
@@ -50,6 +52,16 @@ std::size_t PieceEnd(std::string_view bytes, std::size_t start, CutRule rule, Cl
   return end;
 }
 
+// The start of a piece of about kPieceBytes that ends at end, on a
+// character boundary.
+std::size_t PieceStart(std::string_view bytes, std::size_t end, CliEncoding encoding) {
+  std::size_t start = end > kPieceBytes ? end - kPieceBytes : 0;
+  if (encoding == CliEncoding::kUtf8) {
+    while (start > 0 && IsContinuationByte(bytes[start])) --start;
+  }
+  return start;
+}
+
 }  // namespace
 
 CutRule CutRuleOf(const Exercise& exercise) {
@@ -63,14 +75,27 @@ PiecesResult RunInPieces(const Exercise& exercise, CutRule rule, std::string_vie
                          UiServices& ui, const CliContext& context) {
   Worksheet ws;
   ws.Liste3 = kModeReplace;
-  for (std::size_t start = 0, end = 0; start < bytes.size(); start = end) {
-    end = PieceEnd(bytes, start, rule, encoding);
+  // Runs the exercise on bytes [start, end) and writes its result; the
+  // result of the whole run when it is to stop.
+  const auto runPiece = [&](std::size_t start, std::size_t end) -> std::optional<PiecesResult> {
     std::optional<Text> piece = DecodeCliBytes(bytes.substr(start, end - start), encoding, "", context);
     ws.Text1.Set(std::move(*piece));
     const ExerciseOutcome outcome = RunExercise(exercise, ws, ui, TextUse::kConsume);
-    if (outcome != ExerciseOutcome::kDelivered) return {outcome, false};
+    if (outcome != ExerciseOutcome::kDelivered) return PiecesResult{outcome, false};
     if (!WriteCliText(ws.Text2, encoding, context.out, context, /*newline=*/false)) {
-      return {outcome, true};
+      return PiecesResult{outcome, true};
+    }
+    return std::nullopt;
+  };
+  if (rule == CutRule::kAnywhereLastFirst) {
+    for (std::size_t end = bytes.size(), start = 0; end > 0; end = start) {
+      start = PieceStart(bytes, end, encoding);
+      if (const std::optional<PiecesResult> stop = runPiece(start, end)) return *stop;
+    }
+  } else {
+    for (std::size_t start = 0, end = 0; start < bytes.size(); start = end) {
+      end = PieceEnd(bytes, start, rule, encoding);
+      if (const std::optional<PiecesResult> stop = runPiece(start, end)) return *stop;
     }
   }
   context.out.put('\n');

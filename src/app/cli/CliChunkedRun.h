@@ -19,6 +19,7 @@ enum class CutRule {
   kNowhere,             // only the whole text gives the right result
   kAnywhere,            // every character is transformed on its own
   kAfterWordDelimiter,  // every word is transformed on its own, and an empty word gives nothing
+  kAnywhereLastFirst,   // the order of all characters is reversed: the pieces are run from the last
 };
 
 CutRule CutRuleOf(const Exercise& exercise);
