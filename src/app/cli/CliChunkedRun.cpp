@@ -18,7 +18,8 @@ constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
 // word by word, each word on its own, and leave an empty word empty.
 // ("Purzel-Wörter" draws a random number even for an empty word.)
 // "Rückwärtstext" reverses the order of all characters: its pieces are run
-// from the last to the first.
+// from the last to the first.  "Umkehrsatz" and "Rückwärtssatz" transform
+// sentence by sentence.
 struct ButtonRule {
   std::string_view button;
   CutRule rule;
@@ -29,6 +30,7 @@ constexpr ButtonRule kCutRules[] = {
     {"Befehl5", CutRule::kAfterWordDelimiter},  {"Befehl12", CutRule::kAfterWordDelimiter},
     {"Befehl14", CutRule::kAfterWordDelimiter}, {"Befehl15", CutRule::kAfterWordDelimiter},
     {"Befehl16", CutRule::kAfterWordDelimiter}, {"Befehl3", CutRule::kAnywhereLastFirst},
+    {"Befehl10", CutRule::kAfterSentenceEnd},   {"Befehl29", CutRule::kAfterSentenceEnd},
 };
 
 bool IsContinuationByte(char b) { return (static_cast<unsigned char>(b) & 0xC0) == 0x80; }
@@ -40,12 +42,30 @@ bool IsDelimiterByte(char b) {
   return value < 0x80 && IsWordDelimiter(value);
 }
 
+bool IsSentenceEndByte(char b) {
+  const auto value = static_cast<unsigned char>(b);
+  return value < 0x80 && IsSentenceEnd(value);
+}
+
+// Whether a new sentence starts at `at` wherever the text is cut there.
+// The sentence scan does not look at the character right after an end mark:
+// so the end mark before `at` must be one it looks at (the character before
+// that is no end mark), and the character at `at` must be no end mark, as
+// the scan of a piece starting there looks at it.  The end marks are ASCII,
+// as the word delimiters are.
+bool IsSentenceCut(std::string_view bytes, std::size_t at) {
+  return at >= 2 && at < bytes.size() && IsSentenceEndByte(bytes[at - 1]) && !IsSentenceEndByte(bytes[at - 2]) &&
+         !IsSentenceEndByte(bytes[at]);
+}
+
 // The end of a piece of about kPieceBytes from start, on a character
 // boundary (a UTF-8 sequence is never split) that the rule allows.
 std::size_t PieceEnd(std::string_view bytes, std::size_t start, CutRule rule, CliEncoding encoding) {
   std::size_t end = std::min(bytes.size(), start + kPieceBytes);
   if (rule == CutRule::kAfterWordDelimiter) {
     while (end < bytes.size() && !IsDelimiterByte(bytes[end - 1])) ++end;
+  } else if (rule == CutRule::kAfterSentenceEnd) {
+    while (end < bytes.size() && !IsSentenceCut(bytes, end)) ++end;
   } else if (encoding == CliEncoding::kUtf8) {
     while (end < bytes.size() && IsContinuationByte(bytes[end])) ++end;
   }

@@ -20,6 +20,7 @@ enum class CutRule {
   kAnywhere,            // every character is transformed on its own
   kAfterWordDelimiter,  // every word is transformed on its own, and an empty word gives nothing
   kAnywhereLastFirst,   // the order of all characters is reversed: the pieces are run from the last
+  kAfterSentenceEnd,    // every sentence is transformed on its own
 };
 
 CutRule CutRuleOf(const Exercise& exercise);

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The exercises that tesmoran-cli runs in pieces cut at sentence ends, or
+// from the last piece to the first: on a long text with every kind of end
+// mark sequence they must write what the exercise gives on the whole text.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/cli/Cli.h"
+#include "exercises/CaseAndReversal.h"
+#include "text/Utf8.h"
+#include "worksheet/ExerciseFrame.h"
+
+namespace tesmoran {
+namespace {
+
+// About 400 KB of fragments in a fixed pseudo-random order: end marks
+// alone, doubled and mixed, before spaces, letters of every length and
+// line breaks.
+Text LongMixedText() {
+  const Text fragments[] = {U"Der Hund bellt", U"!",     U"!!", U"?.", U": ", U". ", U" ",
+                            U"\r\n",           U"Äpfel", U"😀",  U".",  U"?",  U"€x", U"a",
+                            U"!\r\n",          U".Öl",   U"::", U"?!?"};
+  Text text;
+  std::uint32_t seed = 12345;
+  while (text.size() < 400000) {
+    seed = seed * 1103515245u + 12345u;
+    text += fragments[(seed >> 16) % std::size(fragments)];
+  }
+  return text;
+}
+
+TEST(CliPieces, SentenceAndReversedPiecesGiveTheWholeTextsResult) {
+  const Text text = LongMixedText();
+  const std::string input = EncodeUtf8(text);
+  const struct {
+    const char* command;
+    Text (*onText)(TextView);
+  } cases[] = {
+      {"umkehrsatz", ReverseSentenceWordOrder},
+      {"rueckwaertssatz", ReverseEachSentence},
+      {"rueckwaertstext", ReverseText},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli({c.command}, in, out, err), 0);
+    EXPECT_EQ(err.str(), "");
+    const std::string expected = EncodeUtf8(StripControlChars(c.onText(text))) + "\n";
+    EXPECT_EQ(out.str().size(), expected.size());
+    EXPECT_TRUE(out.str() == expected);
+  }
+}
+
+}  // namespace
+}  // namespace tesmoran
