@@ -162,6 +162,7 @@ TEST(CliLongInput, EveryExerciseGivesTheSameResultAsOnAShortText) {
       {"words reversed", {"umkehrwort"}, "Hund, Katze. ", "dnuH, eztaK. ", 15000},
       {"one long word reversed", {"umkehrwort"}, "ab", "ba", 90000},  // «abab…ab» -> «baba…ba»
       {"whole text reversed", {"rueckwaertstext"}, "Öl-Fass: 😀 Äpfel!\r\n", "!lefpÄ 😀 :ssaF-lÖ", 9000},
+      {"words joined", {"bandwurmtext"}, "Der  Hund bellt.\r\n", "Der Hundbellt.", 9000},
       {"letters sorted", {"abc-woerter"}, "Straße, Äpfel! ", "aerSßt, Äeflp! ", 9000},
       {"every other letter a gap", {"luecken-woerter"}, "Straße, Äpfel! ", "S_r_ß_, Ä_f_l! ", 9000},
       {"word frames", {"wortrahmen"}, "Straße, Äpfel! ", "S____e, Ä___l! ", 9000},

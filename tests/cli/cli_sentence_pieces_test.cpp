@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The exercises that tesmoran-cli runs in pieces cut at sentence ends, or
-// from the last piece to the first: on a long text with every kind of end
-// mark sequence they must write what the exercise gives on the whole text.
+// The exercises that tesmoran-cli runs in pieces cut at sentence ends,
+// after any character but a space, or from the last piece to the first: on
+// a long text with every kind of end mark sequence and runs of spaces they
+// must write what the exercise gives on the whole text.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -40,6 +41,7 @@ TEST(CliPieces, SentenceAndReversedPiecesGiveTheWholeTextsResult) {
       {"umkehrsatz", ReverseSentenceWordOrder},
       {"rueckwaertssatz", ReverseEachSentence},
       {"rueckwaertstext", ReverseText},
+      {"bandwurmtext", JoinWords},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.command);

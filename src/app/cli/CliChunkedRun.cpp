@@ -19,7 +19,8 @@ constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
 // ("Purzel-Wörter" draws a random number even for an empty word.)
 // "Rückwärtstext" reverses the order of all characters: its pieces are run
 // from the last to the first.  "Umkehrsatz" and "Rückwärtssatz" transform
-// sentence by sentence.
+// sentence by sentence.  "Bandwurmtext" takes the character after a space
+// unexamined: a piece may start after any other character.
 struct ButtonRule {
   std::string_view button;
   CutRule rule;
@@ -31,6 +32,7 @@ constexpr ButtonRule kCutRules[] = {
     {"Befehl14", CutRule::kAfterWordDelimiter}, {"Befehl15", CutRule::kAfterWordDelimiter},
     {"Befehl16", CutRule::kAfterWordDelimiter}, {"Befehl3", CutRule::kAnywhereLastFirst},
     {"Befehl10", CutRule::kAfterSentenceEnd},   {"Befehl29", CutRule::kAfterSentenceEnd},
+    {"Befehl6", CutRule::kAfterNonSpace},
 };
 
 bool IsContinuationByte(char b) { return (static_cast<unsigned char>(b) & 0xC0) == 0x80; }
@@ -66,6 +68,11 @@ std::size_t PieceEnd(std::string_view bytes, std::size_t start, CutRule rule, Cl
     while (end < bytes.size() && !IsDelimiterByte(bytes[end - 1])) ++end;
   } else if (rule == CutRule::kAfterSentenceEnd) {
     while (end < bytes.size() && !IsSentenceCut(bytes, end)) ++end;
+  } else if (rule == CutRule::kAfterNonSpace) {
+    while (end < bytes.size() &&
+           (bytes[end - 1] == ' ' || (encoding == CliEncoding::kUtf8 && IsContinuationByte(bytes[end])))) {
+      ++end;
+    }
   } else if (encoding == CliEncoding::kUtf8) {
     while (end < bytes.size() && IsContinuationByte(bytes[end])) ++end;
   }

@@ -21,6 +21,7 @@ enum class CutRule {
   kAfterWordDelimiter,  // every word is transformed on its own, and an empty word gives nothing
   kAnywhereLastFirst,   // the order of all characters is reversed: the pieces are run from the last
   kAfterSentenceEnd,    // every sentence is transformed on its own
+  kAfterNonSpace,       // the scan looks at every character but the one right after a space
 };
 
 CutRule CutRuleOf(const Exercise& exercise);
