@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercises that tesmoran-cli runs in pieces cut at sentence ends,
-// after any character but a space, or from the last piece to the first: on
-// a long text with every kind of end mark sequence and runs of spaces they
-// must write what the exercise gives on the whole text.
+// after any character but a space, at a word after a space, or from the
+// last piece to the first: on a long text with every kind of end mark
+// sequence and runs of spaces they must write what the exercise gives on
+// the whole text.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "app/cli/Cli.h"
 #include "exercises/CaseAndReversal.h"
+#include "exercises/FirstLetters.h"
 #include "text/Utf8.h"
 #include "worksheet/ExerciseFrame.h"
 
@@ -35,19 +37,22 @@ TEST(CliPieces, SentenceAndReversedPiecesGiveTheWholeTextsResult) {
   const Text text = LongMixedText();
   const std::string input = EncodeUtf8(text);
   const struct {
-    const char* command;
+    std::vector<std::string> args;
     Text (*onText)(TextView);
   } cases[] = {
-      {"umkehrsatz", ReverseSentenceWordOrder},
-      {"rueckwaertssatz", ReverseEachSentence},
-      {"rueckwaertstext", ReverseText},
-      {"bandwurmtext", JoinWords},
+      {{"umkehrsatz"}, ReverseSentenceWordOrder},
+      {{"rueckwaertssatz"}, ReverseEachSentence},
+      {{"rueckwaertstext"}, ReverseText},
+      {{"bandwurmtext"}, JoinWords},
+      {{"nur-erstletter"}, KeepFirstLetters},
+      {{"ohne-erstletter", "--answer", "no"}, [](TextView t) { return HideFirstLetters(t, false); }},
+      {{"ohne-erstletter", "--answer", "yes"}, [](TextView t) { return HideFirstLetters(t, true); }},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.command);
+    SCOPED_TRACE(c.args.back());
     std::istringstream in(input);
     std::ostringstream out, err;
-    EXPECT_EQ(RunCli({c.command}, in, out, err), 0);
+    EXPECT_EQ(RunCli(c.args, in, out, err), 0);
     EXPECT_EQ(err.str(), "");
     const std::string expected = EncodeUtf8(StripControlChars(c.onText(text))) + "\n";
     EXPECT_EQ(out.str().size(), expected.size());

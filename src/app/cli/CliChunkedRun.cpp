@@ -20,7 +20,9 @@ constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
 // "Rückwärtstext" reverses the order of all characters: its pieces are run
 // from the last to the first.  "Umkehrsatz" and "Rückwärtssatz" transform
 // sentence by sentence.  "Bandwurmtext" takes the character after a space
-// unexamined: a piece may start after any other character.
+// unexamined: a piece may start after any other character.  "Nur Erstletter"
+// and "Ohne Erstletter" look at a character and the one before it, and treat
+// a word after a space as they treat the first character of the text.
 struct ButtonRule {
   std::string_view button;
   CutRule rule;
@@ -32,7 +34,8 @@ constexpr ButtonRule kCutRules[] = {
     {"Befehl14", CutRule::kAfterWordDelimiter}, {"Befehl15", CutRule::kAfterWordDelimiter},
     {"Befehl16", CutRule::kAfterWordDelimiter}, {"Befehl3", CutRule::kAnywhereLastFirst},
     {"Befehl10", CutRule::kAfterSentenceEnd},   {"Befehl29", CutRule::kAfterSentenceEnd},
-    {"Befehl6", CutRule::kAfterNonSpace},
+    {"Befehl6", CutRule::kAfterNonSpace},       {"Befehl8", CutRule::kAtWordAfterSpace},
+    {"Befehl11", CutRule::kAtWordAfterSpace},
 };
 
 bool IsContinuationByte(char b) { return (static_cast<unsigned char>(b) & 0xC0) == 0x80; }
@@ -68,6 +71,8 @@ std::size_t PieceEnd(std::string_view bytes, std::size_t start, CutRule rule, Cl
     while (end < bytes.size() && !IsDelimiterByte(bytes[end - 1])) ++end;
   } else if (rule == CutRule::kAfterSentenceEnd) {
     while (end < bytes.size() && !IsSentenceCut(bytes, end)) ++end;
+  } else if (rule == CutRule::kAtWordAfterSpace) {
+    while (end < bytes.size() && (bytes[end - 1] != ' ' || IsDelimiterByte(bytes[end]))) ++end;
   } else if (rule == CutRule::kAfterNonSpace) {
     while (end < bytes.size() &&
            (bytes[end - 1] == ' ' || (encoding == CliEncoding::kUtf8 && IsContinuationByte(bytes[end])))) {

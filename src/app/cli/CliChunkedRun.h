@@ -22,6 +22,8 @@ enum class CutRule {
   kAnywhereLastFirst,   // the order of all characters is reversed: the pieces are run from the last
   kAfterSentenceEnd,    // every sentence is transformed on its own
   kAfterNonSpace,       // the scan looks at every character but the one right after a space
+  kAtWordAfterSpace,    // a character depends on the one before it only, and a word after a space
+                        // comes out as the first character of a text does
 };
 
 CutRule CutRuleOf(const Exercise& exercise);
