@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercises that tesmoran-cli runs in pieces cut at sentence ends,
-// after any character but a space, at a word after a space, or from the
-// last piece to the first: on a long text with every kind of end mark
+// after any character but a space, at a word after a space, after an even
+// number of delimiters, or from the last piece to the first: on a long text with every kind of end mark
 // sequence and runs of spaces they must write what the exercise gives on
 // the whole text.
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include "app/cli/Cli.h"
 #include "exercises/CaseAndReversal.h"
 #include "exercises/FirstLetters.h"
+#include "exercises/Gaps.h"
 #include "text/Utf8.h"
 #include "worksheet/ExerciseFrame.h"
 
@@ -45,6 +46,8 @@ TEST(CliPieces, SentenceAndReversedPiecesGiveTheWholeTextsResult) {
       {{"rueckwaertstext"}, ReverseText},
       {{"bandwurmtext"}, JoinWords},
       {{"nur-erstletter"}, KeepFirstLetters},
+      {{"lueckentext", "--answer", "no"}, [](TextView t) { return GapEveryOtherWord(t, false); }},
+      {{"lueckentext", "--answer", "yes"}, [](TextView t) { return GapEveryOtherWord(t, true); }},
       {{"ohne-erstletter", "--answer", "no"}, [](TextView t) { return HideFirstLetters(t, false); }},
       {{"ohne-erstletter", "--answer", "yes"}, [](TextView t) { return HideFirstLetters(t, true); }},
   };

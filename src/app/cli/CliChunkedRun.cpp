@@ -23,6 +23,9 @@ constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
 // unexamined: a piece may start after any other character.  "Nur Erstletter"
 // and "Ohne Erstletter" look at a character and the one before it, and treat
 // a word after a space as they treat the first character of the text.
+// "Lückentext" alternates at every delimiter it looks at (it does not look at
+// the character right after one): a piece may start where it looks after an
+// even number of them.
 struct ButtonRule {
   std::string_view button;
   CutRule rule;
@@ -35,7 +38,7 @@ constexpr ButtonRule kCutRules[] = {
     {"Befehl16", CutRule::kAfterWordDelimiter}, {"Befehl3", CutRule::kAnywhereLastFirst},
     {"Befehl10", CutRule::kAfterSentenceEnd},   {"Befehl29", CutRule::kAfterSentenceEnd},
     {"Befehl6", CutRule::kAfterNonSpace},       {"Befehl8", CutRule::kAtWordAfterSpace},
-    {"Befehl11", CutRule::kAtWordAfterSpace},
+    {"Befehl11", CutRule::kAtWordAfterSpace},   {"Befehl7", CutRule::kAfterEvenDelimiters},
 };
 
 bool IsContinuationByte(char b) { return (static_cast<unsigned char>(b) & 0xC0) == 0x80; }
@@ -63,9 +66,28 @@ bool IsSentenceCut(std::string_view bytes, std::size_t at) {
          !IsSentenceEndByte(bytes[at]);
 }
 
+// The end of a piece of at least kPieceBytes from start where the scan of
+// "Lückentext" looks at a character after an even number of delimiters
+// since start (the delimiters are ASCII: skipping the byte after one skips
+// the character after it, whose other bytes are no delimiters).
+std::size_t EvenDelimitersEnd(std::string_view bytes, std::size_t start, CliEncoding encoding) {
+  bool even = true;
+  for (std::size_t i = start; i < bytes.size(); ++i) {
+    if (even && i >= start + kPieceBytes && (encoding != CliEncoding::kUtf8 || !IsContinuationByte(bytes[i]))) {
+      return i;
+    }
+    if (IsDelimiterByte(bytes[i])) {
+      even = !even;
+      ++i;
+    }
+  }
+  return bytes.size();
+}
+
 // The end of a piece of about kPieceBytes from start, on a character
 // boundary (a UTF-8 sequence is never split) that the rule allows.
 std::size_t PieceEnd(std::string_view bytes, std::size_t start, CutRule rule, CliEncoding encoding) {
+  if (rule == CutRule::kAfterEvenDelimiters) return EvenDelimitersEnd(bytes, start, encoding);
   std::size_t end = std::min(bytes.size(), start + kPieceBytes);
   if (rule == CutRule::kAfterWordDelimiter) {
     while (end < bytes.size() && !IsDelimiterByte(bytes[end - 1])) ++end;

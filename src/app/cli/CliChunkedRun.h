@@ -24,6 +24,7 @@ enum class CutRule {
   kAfterNonSpace,       // the scan looks at every character but the one right after a space
   kAtWordAfterSpace,    // a character depends on the one before it only, and a word after a space
                         // comes out as the first character of a text does
+  kAfterEvenDelimiters,  // a character depends on the number of delimiters before it being even or odd
 };
 
 CutRule CutRuleOf(const Exercise& exercise);
