@@ -31,14 +31,24 @@ struct ButtonRule {
   CutRule rule;
 };
 constexpr ButtonRule kCutRules[] = {
-    {"Befehl1", CutRule::kAnywhere},  {"Befehl2", CutRule::kAnywhere},  {"Befehl13", CutRule::kAnywhere},
-    {"Befehl18", CutRule::kAnywhere}, {"Befehl19", CutRule::kAnywhere}, {"Befehl31", CutRule::kAnywhere},
-    {"Befehl5", CutRule::kAfterWordDelimiter},  {"Befehl12", CutRule::kAfterWordDelimiter},
-    {"Befehl14", CutRule::kAfterWordDelimiter}, {"Befehl15", CutRule::kAfterWordDelimiter},
-    {"Befehl16", CutRule::kAfterWordDelimiter}, {"Befehl3", CutRule::kAnywhereLastFirst},
-    {"Befehl10", CutRule::kAfterSentenceEnd},   {"Befehl29", CutRule::kAfterSentenceEnd},
-    {"Befehl6", CutRule::kAfterNonSpace},       {"Befehl8", CutRule::kAtWordAfterSpace},
-    {"Befehl11", CutRule::kAtWordAfterSpace},   {"Befehl7", CutRule::kAfterEvenDelimiters},
+    {"Befehl1", CutRule::kAnywhere},
+    {"Befehl2", CutRule::kAnywhere},
+    {"Befehl13", CutRule::kAnywhere},
+    {"Befehl18", CutRule::kAnywhere},
+    {"Befehl19", CutRule::kAnywhere},
+    {"Befehl31", CutRule::kAnywhere},
+    {"Befehl5", CutRule::kAfterWordDelimiter},
+    {"Befehl12", CutRule::kAfterWordDelimiter},
+    {"Befehl14", CutRule::kAfterWordDelimiter},
+    {"Befehl15", CutRule::kAfterWordDelimiter},
+    {"Befehl16", CutRule::kAfterWordDelimiter},
+    {"Befehl3", CutRule::kAnywhereLastFirst},
+    {"Befehl10", CutRule::kAfterSentenceEnd},
+    {"Befehl29", CutRule::kAfterSentenceEnd},
+    {"Befehl6", CutRule::kAfterNonSpace},
+    {"Befehl8", CutRule::kAtWordAfterSpace},
+    {"Befehl11", CutRule::kAtWordAfterSpace},
+    {"Befehl7", CutRule::kAfterEvenDelimiters},
 };
 
 bool IsContinuationByte(char b) { return (static_cast<unsigned char>(b) & 0xC0) == 0x80; }
