@@ -4,7 +4,9 @@
 # the same deterministic German prose (10 MiB unless PROSE_MIB says other).
 # Prints the time of each side (best of RUNS runs, the two sides alternated),
 # their ratio against the goal, and the peak memory of tesmoran-cli as a
-# multiple of the input size.
+# multiple of the input size; then the peak memory of every exercise on
+# 20 MiB of the same prose (PEAK_MIB), against the goal of 6 x the input.
+# The load average is printed first: the machine may be shared.
 #
 #   bench/cli_vs_unix.sh [path/to/tesmoran-cli]
 set -euo pipefail
@@ -12,6 +14,7 @@ cd "$(dirname "$0")/.."
 cli="${1:-build/src/tesmoran-cli}"
 mib="${PROSE_MIB:-10}"
 runs="${RUNS:-5}"
+peak_mib="${PEAK_MIB:-20}"
 [ -x "$cli" ] || { echo "tesmoran-cli not found at $cli (build it first)" >&2; exit 1; }
 [ -x /usr/bin/time ] || { echo "/usr/bin/time is missing (Debian package: time)" >&2; exit 1; }
 export LC_ALL=C.UTF-8
@@ -19,10 +22,12 @@ export LC_ALL=C.UTF-8
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 prose="$work/prose.txt"
+peak_prose="$work/peak-prose.txt"
 
-# German prose from a fixed word stock and a fixed linear congruential
-# generator: the same bytes on every machine.
-awk -v target=$((mib * 1024 * 1024)) 'BEGIN {
+# German prose of $1 MiB from a fixed word stock and a fixed linear
+# congruential generator: the same bytes on every machine.
+make_prose() {
+awk -v target=$(($1 * 1024 * 1024)) 'BEGIN {
   n = split("der die das und ein eine Hund Katze Maus Vogel läuft springt bellt schläft über unter " \
             "Straße Äpfel Öl Tür grün schön groß klein heute morgen Bäume Häuser fröhlich müde " \
             "Kinder spielen im Garten Wasser trinkt frisst Brot Käse Milch Schule lernen lesen " \
@@ -40,8 +45,12 @@ awk -v target=$((mib * 1024 * 1024)) 'BEGIN {
     if (length(line) + length(piece) + 1 > 72) { print line; size += length(line) + 1; line = piece }
     else line = (line == "") ? piece : line " " piece
   }
-}' > "$prose"
+}'
+}
+make_prose "$mib" > "$prose"
+make_prose "$peak_mib" > "$peak_prose"
 bytes=$(stat -c %s "$prose")
+peak_bytes=$(stat -c %s "$peak_prose")
 
 now_ns() { date +%s%N; }
 # Seconds of one run of a shell command line on the prose.
@@ -62,9 +71,10 @@ best_pair() {
   done
   echo "$ours $theirs"
 }
-# Peak resident memory of one run in KiB.
-peak_kib() { /usr/bin/time -f %M bash -c "exec $1" < "$prose" 2>&1 >/dev/null | tail -1; }
+# Peak resident memory of one run in KiB (on the file $2, else the prose).
+peak_kib() { /usr/bin/time -f %M bash -c "exec $1" < "${2:-$prose}" 2>&1 >/dev/null | tail -1; }
 
+printf 'Last / load: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"
 printf 'Eingabe / input: %s Bytes deutscher Prosa, beste von %s Läufen\n\n' "$bytes" "$runs"
 printf '%-52s %9s %9s %7s %6s %11s\n' "tesmoran-cli vs. Unix" "cli ms" "unix ms" "ratio" "goal" "peak/input"
 compare() {  # label, our command, their command, goal
@@ -80,10 +90,14 @@ compare "umkehrwort vs. rev" "'$cli' umkehrwort" "rev" 1.5
 compare "ersetzen Hund/Kater vs. sed s/Hund/Kater/g" \
   "'$cli' ersetzen --search Hund --replacement Kater" "sed s/Hund/Kater/g" 4
 
-printf '\nPeak memory of every exercise / Spitzenspeicher jeder Übung (x input):\n'
+printf '\nPeak memory of every exercise on %s bytes / Spitzenspeicher jeder Übung (x input, goal 6x):\n' \
+  "$peak_bytes"
 for exercise in grossletter kleinletter rueckwaertstext umkehrtext umkehrwort bandwurmtext lueckentext \
   nur-erstletter purzel-woerter umkehrsatz ohne-erstletter abc-woerter mitsel-woerter luecken-woerter \
-  wortrahmen abc-nr-woerter selbstlaute mitlaute rueckwaertssatz "buchstaben --letters e" wortliste; do
-  peak=$(peak_kib "'$cli' $exercise")
-  awk -v e="$exercise" -v p="$peak" -v b="$bytes" 'BEGIN { printf "  %-24s %6.2fx\n", e, p * 1024 / b }'
+  wortrahmen abc-nr-woerter selbstlaute mitlaute rueckwaertssatz "buchstaben --letters e" wortliste \
+  "ersetzen --search Hund --replacement Kater"; do
+  peak=$(peak_kib "'$cli' $exercise" "$peak_prose")
+  awk -v e="$exercise" -v p="$peak" -v b="$peak_bytes" 'BEGIN {
+    x = p * 1024 / b; printf "  %-42s %6.2fx%s\n", e, x, (x > 6 ? "  (over 6x)" : "") }'
 done
+printf 'Last danach / load after: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"

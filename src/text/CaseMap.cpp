@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/CaseMap.h"
 
+#include <array>
 #include <clocale>
 #include <cwctype>
 #include <locale.h>
@@ -20,8 +21,25 @@ locale_t& CaseLocale() {
 
 locale_t UnicodeLocale() { return CaseLocale(); }
 
-bool IsLatin1Capital(Char c) { return c >= 0xC0 && c <= 0xDE && c != 0xD7; }
-bool IsLatin1Small(Char c) { return c >= 0xE0 && c <= 0xFE && c != 0xF7; }
+constexpr bool IsLatin1Capital(Char c) { return c >= 0xC0 && c <= 0xDE && c != 0xD7; }
+constexpr bool IsLatin1Small(Char c) { return c >= 0xE0 && c <= 0xFE && c != 0xF7; }
+
+// The case of the first 256 characters, looked up while whole texts are
+// mapped: the same as ToUpperChar/ToLowerChar give them (the control
+// characters 128-159 have no case in any locale).
+using Latin1Table = std::array<Char, 256>;
+constexpr Latin1Table kLatin1Upper = [] {
+  Latin1Table table{};
+  for (Char c = 0; c < 256; ++c) {
+    table[c] = (c >= U'a' && c <= U'z') || IsLatin1Small(c) ? c - 32 : c == 0xFF ? 0x0178 : c;
+  }
+  return table;
+}();
+constexpr Latin1Table kLatin1Lower = [] {
+  Latin1Table table{};
+  for (Char c = 0; c < 256; ++c) table[c] = (c >= U'A' && c <= U'Z') || IsLatin1Capital(c) ? c + 32 : c;
+  return table;
+}();
 
 }  // namespace
 
@@ -65,13 +83,13 @@ void UseCaseLocaleForTesting(const char* name) {
 
 Text ToUpper(TextView text) {
   Text out(text);
-  for (Char& c : out) c = ToUpperChar(c);
+  for (Char& c : out) c = c < kLatin1Upper.size() ? kLatin1Upper[c] : ToUpperChar(c);
   return out;
 }
 
 Text ToLower(TextView text) {
   Text out(text);
-  for (Char& c : out) c = ToLowerChar(c);
+  for (Char& c : out) c = c < kLatin1Lower.size() ? kLatin1Lower[c] : ToLowerChar(c);
   return out;
 }
 

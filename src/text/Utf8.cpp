@@ -1,36 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/Utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tesmoran {
 namespace {
 
 constexpr std::uint64_t kHighBits = 0x8080808080808080u;
 
+// Copies the run of ASCII bytes at p[i] on (up to its last whole block) to
+// out[count] on, sixteen or eight bytes at a time; without `write` it
+// only skips them.
+template <bool write>
+void TakeAsciiRun(const unsigned char* p, std::size_t n, std::size_t& i, Char* out, std::size_t& count) {
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  while (i + 16 <= n) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    if (_mm_movemask_epi8(bytes) != 0) break;
+    if constexpr (write) {
+      const __m128i low = _mm_unpacklo_epi8(bytes, zero);
+      const __m128i high = _mm_unpackhi_epi8(bytes, zero);
+      auto* to = reinterpret_cast<__m128i*>(out + count);
+      _mm_storeu_si128(to, _mm_unpacklo_epi16(low, zero));
+      _mm_storeu_si128(to + 1, _mm_unpackhi_epi16(low, zero));
+      _mm_storeu_si128(to + 2, _mm_unpacklo_epi16(high, zero));
+      _mm_storeu_si128(to + 3, _mm_unpackhi_epi16(high, zero));
+    }
+    i += 16;
+    count += 16;
+  }
+#endif
+  while (i + 8 <= n) {
+    std::uint64_t word;
+    std::memcpy(&word, p + i, 8);
+    if ((word & kHighBits) != 0) break;
+    if constexpr (write) {
+      for (int k = 0; k < 8; ++k) out[count + k] = p[i + k];
+    }
+    i += 8;
+    count += 8;
+  }
+}
+
 // Decodes the bytes into out, which has room for one character per byte;
 // returns the number of characters, or the offset of the first invalid
-// byte in *bad.
+// byte in *bad.  Without `write` it only checks the bytes (out is unused).
+template <bool write>
 std::size_t DecodeInto(std::string_view bytes, Char* out, std::size_t* bad) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size();
   std::size_t i = 0;
   std::size_t count = 0;
   while (i < n) {
-    // Runs of ASCII, eight bytes at a time.
-    while (i + 8 <= n) {
-      std::uint64_t word;
-      std::memcpy(&word, p + i, 8);
-      if ((word & kHighBits) != 0) break;
-      for (int k = 0; k < 8; ++k) out[count + k] = p[i + k];
-      i += 8;
-      count += 8;
-    }
+    TakeAsciiRun<write>(p, n, i, out, count);
     if (i >= n) break;
     const unsigned b0 = p[i];
     if (b0 < 0x80) {
-      out[count++] = b0;
+      if constexpr (write) out[count] = b0;
+      ++count;
       ++i;
       continue;
     }
@@ -63,7 +97,8 @@ std::size_t DecodeInto(std::string_view bytes, Char* out, std::size_t* bad) {
       *bad = i;
       return 0;
     }
-    out[count++] = c;
+    if constexpr (write) out[count] = c;
+    ++count;
     i += length;
   }
   *bad = n;
@@ -100,9 +135,31 @@ std::size_t EncodeChar(Char c, char* out) {
 std::size_t Utf8Length(TextView text) {
   std::size_t length = 0;
   for (Char c : text) {
-    length += c < 0x80 ? 1 : c < 0x800 ? 2 : (c < 0x10000 || c > 0x10FFFF) ? 3 : 4;
+    length += 1 + (c >= 0x80) + (c >= 0x800) + (c >= 0x10000 && c <= 0x10FFFF);
   }
   return length;
+}
+
+// Writes sixteen characters from `from` as bytes to `to` when all of them
+// are ASCII; false (and nothing written) when not.
+bool PutAsciiBlock(const Char* from, char* to) {
+#if defined(__SSE2__)
+  const auto* in = reinterpret_cast<const __m128i*>(from);
+  const __m128i a = _mm_loadu_si128(in);
+  const __m128i b = _mm_loadu_si128(in + 1);
+  const __m128i c = _mm_loadu_si128(in + 2);
+  const __m128i d = _mm_loadu_si128(in + 3);
+  const __m128i high = _mm_and_si128(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d)), _mm_set1_epi32(~0x7F));
+  if (_mm_movemask_epi8(_mm_cmpeq_epi32(high, _mm_setzero_si128())) != 0xFFFF) return false;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_packus_epi16(_mm_packs_epi32(a, b), _mm_packs_epi32(c, d)));
+  return true;
+#else
+  Char all = 0;
+  for (int k = 0; k < 16; ++k) all |= from[k];
+  if (all >= 0x80) return false;
+  for (int k = 0; k < 16; ++k) to[k] = static_cast<char>(from[k]);
+  return true;
+#endif
 }
 
 }  // namespace
@@ -110,7 +167,7 @@ std::size_t Utf8Length(TextView text) {
 std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error) {
   Text out(bytes.size(), Char{0});
   std::size_t bad = 0;
-  const std::size_t count = DecodeInto(bytes, out.data(), &bad);
+  const std::size_t count = DecodeInto<true>(bytes, out.data(), &bad);
   if (bad < bytes.size()) {
     if (error) error->offset = bad;
     return std::nullopt;
@@ -119,15 +176,35 @@ std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error) {
   return out;
 }
 
+bool IsValidUtf8(std::string_view bytes, DecodeError* error) {
+  std::size_t bad = 0;
+  DecodeInto<false>(bytes, nullptr, &bad);
+  if (bad < bytes.size()) {
+    if (error) error->offset = bad;
+    return false;
+  }
+  return true;
+}
+
 void AppendUtf8(TextView text, std::string& out) {
   const std::size_t start = out.size();
   out.resize(start + Utf8Length(text));
   char* p = out.data() + start;
-  for (Char c : text) {
-    if (c < 0x80) {
-      *p++ = static_cast<char>(c);
-    } else {
-      p += EncodeChar(c, p);
+  constexpr std::size_t kBlock = 16;
+  for (std::size_t k = 0; k < text.size();) {
+    if (k + kBlock <= text.size() && PutAsciiBlock(text.data() + k, p)) {
+      k += kBlock;
+      p += kBlock;
+      continue;
+    }
+    // A block with another character, or the end: one character at a time.
+    for (const std::size_t end = std::min(k + kBlock, text.size()); k < end; ++k) {
+      const Char c = text[k];
+      if (c < 0x80) {
+        *p++ = static_cast<char>(c);
+      } else {
+        p += EncodeChar(c, p);
+      }
     }
   }
 }

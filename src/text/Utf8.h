@@ -12,6 +12,8 @@ namespace tesmoran {
 
 // Strict decoding: overlong forms, surrogates and truncated sequences are errors.
 std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error = nullptr);
+// Whether DecodeUtf8 would accept the bytes; names the first invalid byte as it does.
+bool IsValidUtf8(std::string_view bytes, DecodeError* error = nullptr);
 std::string EncodeUtf8(TextView text);
 // Appends the UTF-8 bytes of the text to out.
 void AppendUtf8(TextView text, std::string& out);

@@ -7,13 +7,20 @@ void ComputeListTarget(Worksheet& ws) {
   ws.ListTarget = ws.Liste2.AnySelected() ? 1 : 0;
 }
 
-bool TakeWorkText(Worksheet& ws, UiServices& ui) {
+bool TakeWorkText(Worksheet& ws, UiServices& ui, TextUse use) {
   if (ws.Text1.text.empty()) {
     ui.MessageBox(U"Kein Originaltext vorhanden.\r", style::kOk, U"Textfehler");
     return false;
   }
   Text marked = ws.Text1.Marked();
-  ws.WorkText = marked.empty() ? ws.Text1.text : std::move(marked);
+  if (!marked.empty()) {
+    ws.WorkText = std::move(marked);
+  } else if (use == TextUse::kConsume) {
+    ws.WorkText = std::move(ws.Text1.text);
+    ws.Text1.Set(Text());
+  } else {
+    ws.WorkText = ws.Text1.text;
+  }
   return true;
 }
 
@@ -27,15 +34,20 @@ Text StripControlChars(TextView text) {
 }
 
 // In place: the work text can be as long as the whole original text.
-void StripControlChars(Worksheet& ws) { std::erase_if(ws.WorkText, IsControlChar); }
+void StripControlChars(Worksheet& ws) {
+  std::erase_if(ws.WorkText, [](Char c) { return IsControlChar(c); });
+}
 
-void DeliverWorkText(Worksheet& ws) {
+void DeliverWorkText(Worksheet& ws, TextUse use) {
   StripControlChars(ws);
   if (ws.Liste3 == kModeExtend) {
     Text result;
     result.reserve(ws.Text2.size() + 2 + ws.WorkText.size());
     result.append(ws.Text2).append(kCrLf).append(ws.WorkText);
     ws.Text2 = std::move(result);
+  } else if (use == TextUse::kConsume) {
+    ws.Text2 = std::move(ws.WorkText);
+    ws.WorkText.clear();
   } else {
     ws.Text2 = ws.WorkText;
   }
@@ -55,7 +67,7 @@ bool AskQuestion(const Question& question, UiServices& ui, Answer& answer) {
   return true;
 }
 
-ExerciseOutcome RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui) {
+ExerciseOutcome RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui, TextUse use) {
   ComputeListTarget(ws);
   const bool onList = ws.ListTarget == 1 && exercise.listPath != ListPath::kTextOnly;
   if (onList && exercise.listPath == ListPath::kMessage) {
@@ -76,10 +88,10 @@ ExerciseOutcome RunExercise(const Exercise& exercise, Worksheet& ws, UiServices&
     return ExerciseOutcome::kDelivered;
   }
 
-  if (!TakeWorkText(ws, ui)) return ExerciseOutcome::kMessageShown;
+  if (!TakeWorkText(ws, ui, use)) return ExerciseOutcome::kMessageShown;
   if (!question.beforeTake && !AskQuestion(question, ui, answer)) return ExerciseOutcome::kNothingToDo;
   ws.WorkText = exercise.onText(ws.WorkText, answer);
-  DeliverWorkText(ws);
+  DeliverWorkText(ws, use);
   return ExerciseOutcome::kDelivered;
 }
 

@@ -13,9 +13,16 @@ namespace tesmoran {
 // ListTarget := 1 when at least one word-list entry is selected.
 void ComputeListTarget(Worksheet& ws);
 
+// What the frame may do with the original text and the work text.
+enum class TextUse {
+  kKeep,     // both stay as the worksheet shows them
+  kConsume,  // only the result is wanted (the command line): the whole original text is moved into the work
+             // text, and the work text into the solution text, instead of being copied
+};
+
 // WorkText := the marked text, or the whole original text.  With an empty
 // original text: the message "Kein Originaltext vorhanden." and false.
-bool TakeWorkText(Worksheet& ws, UiServices& ui);
+bool TakeWorkText(Worksheet& ws, UiServices& ui, TextUse use = TextUse::kKeep);
 
 // Drops every character with a code from 0 to 31.
 Text StripControlChars(TextView text);
@@ -23,7 +30,7 @@ void StripControlChars(Worksheet& ws);
 
 // Strips WorkText and writes it into the solution text: replacing it
 // (mode 0) or appended after CR LF (mode 1).
-void DeliverWorkText(Worksheet& ws);
+void DeliverWorkText(Worksheet& ws, TextUse use = TextUse::kKeep);
 
 // The user's answer to an exercise's question.
 struct Answer {
@@ -71,6 +78,6 @@ enum class ExerciseOutcome {
 };
 
 // Runs one press of an exercise button.
-ExerciseOutcome RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui);
+ExerciseOutcome RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui, TextUse use = TextUse::kKeep);
 
 }  // namespace tesmoran

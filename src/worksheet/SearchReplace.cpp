@@ -129,6 +129,20 @@ Text ReplaceEverywhere(TextView text, TextView search, TextView replacement) {
   return ReplaceOnceThrough(text, search, replacement);
 }
 
+bool ReplacesInOnePass(TextView search, TextView replacement) {
+  if (search.empty() || replacement.find(search) != TextView::npos) return true;
+  // A new occurrence would have to hold some of the replacement: its start
+  // (an end of the search text begins the replacement), its end (the
+  // replacement ends with a start of the search text) or all of it.
+  if (replacement.empty() || search.find(replacement) != TextView::npos) return false;
+  const std::size_t longest = std::min(search.size() - 1, replacement.size());
+  for (std::size_t k = 1; k <= longest; ++k) {
+    if (replacement.substr(0, k) == search.substr(search.size() - k)) return false;
+    if (replacement.substr(replacement.size() - k) == search.substr(0, k)) return false;
+  }
+  return true;
+}
+
 void SearchAndReplace(Worksheet& ws, UiServices& ui) {
   const Text search = ws.Text1.Marked();
   if (search.empty()) {

@@ -56,6 +56,14 @@ RescanBudget RescanBudgetFor(std::size_t textLength, std::size_t replacementLeng
 //   beyond it gets the once-through result instead.
 Text ReplaceEverywhere(TextView text, TextView search, TextView replacement);
 
+// Whether ReplaceEverywhere gives on every text what ReplaceOnceThrough
+// gives: when the replacement contains the search text, and when no
+// occurrence can overlap an inserted replacement (no end of either text
+// begins the other, the search text does not contain the replacement, and
+// the replacement is not empty).  Then the replacing can go from left to
+// right through a text of any length, holding only what it has not passed.
+bool ReplacesInOnePass(TextView search, TextView replacement);
+
 // The command of the search-and-replace icon: the marked text is searched,
 // the user types the replacement, the replaced copy of the whole original
 // text is delivered to the solution text.  The original text stays as it is.

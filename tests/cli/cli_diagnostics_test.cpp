@@ -161,6 +161,12 @@ TEST(CliLongInput, EveryExerciseGivesTheSameResultAsOnAShortText) {
       {"chosen letters", {"buchstaben", "--letters", "eE"}, "Der Esel geht.", "D_r _s_l g_ht.", 9000},
       {"words reversed", {"umkehrwort"}, "Hund, Katze. ", "dnuH, eztaK. ", 15000},
       {"one long word reversed", {"umkehrwort"}, "ab", "ba", 90000},  // «abab…ab» -> «baba…ba»
+      {"whole text reversed", {"rueckwaertstext"}, "Öl-Fass: 😀 Äpfel!\r\n", "!lefpÄ 😀 :ssaF-lÖ", 9000},
+      {"words joined", {"bandwurmtext"}, "Der  Hund bellt.\r\n", "Der Hundbellt.", 9000},
+      {"letters sorted", {"abc-woerter"}, "Straße, Äpfel! ", "aerSßt, Äeflp! ", 9000},
+      {"every other letter a gap", {"luecken-woerter"}, "Straße, Äpfel! ", "S_r_ß_, Ä_f_l! ", 9000},
+      {"word frames", {"wortrahmen"}, "Straße, Äpfel! ", "S____e, Ä___l! ", 9000},
+      {"letter numbers", {"abc-nr-woerter"}, "Straße, Äpfel! ", "19+20+18+1+19+5, 1+16+6+5+12! ", 9000},
       {"code page 1252", {"grossletter", "--encoding", "cp1252"}, "Stra\xdf" "e \xe4 ", "STRA\xdf" "E \xc4 ", 30000},
   };
   for (const auto& c : cases) {
@@ -175,7 +181,7 @@ TEST(CliLongInput, EveryExerciseGivesTheSameResultAsOnAShortText) {
 
 TEST(CliLongInput, AnInvalidByteFarIntoTheTextWritesNothingAndNamesItsOffset) {
   const std::string input = Repeated("Hund ", 40000) + "\xC3";
-  for (const char* exercise : {"grossletter", "umkehrwort", "abc-woerter"}) {
+  for (const char* exercise : {"grossletter", "umkehrwort", "abc-woerter", "rueckwaertstext"}) {
     SCOPED_TRACE(exercise);
     const CallResult run = RunWith({exercise}, input);
     EXPECT_EQ(run.code, 1);

@@ -44,6 +44,32 @@ TEST(CaseMap, WithoutTheUnicodeLocaleLeavesOtherCharactersAsTheyAre) {
   EXPECT_EQ(ToLower(U"Ş Ł Ω Ж"), U"Ş Ł Ω Ж");
 }
 
+// Whole texts take a faster way through the first 256 characters; every
+// character must still come out as the single-character mapping gives it.
+TEST(CaseMap, WholeTextsMapEveryCharacterAsSingleCharactersDo) {
+  Text all;
+  for (Char c = 0; c <= 0x10FFFF; ++c) all.push_back(c);
+  const auto check = [&all] {
+    const Text upper = ToUpper(all);
+    const Text lower = ToLower(all);
+    for (Char c = 0; c <= 0x10FFFF; ++c) {
+      if (upper[c] != ToUpperChar(c) || lower[c] != ToLowerChar(c)) {
+        ADD_FAILURE() << "character U+" << std::hex << static_cast<unsigned>(c);
+        return;
+      }
+    }
+  };
+  {
+    SCOPED_TRACE("with the Unicode locale");
+    check();
+  }
+  {
+    SCOPED_TRACE("without the Unicode locale");
+    WithoutUnicodeLocale missing;
+    check();
+  }
+}
+
 TEST(Cp1252, RoundTripsEveryByteThatHasACharacter) {
   std::string all;  // every byte but the five undefined ones
   for (int b = 0; b < 256; ++b) {

@@ -27,6 +27,9 @@ TEST(DecodeUtf8, NamesTheFirstInvalidByteWhereverTheAsciiRunsEnd) {
     DecodeError error;
     EXPECT_FALSE(DecodeUtf8(c.bytes, &error));
     EXPECT_EQ(error.offset, c.offset);
+    DecodeError checked;
+    EXPECT_FALSE(IsValidUtf8(c.bytes, &checked));
+    EXPECT_EQ(checked.offset, c.offset);
   }
 }
 
@@ -44,6 +47,27 @@ TEST(DecodeUtf8, DecodesLettersBetweenAndInsideAsciiRuns) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(DecodeUtf8(c.bytes), c.text);
+  }
+}
+
+// The encoder takes blocks of sixteen ASCII characters at once and the
+// decoder runs of sixteen or eight ASCII bytes: a letter of each length at
+// every place of a longer text must come out as it does on its own.
+TEST(Utf8, EveryLetterLengthAtEveryPlaceOfTheAsciiBlocks) {
+  const Text letters[] = {U"\u007F", U"\u00E4", U"\u20AC", U"\U0001F600", Text(1, 0xD800), Text(1, 0x110000)};
+  const Text ascii = U"Der Hund bellt laut und die Katze schlaeft.";
+  for (const Text& letter : letters) {
+    for (std::size_t at = 0; at <= ascii.size(); ++at) {
+      Text text = ascii;
+      text.insert(at, letter);
+      std::string expected;  // one character at a time
+      for (Char c : text) expected += EncodeUtf8(TextView(&c, 1));
+      SCOPED_TRACE(testing::Message() << "U+" << std::hex << static_cast<unsigned>(letter[0]) << " at " << at);
+      EXPECT_EQ(EncodeUtf8(text), expected);
+      if (letter[0] == 0xD800 || letter[0] > 0x10FFFF) continue;  // written as U+FFFD
+      EXPECT_EQ(DecodeUtf8(expected), text);
+      EXPECT_TRUE(IsValidUtf8(expected));
+    }
   }
 }
 

@@ -16,17 +16,18 @@ namespace tesmoran {
 
 // Where a text may be cut without changing the exercise's result.
 enum class CutRule {
-  kNowhere,             // only the whole text gives the right result
-  kAnywhere,            // every character is transformed on its own
-  kAfterWordDelimiter,  // every word is transformed on its own, and an empty word gives nothing
+  kNowhere,              // only the whole text gives the right result
+  kAnywhere,             // every character is transformed on its own
+  kAfterWordDelimiter,   // every word is transformed on its own, and an empty word gives nothing
+  kAnywhereLastFirst,    // the order of all characters is reversed: the pieces are run from the last
+  kAfterSentenceEnd,     // every sentence is transformed on its own
+  kAfterNonSpace,        // the scan looks at every character but the one right after a space
+  kAtWordAfterSpace,     // a character depends on the one before it only, and a word after a space
+                         // comes out as the first character of a text does
+  kAfterEvenDelimiters,  // a character depends on the number of delimiters before it being even or odd
 };
 
 CutRule CutRuleOf(const Exercise& exercise);
-
-// Checks that all of bytes decode in the encoding (offsetShift is added to
-// the offset that a message names); false after a message.
-bool CheckCliBytes(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift, std::string_view what,
-                   const CliContext& context);
 
 struct PiecesResult {
   ExerciseOutcome outcome;  // kDelivered, or what stopped the run at its first piece

@@ -120,7 +120,7 @@ int RunOnWholeText(const Exercise& exercise, Text input, bool words, CliUiServic
   if (words && !FillWordList(input, ws.Liste2, context)) return kExitNothingWritten;
   ws.Text1.Set(std::move(input));
   ws.Liste3 = kModeReplace;
-  const ExerciseOutcome outcome = RunExercise(exercise, ws, ui);
+  const ExerciseOutcome outcome = RunExercise(exercise, ws, ui, TextUse::kConsume);
   if (outcome != ExerciseOutcome::kDelivered) return ReportOutcome(outcome, ui, encoding, context);
   // The original and the work text are no longer needed while the result is written.
   ws.Text1.Set(Text());

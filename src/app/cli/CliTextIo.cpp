@@ -26,17 +26,20 @@ std::string Hex(unsigned value, int digits) {
   return buffer;
 }
 
+void ReportUndecodable(std::string_view bytes, DecodeError error, CliEncoding encoding, std::size_t offsetShift,
+                       std::string_view what, const CliContext& context) {
+  const auto byte = static_cast<unsigned char>(bytes[error.offset]);
+  std::string message = std::string(what) + " ist kein gültiges " + EncodingName(encoding) + " (Byte 0x" +
+                        Hex(byte, 2) + " an Stelle " + std::to_string(error.offset + offsetShift) + ")";
+  if (encoding == CliEncoding::kUtf8) message += "; vielleicht mit --encoding cp1252";
+  context.Error(message + "; nichts geschrieben");
+}
+
 std::optional<Text> Decode(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift, std::string_view what,
                            const CliContext& context) {
   DecodeError error;
   std::optional<Text> text = encoding == CliEncoding::kUtf8 ? DecodeUtf8(bytes, &error) : DecodeCp1252(bytes, &error);
-  if (!text) {
-    const auto byte = static_cast<unsigned char>(bytes[error.offset]);
-    std::string message = std::string(what) + " ist kein gültiges " + EncodingName(encoding) + " (Byte 0x" +
-                          Hex(byte, 2) + " an Stelle " + std::to_string(error.offset + offsetShift) + ")";
-    if (encoding == CliEncoding::kUtf8) message += "; vielleicht mit --encoding cp1252";
-    context.Error(message + "; nichts geschrieben");
-  }
+  if (!text) ReportUndecodable(bytes, error, encoding, offsetShift, what, context);
   return text;
 }
 
@@ -74,6 +77,21 @@ std::optional<std::string> ReadAllBytes(std::istream& in, std::size_t limit) {
 std::optional<Text> DecodeCliBytes(std::string_view bytes, CliEncoding encoding, std::string_view what,
                                    const CliContext& context, std::size_t offsetShift) {
   return Decode(bytes, encoding, offsetShift, what, context);
+}
+
+bool CheckCliBytes(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift, std::string_view what,
+                   const CliContext& context) {
+  if (encoding == CliEncoding::kUtf8) {
+    DecodeError error;
+    if (IsValidUtf8(bytes, &error)) return true;
+    ReportUndecodable(bytes, error, encoding, offsetShift, what, context);
+    return false;
+  }
+  // One byte is one character: the bytes are decoded a block at a time.
+  for (std::size_t start = 0; start < bytes.size(); start += kReadBlock) {
+    if (!Decode(bytes.substr(start, kReadBlock), encoding, offsetShift + start, what, context)) return false;
+  }
+  return true;
 }
 
 std::optional<CliBytes> ReadCliBytes(const ParsedOptions& options, CliEncoding encoding, const CliContext& context) {

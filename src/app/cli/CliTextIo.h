@@ -31,6 +31,12 @@ std::optional<std::string> ReadAllBytes(std::istream& in, std::size_t limit);
 std::optional<Text> DecodeCliBytes(std::string_view bytes, CliEncoding encoding, std::string_view what,
                                    const CliContext& context, std::size_t offsetShift = 0);
 
+// Checks that all of bytes decode in the encoding, without keeping the
+// characters; a message as DecodeCliBytes gives it (offsetShift is added to
+// the offset it names) and false when not.
+bool CheckCliBytes(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift, std::string_view what,
+                   const CliContext& context);
+
 // The bytes of the call's text: the value of --text, or else all of
 // standard input.  In UTF-8 a leading byte order mark is not part of the
 // text, as when a file is loaded: the text starts behind it.  Nullopt, with
