@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/FixedAnswerUi.h"
 #include "worksheet/SearchReplace.h"
 
 namespace tesmoran {
@@ -34,18 +35,6 @@ const Text& BenchText() {
   return text;
 }
 
-// Answers the input box with a fixed replacement.
-class FixedAnswer : public UiServices {
- public:
-  explicit FixedAnswer(Text answer) : answer_(std::move(answer)) {}
-  int MessageBox(const Text&, int, const Text&) override { return kAnswerOk; }
-  Text InputBox(const Text&, const Text&, const Text&) override { return answer_; }
-  Text ClipboardText() override { return Text(); }
-  void SetClipboardText(const Text&) override {}
-
- private:
-  Text answer_;
-};
 
 void Replace(benchmark::State& state, const Text& replacement) {
   const Text& text = BenchText();
@@ -105,7 +94,7 @@ void BM_ReplaceEndlessChainPeakMemory(benchmark::State& state) {
 }
 
 void BM_SearchAndReplaceCommand(benchmark::State& state) {
-  FixedAnswer ui(U"Kater");
+  FixedAnswerUi ui(false, U"Kater");
   Worksheet ws;
   ws.Text1.text = BenchText();
   ws.Text1.selStart = 4;

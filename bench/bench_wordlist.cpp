@@ -8,7 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "platform/UiServices.h"
+#include "platform/FixedAnswerUi.h"
 #include "state/Worksheet.h"
 #include "text/Text.h"
 #include "wordlist/WordListBuild.h"
@@ -19,14 +19,6 @@ namespace {
 constexpr std::size_t kVocabularySize = 20000;
 constexpr std::size_t kMiB = 1024 * 1024;
 
-// Answers every box with OK and keeps no clipboard.
-class QuietUi : public UiServices {
- public:
-  int MessageBox(const Text&, int, const Text&) override { return kAnswerOk; }
-  Text InputBox(const Text&, const Text&, const Text&) override { return Text(); }
-  Text ClipboardText() override { return Text(); }
-  void SetClipboardText(const Text&) override {}
-};
 
 // Distinct German-looking words made of two to four syllables, a third of
 // them capitalised like nouns.
@@ -70,7 +62,7 @@ void BM_BuildWordList(benchmark::State& state) {
   const std::size_t size = static_cast<std::size_t>(state.range(0)) * kMiB;
   Worksheet ws;
   ws.Text1.Set(MakeText(size));
-  QuietUi ui;
+  FixedAnswerUi ui(false);  // OK to every box, No to a question
   for (auto _ : state) {
     state.PauseTiming();
     ws.Liste2 = WordList();
@@ -88,7 +80,7 @@ void BM_RebuildWordList(benchmark::State& state) {
   const std::size_t size = static_cast<std::size_t>(state.range(0)) * kMiB;
   Worksheet ws;
   ws.Text1.Set(MakeText(size));
-  QuietUi ui;
+  FixedAnswerUi ui(false);  // OK to every box, No to a question
   BuildWordList(ws, ui);
   for (auto _ : state) {
     BuildWordList(ws, ui);

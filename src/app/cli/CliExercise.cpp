@@ -9,6 +9,7 @@
 #include "app/cli/CliExitCode.h"
 #include "app/cli/CliHelp.h"
 #include "app/cli/CliTextIo.h"
+#include "platform/FixedAnswerUi.h"
 #include "state/Worksheet.h"
 
 namespace tesmoran {
@@ -20,33 +21,6 @@ const std::vector<OptionSpec> kExerciseOptions = {
     {"--words", false, "", ""},
     TextOption(),
     EncodingOption(),
-};
-
-// The services of the frame on the command line: the questions are answered
-// from the options, the messages are kept for standard error.
-class CliUiServices : public UiServices {
- public:
-  CliUiServices(std::optional<bool> answer, Text letters) : answer_(answer), letters_(std::move(letters)) {}
-
-  int MessageBox(const Text& prompt, int styleValue, const Text&) override {
-    if (IsYesNoStyle(styleValue)) {
-      const bool yes = answer_.value_or(!IsSecondButtonDefault(styleValue));
-      return yes ? kAnswerYes : kAnswerNo;
-    }
-    messages_.push_back(prompt);
-    return kAnswerOk;
-  }
-
-  Text InputBox(const Text&, const Text&, const Text&) override { return letters_; }
-  Text ClipboardText() override { return Text(); }
-  void SetClipboardText(const Text&) override {}
-
-  const std::vector<Text>& Messages() const { return messages_; }
-
- private:
-  std::optional<bool> answer_;
-  Text letters_;
-  std::vector<Text> messages_;
 };
 
 // Cuts the input into word-list entries: a line ends at LF, a CR right
@@ -101,7 +75,7 @@ int WriteResult(const Worksheet& ws, CliEncoding encoding, const CliContext& con
 }
 
 // The exit code of an outcome; the messages and the reason on standard error.
-int ReportOutcome(ExerciseOutcome outcome, const CliUiServices& ui, CliEncoding encoding, const CliContext& context) {
+int ReportOutcome(ExerciseOutcome outcome, const FixedAnswerUi& ui, CliEncoding encoding, const CliContext& context) {
   switch (outcome) {
     case ExerciseOutcome::kMessageShown: PrintMessages(ui.Messages(), encoding, context); return kExitNothingWritten;
     case ExerciseOutcome::kNothingToDo:
@@ -114,7 +88,7 @@ int ReportOutcome(ExerciseOutcome outcome, const CliUiServices& ui, CliEncoding 
 
 // Runs the exercise once on the whole text (or on the word list made of its
 // lines) and writes the result.
-int RunOnWholeText(const Exercise& exercise, Text input, bool words, CliUiServices& ui, CliEncoding encoding,
+int RunOnWholeText(const Exercise& exercise, Text input, bool words, FixedAnswerUi& ui, CliEncoding encoding,
                    const CliContext& context) {
   Worksheet ws;
   if (words && !FillWordList(input, ws.Liste2, context)) return kExitNothingWritten;
@@ -149,7 +123,7 @@ int RunExerciseCommand(const Exercise& exercise, const ParsedOptions& options, c
     letters = std::move(*decoded);
   }
   const std::optional<std::string> answer = options.Value("--answer");
-  CliUiServices ui(answer ? std::optional<bool>(*answer == "yes" || *answer == "ja") : std::nullopt,
+  FixedAnswerUi ui(answer ? std::optional<bool>(*answer == "yes" || *answer == "ja") : std::nullopt,
                    std::move(letters));
 
   const CutRule rule = words ? CutRule::kNowhere : CutRuleOf(exercise);

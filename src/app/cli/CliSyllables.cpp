@@ -15,7 +15,7 @@
 #include "app/cli/CliExitCode.h"
 #include "app/cli/CliTextIo.h"
 #include "files/SyllableExceptionsFile.h"
-#include "platform/UiServices.h"
+#include "platform/FixedAnswerUi.h"
 #include "state/Worksheet.h"
 #include "text/Utf8.h"
 #include "worksheet/SyllableExercise.h"
@@ -42,20 +42,6 @@ std::optional<SyllableExceptions> ReadExceptions(const std::string& path, const 
 // How many lines go through the frame at a time.
 constexpr std::size_t kBatchEntries = 4096;
 
-// The frame's services for a batch: the syllable exercise asks nothing, so
-// any message is kept to be printed.
-class BatchUi : public UiServices {
- public:
-  int MessageBox(const Text& prompt, int, const Text&) override {
-    messages.push_back(prompt);
-    return kAnswerOk;
-  }
-  Text InputBox(const Text&, const Text&, const Text&) override { return Text(); }
-  Text ClipboardText() override { return Text(); }
-  void SetClipboardText(const Text&) override {}
-  std::vector<Text> messages;
-};
-
 // Runs the batch of entries through the frame as a selected word list and
 // writes the entries; false after a message.
 bool RunBatch(const Exercise& exercise, std::vector<Text>& batch, CliEncoding encoding, const CliContext& context) {
@@ -66,9 +52,9 @@ bool RunBatch(const Exercise& exercise, std::vector<Text>& batch, CliEncoding en
     ws.Liste2.SetSelected(ws.Liste2.Count() - 1, true);
   }
   batch.clear();
-  BatchUi ui;
+  FixedAnswerUi ui;
   if (RunExercise(exercise, ws, ui) != ExerciseOutcome::kDelivered) {
-    for (Text message : ui.messages) {
+    for (Text message : ui.Messages()) {
       while (!message.empty() && IsControlChar(message.back())) message.pop_back();
       WriteCliText(message, encoding, context.err, context);
     }
