@@ -163,4 +163,4 @@ class QtUiServicesTest : public QObject {
 };
 
 QTEST_MAIN(QtUiServicesTest)
-#include "test_qtuiservices.moc"
+#include "qtuiservices_test.moc"

@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <stdexcept>
 
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/DragLabel.h"
 
 using namespace tesmoran;
@@ -396,4 +396,4 @@ class Form1Test : public QObject {
 };
 
 QTEST_MAIN(Form1Test)
-#include "test_form1.moc"
+#include "form1_test.moc"

@@ -21,7 +21,7 @@
 #include "../sheet/FakeSheetTools.h"
 #include "QtTestSupport.h"
 #include "sheet_pdf_tools.h"
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/ArbeitsblattWindow.h"
 #include "ui/SheetPreview.h"
 #include "ui/SheetSettingsPanel.h"
@@ -332,4 +332,4 @@ class TestArbeitsblatt : public QObject {
 };
 
 QTEST_MAIN(TestArbeitsblatt)
-#include "test_arbeitsblatt.moc"
+#include "arbeitsblatt_test.moc"

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/RecoveryOffer.h"
 #include "ui/RecoveryWriter.h"
 #include "worksheet/RecoveryFormat.h"
@@ -211,4 +211,4 @@ int main(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_recovery.moc"
+#include "recovery_test.moc"

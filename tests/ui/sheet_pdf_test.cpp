@@ -218,4 +218,4 @@ class TestSheetPdf : public QObject {
 };
 
 QTEST_MAIN(TestSheetPdf)
-#include "test_sheet_pdf.moc"
+#include "sheet_pdf_test.moc"

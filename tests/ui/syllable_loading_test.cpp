@@ -23,7 +23,7 @@
 #include <mutex>
 #include <thread>
 
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/ArbeitsblattWindow.h"
 #include "ui/SyllableEngineLoader.h"
 #include "ui/SyllableExceptionsEditor.h"
@@ -309,4 +309,4 @@ class SyllableLoadingTest : public QObject {
 };
 
 QTEST_MAIN(SyllableLoadingTest)
-#include "test_syllable_loading.moc"
+#include "syllable_loading_test.moc"

@@ -4,7 +4,7 @@
 // drops every drag at once).  Run under xvfb-run.
 #include <QTimer>
 
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/DragLabel.h"
 
 using namespace tesmoran;
@@ -73,4 +73,4 @@ class DragTest : public QObject {
 };
 
 QTEST_MAIN(DragTest)
-#include "test_drag_x11.moc"
+#include "drag_x11_test.moc"

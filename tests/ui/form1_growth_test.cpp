@@ -7,7 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/ProgramSettings.h"
 #include "ui/WindowPlacement.h"
 
@@ -188,4 +188,4 @@ class Form1GrowthTest : public QObject {
 };
 
 QTEST_MAIN(Form1GrowthTest)
-#include "test_form1_growth.moc"
+#include "form1_growth_test.moc"

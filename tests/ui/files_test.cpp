@@ -12,7 +12,7 @@
 #include <fstream>
 
 #include "files/PrintLines.h"
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/Form3.h"
 
 using namespace tesmoran;
@@ -282,4 +282,4 @@ class TestFiles : public QObject {
 };
 
 QTEST_MAIN(TestFiles)
-#include "test_files.moc"
+#include "files_test.moc"

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/Form2.h"
 #include "ui/TSMLABEL.h"
 #include "ui/Units.h"
@@ -180,4 +180,4 @@ class TestHelpAbout : public QObject {
 };
 
 QTEST_MAIN(TestHelpAbout)
-#include "test_help_about.moc"
+#include "help_about_test.moc"

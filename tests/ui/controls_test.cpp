@@ -12,7 +12,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/Colour.h"
 #include "ui/DragLabel.h"
 #include "ui/Form1Captions.h"
@@ -171,4 +171,4 @@ class ControlsTest : public QObject {
 };
 
 QTEST_MAIN(ControlsTest)
-#include "test_controls.moc"
+#include "controls_test.moc"

@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QToolButton>
 
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "worksheet/EditingCommands.h"
 
 using namespace tesmoran;
@@ -202,4 +202,4 @@ class NoLostWorkTest : public QObject {
 };
 
 QTEST_MAIN(NoLostWorkTest)
-#include "test_no_lost_work.moc"
+#include "no_lost_work_test.moc"

@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <memory>
 
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/Form2.h"
 
 using namespace tesmoran;
@@ -141,4 +141,4 @@ class Form1MenuTest : public QObject {
 };
 
 QTEST_MAIN(Form1MenuTest)
-#include "test_form1_menu.moc"
+#include "form1_menu_test.moc"

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/StartFile.h"
 
 using namespace tesmoran;
@@ -118,4 +118,4 @@ class StartFileTest : public QObject {
 };
 
 QTEST_MAIN(StartFileTest)
-#include "test_start_file.moc"
+#include "start_file_test.moc"

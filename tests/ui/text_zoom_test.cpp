@@ -3,7 +3,7 @@
 // limits, the remembered size, and texts that stay as they are.
 #include <QScrollBar>
 
-#include "test_form1_support.h"
+#include "form1_test_support.h"
 #include "ui/ProgramSettings.h"
 #include "ui/TextZoom.h"
 
@@ -130,4 +130,4 @@ class TextZoomTest : public QObject {
 };
 
 QTEST_MAIN(TextZoomTest)
-#include "test_text_zoom.moc"
+#include "text_zoom_test.moc"
