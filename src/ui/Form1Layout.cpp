@@ -69,12 +69,15 @@ const std::vector<ControlPlace>& Form1Places() {
       Icon(TESMORAN_CONTROL(Bild11), 4920), Icon(TESMORAN_CONTROL(Bild7), 5520),
       Icon(TESMORAN_CONTROL(Bild13), 6120), Icon(TESMORAN_CONTROL(Bild4), 6720), Icon(TESMORAN_CONTROL(Bild3), 7320),
       Button(TESMORAN_CONTROL(Befehl26), 840, 120, 2535, kSmallButtonHeight),
-      {TESMORAN_CONTROL(Bezeichnung7), 3360, 120, 2775, kLabelHeight},
+      // The heading labels lie exactly between their two buttons: drawn
+      // from 3360 with 2775 units they would cover a pixel of each button's
+      // edge; their centre, and so their text, is the same.
+      {TESMORAN_CONTROL(Bezeichnung7), 3375, 120, 2745, kLabelHeight},
       Button(TESMORAN_CONTROL(Befehl27), 6120, 120, 2415, kSmallButtonHeight),
       {TESMORAN_CONTROL(Text1), 840, 360, 7695, 2535},
       {TESMORAN_CONTROL(Liste1), 840, 360, 7695, 2565},
       Button(TESMORAN_CONTROL(Befehl17), 840, 3000, 2535, kSmallButtonHeight),
-      {TESMORAN_CONTROL(Bezeichnung2), 3360, 3000, 2775, kLabelHeight},
+      {TESMORAN_CONTROL(Bezeichnung2), 3375, 3000, 2745, kLabelHeight},
       Button(TESMORAN_CONTROL(Befehl22), 6120, 3000, 2415, kSmallButtonHeight),
       {TESMORAN_CONTROL(Text2), 840, 3240, 7695, 2655},
       Button(TESMORAN_CONTROL(Befehl1), 840, 6000, 1455), Button(TESMORAN_CONTROL(Befehl3), 2400, 6000, 1455),

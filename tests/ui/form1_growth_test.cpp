@@ -137,6 +137,21 @@ class Form1GrowthTest : public QObject {
     }
   }
 
+  // The heading labels lie between their two buttons without covering a
+  // pixel of either.
+  void headingLabelsLeaveTheirButtonsWhole_data() { sizes_data(); }
+  void headingLabelsLeaveTheirButtonsWhole() {
+    QFETCH(QSize, area);
+    Form1 form;
+    Grow(form, area);
+    const struct { const char* label; const char* left; const char* right; } rows[] = {
+        {"Bezeichnung7", "Befehl26", "Befehl27"}, {"Bezeichnung2", "Befehl17", "Befehl22"}};
+    for (const auto& r : rows) {
+      QVERIFY2(Place(form, r.label).left() > Place(form, r.left).right(), r.label);
+      QVERIFY2(Place(form, r.label).right() < Place(form, r.right).left(), r.label);
+    }
+  }
+
   void placeOnScreens_data() {
     QTest::addColumn<QRect>("saved");
     QTest::addColumn<QList<QRect>>("screens");
