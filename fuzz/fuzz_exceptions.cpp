@@ -22,25 +22,6 @@ namespace {
 
 std::shared_ptr<const HyphenPatterns> gPatterns;
 
-std::vector<TextView> Lines(TextView text) {
-  std::vector<TextView> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= text.size(); ++i) {
-    if (i < text.size() && text[i] != kCR && text[i] != kLF) continue;
-    lines.push_back(text.substr(start, i - start));
-    if (i + 1 < text.size() && text[i] == kCR && text[i + 1] == kLF) ++i;
-    start = i + 1;
-  }
-  return lines;
-}
-
-TextView Trimmed(TextView line) {
-  auto blank = [](Char c) { return c == U' ' || c == U'\t' || c == 0xFEFF; };
-  while (!line.empty() && blank(line.front())) line.remove_prefix(1);
-  while (!line.empty() && blank(line.back())) line.remove_suffix(1);
-  return line;
-}
-
 // The word of an entry line: without its hyphens, in lower case.
 Text EntryWord(TextView line) {
   Text word;
@@ -52,12 +33,12 @@ Text EntryWord(TextView line) {
 
 void CheckList(TextView text) {
   const SyllableExceptions list = SyllableExceptions::Parse(text);
-  const std::vector<TextView> lines = Lines(text);
+  const std::vector<TextView> lines = ExceptionLines(text);
   const std::vector<std::size_t>& bad = list.MalformedLines();
   for (std::size_t i = 0; i < bad.size(); ++i) {
     Check(bad[i] >= 1 && bad[i] <= lines.size(), "a reported line number lies outside the text", text);
     Check(i == 0 || bad[i - 1] < bad[i], "reported line numbers are not in order", text);
-    const TextView line = Trimmed(lines[bad[i] - 1]);
+    const TextView line = lines[bad[i] - 1];
     Check(!line.empty() && line.front() != U'#', "a blank or comment line was reported", line);
   }
   Check(list.MalformedReport().empty() == bad.empty(), "the report does not match the reported lines");
@@ -66,7 +47,7 @@ void CheckList(TextView text) {
   std::size_t next = 0;
   std::size_t taken = 0;
   for (std::size_t n = 1; n <= lines.size(); ++n) {
-    const TextView line = Trimmed(lines[n - 1]);
+    const TextView line = lines[n - 1];
     if (line.empty() || line.front() == U'#') continue;
     if (next < bad.size() && bad[next] == n) {
       ++next;

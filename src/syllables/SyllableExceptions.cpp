@@ -9,25 +9,6 @@
 namespace tesmoran {
 namespace {
 
-TextView Trim(TextView line) {
-  auto blank = [](Char c) { return c == U' ' || c == U'\t' || c == 0xFEFF; };
-  while (!line.empty() && blank(line.front())) line.remove_prefix(1);
-  while (!line.empty() && blank(line.back())) line.remove_suffix(1);
-  return line;
-}
-
-std::vector<TextView> SplitLines(TextView text) {
-  std::vector<TextView> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= text.size(); ++i) {
-    if (i < text.size() && text[i] != kCR && text[i] != kLF) continue;
-    lines.push_back(text.substr(start, i - start));
-    if (i + 1 < text.size() && text[i] == kCR && text[i + 1] == kLF) ++i;
-    start = i + 1;
-  }
-  return lines;
-}
-
 // The word without its hyphens and the offsets where they stood; nothing
 // when the line is not letters with single hyphens between them.
 bool ParseEntry(TextView entry, Text& word, std::vector<std::size_t>& breaks) {
@@ -54,11 +35,27 @@ Text Number(std::size_t n) {
 
 }  // namespace
 
+std::vector<TextView> ExceptionLines(TextView fileText) {
+  const auto blank = [](Char c) { return c == U' ' || c == U'\t' || c == 0xFEFF; };
+  std::vector<TextView> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= fileText.size(); ++i) {
+    if (i < fileText.size() && fileText[i] != kCR && fileText[i] != kLF) continue;
+    TextView line = fileText.substr(start, i - start);
+    while (!line.empty() && blank(line.front())) line.remove_prefix(1);
+    while (!line.empty() && blank(line.back())) line.remove_suffix(1);
+    lines.push_back(line);
+    if (i + 1 < fileText.size() && fileText[i] == kCR && fileText[i + 1] == kLF) ++i;
+    start = i + 1;
+  }
+  return lines;
+}
+
 SyllableExceptions SyllableExceptions::Parse(TextView fileText) {
   SyllableExceptions list;
-  const std::vector<TextView> lines = SplitLines(fileText);
+  const std::vector<TextView> lines = ExceptionLines(fileText);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const TextView line = Trim(lines[i]);
+    const TextView line = lines[i];
     if (line.empty() || line.front() == U'#') continue;
     Text word;
     std::vector<std::size_t> breaks;

@@ -12,6 +12,10 @@
 
 namespace tesmoran {
 
+// The lines of an exception list as Parse numbers them (line n is index
+// n - 1; CR LF, CR and LF end a line), without their surrounding blanks.
+std::vector<TextView> ExceptionLines(TextView fileText);
+
 class SyllableExceptions {
  public:
   // Reads every well-formed line; the others are skipped and their line
