@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "platform/qt/QtText.h"
-#include "state/WordList.h"
+#include "worksheet/WordList.h"
 #include "text/CaseMap.h"
-#include "ui/Form1.h"
+#include "ui/main/Form1.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Cost of laying out the printed worksheet: one word far wider than a row
+// Cost of laying out the printed sheet: one word far wider than a row
 // (a pasted run of letters without spaces) is cut row by row, and a long
 // ordinary text is flowed into rows and pages.  The cut word should grow
 // linearly with its length.
 #include <benchmark/benchmark.h>
 
-#include "sheet/SheetLayout.h"
+#include "printsheet/SheetLayout.h"
 
 namespace tesmoran {
 namespace {

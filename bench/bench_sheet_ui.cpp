@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The printed worksheet: a ten-page PDF laid out and written, and the
+// The printed sheet: a ten-page PDF laid out and written, and the
 // preview of a one-page text redrawn after a change of the settings.
 #include <benchmark/benchmark.h>
 
@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
-#include "render/SheetPdf.h"
-#include "sheet/SheetLayout.h"
-#include "ui/ArbeitsblattWindow.h"
+#include "printsheet/qt/SheetPdf.h"
+#include "printsheet/SheetLayout.h"
+#include "ui/printsheet/ArbeitsblattWindow.h"
 
 namespace {
 

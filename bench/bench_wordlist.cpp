@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/FixedAnswerUi.h"
-#include "state/Worksheet.h"
+#include "worksheet/Worksheet.h"
 #include "text/Text.h"
 #include "wordlist/WordListBuild.h"
 

@@ -7,53 +7,67 @@
 #
 # Lowest first; a folder may include its own files and those of the folders
 # listed after its name, nothing else.  "Version.h" (generated, no folder) is
-# open to everyone.
+# open to everyone.  Three words keep one meaning each: the worksheet is the
+# session on screen (texts, mode, word list) and what the buttons do to it;
+# the printed sheet ("Arbeitsblatt") is the page layout and its drawing; the
+# rooms of ui/ are the windows.
 #
-#   text         the text type and its encodings
-#   platform     the interfaces the logic calls: the user-interface services
-#                and the printer
-#   state        the plain worksheet state and the word list's entries
-#   exercises    the text transformations
-#   tasks        the task sentences
-#   syllables    the syllable engine on the German hyphenation patterns
-#   sheet        the printed worksheet's page layout
-#   files        loading, saving, printing
-#   wordlist     building and editing the word list
-#   worksheet    the exercise frame, its catalogue, the editing commands,
-#                search and replace, "Silben trennen"
-#   app/cli      the command-line front end
-#   render       drawing the printed worksheet with Qt Gui (no widgets)
-#   app/clisheet the command line's worksheet PDF, drawn through render
-#   platform/qt  the Qt binding of the services
-#   ui           the windows
-#   app          the program start
+#   text            the text type and its encodings
+#   platform        the interfaces the logic calls: the user-interface
+#                   services and the printer
+#   exercises       the text transformations
+#   tasks           the task sentences
+#   syllables       the syllable engine on the German hyphenation patterns
+#   worksheet       the session state, the exercise frame, its catalogue, the
+#                   editing commands, search and replace, "Silben trennen"
+#   printsheet      the printed sheet's page layout
+#   files           loading, saving, printing
+#   wordlist        building and editing the word list
+#   app/cli         the command-line front end
+#   printsheet/qt   drawing the printed sheet with Qt Gui (no widgets)
+#   app/clisheet    the command line's sheet PDF, drawn through printsheet/qt
+#   platform/qt     the Qt binding of the services
+#   ui/common       what every window shares: units, fonts, colours, icons,
+#                   placement, the program's settings
+#   ui/help         the icon help and the about window
+#   ui/files        the file window
+#   ui/syllables    loading the syllable engine, the exception editor
+#   ui/printsheet   the Arbeitsblatt window
+#   ui/main         the main window and its wiring to the other windows
+#   ui/recovery     the recovery file and the offer to restore it
+#   app             the program start
 cmake_policy(VERSION 3.22)
-set(_tesmoran_core_folders text platform state exercises tasks syllables sheet files wordlist worksheet)
+set(_tesmoran_core_folders text platform exercises tasks syllables worksheet printsheet files wordlist)
 set(_tesmoran_allowed_text "")
 set(_tesmoran_allowed_platform text)
-set(_tesmoran_allowed_state text)
 set(_tesmoran_allowed_exercises text)
 set(_tesmoran_allowed_tasks text)
 set(_tesmoran_allowed_syllables text)
-set(_tesmoran_allowed_sheet text syllables)
+set(_tesmoran_allowed_worksheet text platform exercises syllables)
+set(_tesmoran_allowed_printsheet text syllables)
 set(_tesmoran_allowed_files text platform syllables)
-set(_tesmoran_allowed_wordlist text platform state)
-set(_tesmoran_allowed_worksheet text platform state exercises syllables)
-# The printed worksheet's page layout (toolkit-free) and its drawing on Qt Gui.
-set(_tesmoran_allowed_sheet text syllables)
-set(_tesmoran_allowed_render ${_tesmoran_core_folders} sheet)
+set(_tesmoran_allowed_wordlist text platform worksheet)
 set(_tesmoran_allowed_app/cli ${_tesmoran_core_folders})
-set(_tesmoran_allowed_app/clisheet ${_tesmoran_core_folders} sheet app/cli render)
+set(_tesmoran_allowed_printsheet/qt ${_tesmoran_core_folders})
+set(_tesmoran_allowed_app/clisheet ${_tesmoran_core_folders} app/cli printsheet/qt)
 set(_tesmoran_allowed_platform/qt ${_tesmoran_core_folders})
-set(_tesmoran_allowed_ui ${_tesmoran_core_folders} sheet render platform/qt)
-set(_tesmoran_allowed_app ${_tesmoran_core_folders} sheet render platform/qt ui)
+set(_tesmoran_ui_base ${_tesmoran_core_folders} printsheet/qt platform/qt)
+set(_tesmoran_allowed_ui/common ${_tesmoran_ui_base})
+set(_tesmoran_allowed_ui/help ${_tesmoran_ui_base} ui/common)
+set(_tesmoran_allowed_ui/files ${_tesmoran_ui_base} ui/common)
+set(_tesmoran_allowed_ui/syllables ${_tesmoran_ui_base} ui/common)
+set(_tesmoran_allowed_ui/printsheet ${_tesmoran_ui_base} ui/common ui/syllables)
+set(_tesmoran_allowed_ui/main ${_tesmoran_ui_base} ui/common ui/help ui/files ui/syllables ui/printsheet)
+set(_tesmoran_allowed_ui/recovery ${_tesmoran_ui_base} ui/common ui/main)
+set(_tesmoran_allowed_app ${_tesmoran_ui_base} ui/common ui/help ui/files ui/syllables ui/printsheet ui/main
+    ui/recovery)
 # These must not see Qt at all.
-set(_tesmoran_qt_free ${_tesmoran_core_folders} sheet app/cli)
+set(_tesmoran_qt_free ${_tesmoran_core_folders} app/cli)
 
 # The folder a path inside src/ belongs to: its first part, or its first two
 # for the nested folders.
 function(_tesmoran_folder_of path out)
-  if(path MATCHES "^(platform/qt|app/clisheet|app/cli)/")
+  if(path MATCHES "^(platform/qt|printsheet/qt|app/clisheet|app/cli|ui/[^/]+)/")
     set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
   elseif(path MATCHES "^([^/]+)/")
     set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The printed worksheet laid out from any text and any settings, with a
+// The printed sheet laid out from any text and any settings, with a
 // stand-in font whose letters differ in width and whose equal neighbours
 // kern closer: every character that is not a space or line break appears
 // in the body runs, in the text's order and in reading order on the pages,
@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "FuzzInput.h"
-#include "sheet/SheetLayout.h"
+#include "printsheet/SheetLayout.h"
 #include "syllables/PatternSyllabifier.h"
 
 namespace tesmoran::fuzz {

@@ -13,11 +13,11 @@
 #include "Version.h"
 #include "app/GuardedApplication.h"
 #include "platform/qt/QtTranslations.h"
-#include "ui/Form1.h"
-#include "ui/RecoveryOffer.h"
-#include "ui/RecoveryWriter.h"
-#include "ui/StartFile.h"
-#include "ui/SyllableEngineLoader.h"
+#include "ui/main/Form1.h"
+#include "ui/recovery/RecoveryOffer.h"
+#include "ui/recovery/RecoveryWriter.h"
+#include "ui/main/StartFile.h"
+#include "ui/syllables/SyllableEngineLoader.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "state/WordList.h"
+#include "worksheet/WordList.h"
 #include "text/Text.h"
 
 namespace tesmoran {

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "platform/UiServices.h"
-#include "state/WordList.h"
-#include "state/Worksheet.h"
+#include "worksheet/WordList.h"
+#include "worksheet/Worksheet.h"
 #include "text/Text.h"
 
 namespace tesmoran {

@@ -2,7 +2,7 @@
 #pragma once
 // The seven buttons beside the word list.
 #include "platform/UiServices.h"
-#include "state/Worksheet.h"
+#include "worksheet/Worksheet.h"
 #include "text/Text.h"
 #include "wordlist/WordListBuild.h"
 

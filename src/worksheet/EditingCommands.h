@@ -8,7 +8,7 @@
 
 #include "Version.h"
 #include "platform/UiServices.h"
-#include "state/Worksheet.h"
+#include "worksheet/Worksheet.h"
 #include "text/Text.h"
 
 namespace tesmoran {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "platform/UiServices.h"
-#include "state/Worksheet.h"
+#include "worksheet/Worksheet.h"
 #include "text/Text.h"
 
 namespace tesmoran {

@@ -29,7 +29,7 @@
 #include <string_view>
 
 #include "text/Text.h"
-#include "state/Worksheet.h"
+#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "platform/UiServices.h"
-#include "state/Worksheet.h"
+#include "worksheet/Worksheet.h"
 #include "text/Text.h"
 
 namespace tesmoran {

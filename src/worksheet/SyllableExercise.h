@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "platform/UiServices.h"
-#include "state/Worksheet.h"
+#include "worksheet/Worksheet.h"
 #include "syllables/PatternSyllabifier.h"
 #include "worksheet/ExerciseFrame.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The worksheet window driven through its controls offscreen: the preview
+// The Arbeitsblatt window driven through its controls offscreen: the preview
 // follows the settings, the settings are kept, the PDF is saved or its
 // failure reported, printing goes to the chosen printer or reports that
 // there is none, and the syllable exceptions are edited.
@@ -18,13 +18,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../sheet/FakeSheetTools.h"
+#include "../printsheet/FakeSheetTools.h"
 #include "QtTestSupport.h"
 #include "sheet_pdf_tools.h"
 #include "form1_test_support.h"
-#include "ui/ArbeitsblattWindow.h"
-#include "ui/SheetPreview.h"
-#include "ui/SheetSettingsPanel.h"
+#include "ui/printsheet/ArbeitsblattWindow.h"
+#include "ui/printsheet/SheetPreview.h"
+#include "ui/printsheet/SheetSettingsPanel.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;

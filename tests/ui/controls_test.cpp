@@ -13,10 +13,10 @@
 #include <stdexcept>
 
 #include "form1_test_support.h"
-#include "ui/Colour.h"
-#include "ui/DragLabel.h"
-#include "ui/Form1Captions.h"
-#include "ui/IconButton.h"
+#include "ui/common/Colour.h"
+#include "ui/main/DragLabel.h"
+#include "ui/main/Form1Captions.h"
+#include "ui/common/IconButton.h"
 #include "worksheet/ExerciseCatalogue.h"
 
 using namespace tesmoran;

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "form1_test_support.h"
-#include "ui/DragLabel.h"
+#include "ui/main/DragLabel.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;

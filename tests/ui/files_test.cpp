@@ -13,7 +13,7 @@
 
 #include "files/PrintLines.h"
 #include "form1_test_support.h"
-#include "ui/Form3.h"
+#include "ui/files/Form3.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;

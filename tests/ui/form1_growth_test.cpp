@@ -8,8 +8,8 @@
 #include <QScreen>
 
 #include "form1_test_support.h"
-#include "ui/ProgramSettings.h"
-#include "ui/WindowPlacement.h"
+#include "ui/common/ProgramSettings.h"
+#include "ui/common/WindowPlacement.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "form1_test_support.h"
-#include "ui/Form2.h"
+#include "ui/help/Form2.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;

@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "form1_test_support.h"
-#include "ui/DragLabel.h"
+#include "ui/main/DragLabel.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;

@@ -9,8 +9,8 @@
 
 #include "QtTestSupport.h"
 #include "platform/qt/QtText.h"
-#include "ui/Form1.h"
-#include "ui/TextFieldBinding.h"
+#include "ui/main/Form1.h"
+#include "ui/main/TextFieldBinding.h"
 
 namespace tesmoran::testing {
 

@@ -7,9 +7,9 @@
 #include <QToolButton>
 
 #include "form1_test_support.h"
-#include "ui/Form2.h"
-#include "ui/TSMLABEL.h"
-#include "ui/Units.h"
+#include "ui/help/Form2.h"
+#include "ui/help/TSMLABEL.h"
+#include "ui/common/Units.h"
 #include "worksheet/EditingCommands.h"
 
 using namespace tesmoran;

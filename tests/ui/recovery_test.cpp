@@ -12,8 +12,8 @@
 #include <optional>
 
 #include "form1_test_support.h"
-#include "ui/RecoveryOffer.h"
-#include "ui/RecoveryWriter.h"
+#include "ui/recovery/RecoveryOffer.h"
+#include "ui/recovery/RecoveryWriter.h"
 #include "worksheet/RecoveryFormat.h"
 
 using namespace tesmoran;

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The worksheet's PDF file read back with the poppler tools: paper, fonts,
+// The printed sheet's PDF file read back with the poppler tools: paper, fonts,
 // whole words, page breaks, the answer key, line pitch and colours on the
 // rendered page.
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "render/SheetFonts.h"
-#include "render/SheetPdf.h"
-#include "../sheet/FakeSheetTools.h"
+#include "printsheet/qt/SheetFonts.h"
+#include "printsheet/qt/SheetPdf.h"
+#include "../printsheet/FakeSheetTools.h"
 #include "sheet_pdf_tools.h"
 
 using namespace tesmoran;

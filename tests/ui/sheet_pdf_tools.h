@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Reading the worksheet's PDF files back with the poppler tools, as a
+// Reading the printed sheet's PDF files back with the poppler tools, as a
 // teacher's viewer would: page size, fonts, text, word boxes and pixels.
 #include <QDir>
 #include <QImage>

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "form1_test_support.h"
-#include "ui/StartFile.h"
+#include "ui/main/StartFile.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;

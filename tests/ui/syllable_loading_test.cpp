@@ -24,9 +24,9 @@
 #include <thread>
 
 #include "form1_test_support.h"
-#include "ui/ArbeitsblattWindow.h"
-#include "ui/SyllableEngineLoader.h"
-#include "ui/SyllableExceptionsEditor.h"
+#include "ui/printsheet/ArbeitsblattWindow.h"
+#include "ui/syllables/SyllableEngineLoader.h"
+#include "ui/syllables/SyllableExceptionsEditor.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;
@@ -94,7 +94,7 @@ qint64 RoundTripMs() {
   return timer.elapsed();
 }
 
-// The body text of the worksheet's first page, run by run.
+// The body text of the printed sheet's first page, run by run.
 QStringList BodyRuns(const ArbeitsblattWindow& sheet) {
   QStringList runs;
   if (sheet.Document().pages.empty()) return runs;

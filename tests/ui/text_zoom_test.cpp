@@ -4,8 +4,8 @@
 #include <QScrollBar>
 
 #include "form1_test_support.h"
-#include "ui/ProgramSettings.h"
-#include "ui/TextZoom.h"
+#include "ui/common/ProgramSettings.h"
+#include "ui/main/TextZoom.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;

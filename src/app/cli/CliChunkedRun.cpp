@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "exercises/CharacterSets.h"
-#include "state/Worksheet.h"
+#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 namespace {

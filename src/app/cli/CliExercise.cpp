@@ -10,7 +10,7 @@
 #include "app/cli/CliHelp.h"
 #include "app/cli/CliTextIo.h"
 #include "platform/FixedAnswerUi.h"
-#include "state/Worksheet.h"
+#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tesmoran-cli arbeitsblatt in a build without Qt: the worksheet cannot be
+// tesmoran-cli arbeitsblatt in a build without Qt: the sheet cannot be
 // drawn, and the command says so.
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliExitCode.h"

@@ -16,7 +16,7 @@
 #include "app/cli/CliTextIo.h"
 #include "files/SyllableExceptionsFile.h"
 #include "platform/FixedAnswerUi.h"
-#include "state/Worksheet.h"
+#include "worksheet/Worksheet.h"
 #include "text/Utf8.h"
 #include "worksheet/SyllableExercise.h"
 

@@ -8,7 +8,7 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliExitCode.h"
 #include "app/cli/CliTextIo.h"
-#include "state/WordList.h"
+#include "worksheet/WordList.h"
 #include "wordlist/WordListBuild.h"
 
 namespace tesmoran {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tesmoran-cli arbeitsblatt: the printed worksheet of a text as a PDF file,
+// tesmoran-cli arbeitsblatt: the printed sheet of a text as a PDF file,
 // through the same call as the window's "Als PDF speichern…".  The only part
 // of the command line that draws, and so the only one that needs Qt Gui; it
 // runs on the offscreen platform when there is no display.
@@ -14,7 +14,7 @@
 #include "app/cli/CliExitCode.h"
 #include "app/cli/CliTextIo.h"
 #include "files/TextFileDecoding.h"
-#include "render/SheetPdf.h"
+#include "printsheet/qt/SheetPdf.h"
 #include "syllables/PatternSyllabifier.h"
 #include "text/Utf8.h"
 
