@@ -21,6 +21,8 @@
 #   wordlist     building and editing the word list
 #   worksheet    the exercise frame, its catalogue, the editing commands,
 #                search and replace, "Silben trennen"
+#   practice     the on-screen practice page: its exercise set and the
+#                self-contained HTML file
 #   app/cli      the command-line front end
 #   render       drawing the printed worksheet with Qt Gui (no widgets)
 #   app/clisheet the command line's worksheet PDF, drawn through render
@@ -28,7 +30,7 @@
 #   ui           the windows
 #   app          the program start
 cmake_policy(VERSION 3.22)
-set(_tesmoran_core_folders text platform state exercises tasks syllables sheet files wordlist worksheet)
+set(_tesmoran_core_folders text platform state exercises tasks syllables sheet files wordlist worksheet practice)
 set(_tesmoran_allowed_text "")
 set(_tesmoran_allowed_platform text)
 set(_tesmoran_allowed_state text)
@@ -39,6 +41,7 @@ set(_tesmoran_allowed_sheet text syllables)
 set(_tesmoran_allowed_files text platform syllables)
 set(_tesmoran_allowed_wordlist text platform state)
 set(_tesmoran_allowed_worksheet text platform state exercises syllables)
+set(_tesmoran_allowed_practice text platform state exercises tasks syllables wordlist worksheet)
 # The printed worksheet's page layout (toolkit-free) and its drawing on Qt Gui.
 set(_tesmoran_allowed_sheet text syllables)
 set(_tesmoran_allowed_render ${_tesmoran_core_folders} sheet)
