@@ -24,43 +24,29 @@ const char* FormName(ItemForm form) {
   return "wort";
 }
 
-// The colour runs of the reading syllables: per run its length and 0 or 1
-// for the two syllable colours, -1 outside the words.  `letters` is the text
-// whose syllables count, as long as the text shown.
-std::string SyllableRuns(TextView letters, const Syllabifier& syllabifier) {
+// The reading-syllable colours, one character per character of the text:
+// "0" and "1" for the two colours, "-" outside the words.  Empty when no
+// character is coloured.  `letters` is the text whose syllables count, as
+// long as the text shown.
+std::string SyllableColours(TextView letters, const Syllabifier& syllabifier) {
   const std::vector<std::size_t> breaks = syllabifier.Breaks(letters, SyllableKind::kReading);
-  std::string out = "[";
+  std::string out;
+  out.reserve(letters.size());
   std::size_t next = 0;
-  int colour = -1;
-  int runColour = -2;
-  std::size_t runLength = 0;
-  auto flush = [&] {
-    if (runLength == 0) return;
-    if (out.size() > 1) out.push_back(',');
-    out += "[" + std::to_string(runLength) + "," + std::to_string(runColour) + "]";
-  };
+  char colour = '-';
   for (std::size_t i = 0; i < letters.size(); ++i) {
     const Char c = letters[i];
-    const bool inWord = !IsWordDelimiter(c) && !IsControlChar(c);
     while (next < breaks.size() && breaks[next] < i) ++next;
-    int now = -1;
-    if (inWord) {
-      if (colour < 0) {
-        now = 0;
-      } else {
-        now = next < breaks.size() && breaks[next] == i ? 1 - colour : colour;
-      }
+    if (IsWordDelimiter(c) || IsControlChar(c)) {
+      colour = '-';
+    } else if (colour == '-') {
+      colour = '0';
+    } else if (next < breaks.size() && breaks[next] == i) {
+      colour = colour == '0' ? '1' : '0';
     }
-    colour = now;
-    if (now != runColour) {
-      flush();
-      runColour = now;
-      runLength = 0;
-    }
-    ++runLength;
+    out.push_back(colour);
   }
-  flush();
-  out.push_back(']');
+  if (out.find_first_not_of('-') == std::string::npos) out.clear();
   return out;
 }
 
@@ -70,14 +56,16 @@ void AppendKey(std::string_view key, std::string& out) {
   out += "\":";
 }
 
-void AppendPiece(const PracticePiece& piece, std::uint32_t key, const Syllabifier* colours, std::string& out) {
+// A piece names its sentence only when it differs from the one before.
+void AppendPiece(const PracticePiece& piece, std::size_t sentenceBefore, std::uint32_t key, const Syllabifier* colours,
+                 std::string& out) {
   out.push_back('{');
   AppendKey("t", out);
   AppendJsonString(piece.shown, out);
-  out += ",\"s\":" + std::to_string(piece.sentence);
+  if (piece.sentence != sentenceBefore) out += ",\"s\":" + std::to_string(piece.sentence);
   if (piece.newLine) out += ",\"nl\":1";
   if (piece.item) {
-    out += ",\"i\":1,";
+    out += ",";
     AppendKey("a", out);
     out += "\"" + HiddenText(piece.answer, key) + "\"";
     if (!piece.tiles.empty()) {
@@ -91,11 +79,13 @@ void AppendPiece(const PracticePiece& piece, std::uint32_t key, const Syllabifie
   }
   if (colours && !piece.shown.empty()) {
     // Plain text and the letters of a word with gaps; no other form keeps the letters of the words.
+    std::string syllables;
     if (!piece.item) {
-      out += ",\"f\":" + SyllableRuns(piece.shown, *colours);
+      syllables = SyllableColours(piece.shown, *colours);
     } else if (piece.answer.size() == piece.shown.size()) {
-      out += ",\"f\":" + SyllableRuns(piece.answer, *colours);
+      syllables = SyllableColours(piece.answer, *colours);
     }
+    if (!syllables.empty()) out += ",\"f\":\"" + syllables + "\"";
   }
   out.push_back('}');
 }
@@ -127,10 +117,12 @@ std::string PageData(const PracticeSet& set, const PracticePageOptions& options,
     AppendKey("auftrag", out);
     AppendJsonString(section.exercise->task, out);
     out += ",\"teile\":[";
+    std::size_t sentence = 0;
     for (std::size_t p = 0; p < section.pieces.size(); ++p) {
       if (p > 0) out.push_back(',');
       const bool letters = !section.pieces[p].item || section.exercise->form == ItemForm::kLetters;
-      AppendPiece(section.pieces[p], key, letters ? colours : nullptr, out);
+      AppendPiece(section.pieces[p], sentence, key, letters ? colours : nullptr, out);
+      sentence = section.pieces[p].sentence;
     }
     out += "]}";
   }

@@ -65,34 +65,28 @@
     return copy;
   }
 
-  // Text in the reading-syllable colours of its runs [length, colour].
-  function colouredText(text, runs) {
+  // Text in the reading-syllable colours: one of "0", "1" or "-" per character.
+  function colouredText(text, colours) {
     const span = el('span', 'stueck');
     span.dir = 'ltr';
-    if (!runs) {
+    if (!colours) {
       span.textContent = text;
       return span;
     }
     const chars = Array.from(text);
-    let at = 0;
-    for (const [length, colour] of runs) {
-      const part = chars.slice(at, at + length).join('');
-      at += length;
-      span.appendChild(colour < 0 ? document.createTextNode(part) : el('span', colour === 0 ? 'sa' : 'sb', part));
+    let start = 0;
+    for (let k = 1; k <= chars.length; ++k) {
+      if (k < chars.length && colours[k] === colours[start]) continue;
+      const part = chars.slice(start, k).join('');
+      const colour = colours[start];
+      span.appendChild(colour === '0' || colour === '1' ? el('span', colour === '0' ? 'sa' : 'sb', part)
+                                                       : document.createTextNode(part));
+      start = k;
     }
-    if (at < chars.length) span.appendChild(document.createTextNode(chars.slice(at).join('')));
     return span;
   }
 
-  function colourAt(runs, index) {
-    if (!runs) return -1;
-    let at = 0;
-    for (const [length, colour] of runs) {
-      if (index < at + length) return colour;
-      at += length;
-    }
-    return -1;
-  }
+  function colourAt(colours, index) { return colours ? colours[index] || '-' : '-'; }
 
   // ---- the items: each has node, check(), solve(), reset(), hint(), lock(on) ----
 
@@ -153,7 +147,7 @@
         node.appendChild(box);
       } else {
         const colour = colourAt(piece.f, k);
-        node.appendChild(el('span', colour < 0 ? '' : colour === 0 ? 'sa' : 'sb', c === '_' ? ' ' : c));
+        node.appendChild(el('span', colour === '0' ? 'sa' : colour === '1' ? 'sb' : '', c === '_' ? ' ' : c));
       }
     });
     return {
@@ -304,15 +298,18 @@
     const items = [];
     const body = el('div', 'text');
     let first = true;
+    let sentence = 0;
+    const blocks = exercise.form === 'trennen' || exercise.form === 'ordnen';
     for (const piece of exercise.teile) {
-      if (piece.nl && !first) body.appendChild(el('br'));
+      if (piece.nl && !first && !blocks) body.appendChild(el('br'));
       first = false;
-      if (!piece.i) {
+      if (piece.s !== undefined) sentence = piece.s;
+      if (piece.a === undefined) {
         body.appendChild(colouredText(piece.t, piece.f));
         continue;
       }
       const item = MAKERS[exercise.form](piece, reveal(piece.a));
-      item.sentence = piece.s;
+      item.sentence = sentence;
       item.mark = el('span', 'marke');
       item.mark.setAttribute('aria-live', 'polite');
       item.node.appendChild(item.mark);
