@@ -217,6 +217,45 @@ class PracticePage(unittest.TestCase):
         self.press(section, 'Lösung zeigen')
         self.assertEqual([f.get_attribute('value') for f in self.find('input.feld', section)], ['Hund', 'laut'])
 
+    # ---- size and zoom ----
+
+    EVERY = ['lueckentext', 'luecken-woerter', 'purzel-woerter', 'bandwurmtext', 'umkehrsatz']
+
+    def boxes(self, selector):
+        return self.driver.execute_script(
+            'return Array.from(document.querySelectorAll(arguments[0])).map(e => {'
+            '  const r = e.getBoundingClientRect(); return [e.className + " " + e.textContent, r.left, r.top, r.right, r.bottom]; })',
+            selector)
+
+    def test_targets_are_at_least_44_pixels(self):
+        self.open('Der Igel sucht im Herbst ein Nest. Er sammelt Laub!', self.EVERY, 'leicht')
+        for name, left, top, right, bottom in self.boxes('input, button:not(.fuge)'):
+            self.assertGreaterEqual(right - left, 44, name)
+            self.assertGreaterEqual(bottom - top, 44, name)
+        for name, left, top, right, bottom in self.boxes('button.fuge'):
+            self.assertGreaterEqual(bottom - top, 44, name)
+
+    def test_200_percent_zoom_and_a_phone_need_no_sideways_scrolling_and_nothing_overlaps(self):
+        text = 'Der Igel sucht im Herbst ein warmes Nest. Er sammelt Laub, Moos und kleine Äste.'
+        for width, height, scale in ((640, 400, 2), (390, 844, 3)):
+            self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                        {'width': width, 'height': height, 'deviceScaleFactor': scale,
+                                         'mobile': width < 600})
+            try:
+                self.open(text, self.EVERY, 'leicht', ['--titel', 'Ein sehr langer Titel für eine Übungsseite'])
+                overflow = self.driver.execute_script(
+                    'return document.documentElement.scrollWidth - document.documentElement.clientWidth')
+                self.assertLessEqual(overflow, 0, width)
+                boxes = self.boxes('input, button:not(.fuge), h1, h2, .auftrag, #stufe')
+                for i, a in enumerate(boxes):
+                    for b in boxes[i + 1:]:
+                        overlap_x = min(a[3], b[3]) - max(a[1], b[1])
+                        overlap_y = min(a[4], b[4]) - max(a[2], b[2])
+                        self.assertFalse(overlap_x > 1 and overlap_y > 1, '%s overlaps %s' % (a[0], b[0]))
+            finally:
+                self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                            {'width': 1280, 'height': 800, 'deviceScaleFactor': 1, 'mobile': False})
+
     # ---- safety ----
 
     HOSTILE = ('<script>window.__pwned = 1; alert(1)</script> & "Zitat" \'x\' \u2028 \u202Eabc '

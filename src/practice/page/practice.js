@@ -44,10 +44,12 @@
     return b;
   }
 
+  // A field for about `size` characters; no narrower than a touch target.
   function textField(className, size, label) {
     const input = el('input', className);
     input.type = 'text';
     input.size = Math.max(2, size);
+    if (className === 'feld') input.style.width = 'calc(' + Math.max(2, size) * 0.62 + 'em + 1.2rem)';
     input.autocomplete = 'off';
     input.spellcheck = false;
     input.setAttribute('autocapitalize', 'off');
