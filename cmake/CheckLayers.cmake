@@ -23,6 +23,8 @@
 #   printsheet      the printed sheet's page layout
 #   files           loading, saving, printing
 #   wordlist        building and editing the word list
+#   practice        the on-screen practice page: its exercise set and the
+#                   self-contained HTML file
 #   app/cli         the command-line front end
 #   printsheet/qt   drawing the printed sheet with Qt Gui (no widgets)
 #   app/clisheet    the command line's sheet PDF, drawn through printsheet/qt
@@ -37,7 +39,7 @@
 #   ui/recovery     the recovery file and the offer to restore it
 #   app             the program start
 cmake_policy(VERSION 3.22)
-set(_tesmoran_core_folders text platform exercises tasks syllables worksheet printsheet files wordlist)
+set(_tesmoran_core_folders text platform exercises tasks syllables worksheet printsheet files wordlist practice)
 set(_tesmoran_allowed_text "")
 set(_tesmoran_allowed_platform text)
 set(_tesmoran_allowed_exercises text)
@@ -47,6 +49,7 @@ set(_tesmoran_allowed_worksheet text platform exercises syllables)
 set(_tesmoran_allowed_printsheet text syllables)
 set(_tesmoran_allowed_files text platform syllables)
 set(_tesmoran_allowed_wordlist text platform worksheet)
+set(_tesmoran_allowed_practice text platform exercises tasks syllables worksheet wordlist)
 set(_tesmoran_allowed_app/cli ${_tesmoran_core_folders})
 set(_tesmoran_allowed_printsheet/qt ${_tesmoran_core_folders})
 set(_tesmoran_allowed_app/clisheet ${_tesmoran_core_folders} app/cli printsheet/qt)

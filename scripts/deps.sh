@@ -11,6 +11,7 @@ TESMORAN_PACKAGES=(
   qt6-translations-l10n qt6-qpa-plugins
   libhyphen-dev texlive-lang-german
   fonts-liberation fonts-dejavu-core fonts-sil-andika
+  python3 python3-fonttools python3-brotli
   librsvg2-bin file
 )
 # What the tests and benchmarks need on top.
@@ -20,6 +21,7 @@ TESMORAN_TEST_PACKAGES=(
   time wngerman
   lintian desktop-file-utils appstream
   clang libfuzzer-14-dev libclang-rt-14-dev
+  chromium chromium-driver python3-selenium
 )
 
 # With "tests" also the packages of the tests and benchmarks.

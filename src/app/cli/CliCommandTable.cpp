@@ -54,6 +54,21 @@ const std::vector<CliCommand>& CliCommands() {
         {"--schreibsilben", false, "", ""}, {"--titel", true, "", ""}, {"--lineatur", true, "", ""},
         TextOption(), EncodingOption()},
        RunSheetCommand},
+      {"uebungsseite",
+       "--html DATEI [--uebung NAME]... [--stufe leicht|mittel|schwer|alle] [--titel T]\n"
+       "    [--ohne-loesung] [--silben] [--text T] [--encoding utf-8|cp1252]",
+       "schreibt eine Übungsseite zum Üben und Prüfen am Bildschirm (HTML)",
+       "  Schreibt die Übungen (--uebung NAME, mehrmals möglich; ohne: Lückentext) zum Text\n"
+       "  (--text oder Standardeingabe) als eine HTML-Datei, die ohne Netz in jedem Browser läuft:\n"
+       "  eintippen, Wörter trennen oder ordnen, „Prüfen“, „Nochmal“, „Lösung zeigen“, „Vorlesen“.\n"
+       "  --stufe leicht (Vorgabe: Wörterkasten, Silbenfarben, Tipps), mittel (Tipps), schwer;\n"
+       "  alle schreibt DATEI-leicht, DATEI-mittel und DATEI-schwer. --ohne-loesung lässt\n"
+       "  „Lösung zeigen“ weg, --silben färbt die Silben auf jeder Stufe.\n",
+       {{"--html", true, "", ""}, {"--uebung", true, "", ""},
+        {"--stufe", true, "leicht|mittel|schwer|alle", "leicht, mittel, schwer oder alle"},
+        {"--titel", true, "", ""}, {"--ohne-loesung", false, "", ""}, {"--silben", false, "", ""},
+        TextOption(), EncodingOption()},
+       RunPracticePageCommand},
   };
   return commands;
 }

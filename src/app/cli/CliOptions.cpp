@@ -34,6 +34,14 @@ std::optional<std::string> ParsedOptions::Value(std::string_view name) const {
   return std::nullopt;
 }
 
+std::vector<std::string> ParsedOptions::Values(std::string_view name) const {
+  std::vector<std::string> values;
+  for (const auto& g : given_) {
+    if (g.first == name) values.push_back(g.second);
+  }
+  return values;
+}
+
 std::string Quoted(std::string_view text) {
   std::string quoted = "„";
   quoted.append(text).append("“");

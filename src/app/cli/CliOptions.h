@@ -25,6 +25,8 @@ class ParsedOptions {
   bool Has(std::string_view name) const;
   // The option's value; nullopt when the option was not given.
   std::optional<std::string> Value(std::string_view name) const;
+  // Every value of an option that may be given more than once, in order.
+  std::vector<std::string> Values(std::string_view name) const;
   bool HelpWanted() const { return help_; }
 
  private:

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Speed of the practice page for a text of ten pages (about 26,000
+// characters): the page of one level with Lückentext, with the easy level's
+// syllable colours, and with every exercise of the page at once.  The goal
+// is under 200 ms for a page.
+#include <benchmark/benchmark.h>
+
+#include "practice/PracticePage.h"
+#include "syllables/PatternSyllabifier.h"
+
+namespace tesmoran {
+namespace {
+
+// Ten pages of about 2,600 characters: sentences with umlauts, ß, digits,
+// commas and line breaks.
+Text TenPages() {
+  static const TextView kSentences[] = {
+      U"Der Hund bellt laut, die Katze miaut. ",      U"Über die Straße läuft ein großer Bär mit 3 Äpfeln! ",
+      U"Wir bleiben heute zu Hause; es regnet.\r\n",  U"Die Kinder üben fleißig Wörter und Sätze. ",
+      U"Oma liest am Abend ein spannendes Buch?\r\n",
+  };
+  Text text;
+  for (std::size_t i = 0; text.size() < 26000; ++i) text.append(kSentences[i % std::size(kSentences)]);
+  return text;
+}
+
+void Run(benchmark::State& state, std::vector<const PracticeExercise*> exercises, PracticeLevel level,
+         const Syllabifier* syllabifier) {
+  PracticePageOptions options;
+  options.text = TenPages();
+  options.exercises = std::move(exercises);
+  options.syllabifier = syllabifier;
+  for (auto _ : state) {
+    std::string page = BuildPracticePage(options, level);
+    benchmark::DoNotOptimize(page.data());
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(options.text.size()));
+}
+
+void BM_PracticePage_Lueckentext_Hard(benchmark::State& state) { Run(state, {}, PracticeLevel::kHard, nullptr); }
+BENCHMARK(BM_PracticePage_Lueckentext_Hard)->Unit(benchmark::kMillisecond);
+
+void BM_PracticePage_Lueckentext_EasyWithSyllables(benchmark::State& state) {
+  const SyllabifierLoad load = LoadSyllabifier();
+  if (!load.syllabifier) {
+    state.SkipWithError("the syllable patterns are missing");
+    return;
+  }
+  Run(state, {}, PracticeLevel::kEasy, load.syllabifier.get());
+}
+BENCHMARK(BM_PracticePage_Lueckentext_EasyWithSyllables)->Unit(benchmark::kMillisecond);
+
+void BM_PracticePage_EveryExercise_Hard(benchmark::State& state) {
+  std::vector<const PracticeExercise*> every;
+  for (const PracticeExercise& e : PracticeExercises()) every.push_back(&e);
+  Run(state, every, PracticeLevel::kHard, nullptr);
+}
+BENCHMARK(BM_PracticePage_EveryExercise_Hard)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tesmoran
+
+BENCHMARK_MAIN();

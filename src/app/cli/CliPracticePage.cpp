@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// tesmoran-cli uebungsseite: the practice page of a text, written as one
+// HTML file per level.  Each file is replaced atomically: a failed write
+// leaves an existing file as it was.
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/cli/CliCommand.h"
+#include "app/cli/CliExerciseNames.h"
+#include "app/cli/CliExitCode.h"
+#include "app/cli/CliHelp.h"
+#include "app/cli/CliTextIo.h"
+#include "files/AtomicFile.h"
+#include "practice/PracticePage.h"
+#include "syllables/PatternSyllabifier.h"
+#include "text/Utf8.h"
+
+namespace tesmoran {
+namespace {
+
+constexpr std::string_view kSynopsis =
+    "uebungsseite --html DATEI [--uebung NAME]... [--stufe leicht|mittel|schwer|alle] [--titel T]\n"
+    "    [--ohne-loesung] [--silben] [--text T] [--encoding utf-8|cp1252]";
+
+// The names of the exercises a page can hold, for the message about one it cannot.
+std::string PracticeNames() {
+  std::string names;
+  for (const PracticeExercise& p : PracticeExercises()) {
+    if (!names.empty()) names += ", ";
+    names += AsciiName(ButtonExercise(p).caption);
+  }
+  return names;
+}
+
+// The exercises of --uebung; nullopt after a usage message.
+std::optional<std::vector<const PracticeExercise*>> ChosenByName(const ParsedOptions& options,
+                                                                 const CliContext& context, int& code) {
+  std::vector<const PracticeExercise*> chosen;
+  for (const std::string& name : options.Values("--uebung")) {
+    const Exercise* exercise = FindExerciseByName(name);
+    if (!exercise) {
+      code = UsageError(context, "unbekannte Übung " + Quoted(name), kSynopsis);
+      return std::nullopt;
+    }
+    const PracticeExercise* practice = FindPracticeExercise(*exercise);
+    if (!practice) {
+      code = UsageError(context,
+                        "die Übung " + Quoted(EncodeUtf8(exercise->caption)) +
+                            " gibt es nicht auf der Übungsseite; möglich sind " + PracticeNames(),
+                        kSynopsis);
+      return std::nullopt;
+    }
+    if (std::find(chosen.begin(), chosen.end(), practice) == chosen.end()) chosen.push_back(practice);
+  }
+  return chosen;
+}
+
+std::vector<PracticeLevel> LevelsOf(const ParsedOptions& options) {
+  const std::string level = options.Value("--stufe").value_or("leicht");
+  if (level == "mittel") return {PracticeLevel::kMedium};
+  if (level == "schwer") return {PracticeLevel::kHard};
+  if (level == "alle") return {PracticeLevel::kEasy, PracticeLevel::kMedium, PracticeLevel::kHard};
+  return {PracticeLevel::kEasy};
+}
+
+}  // namespace
+
+int RunPracticePageCommand(const ParsedOptions& options, const CliContext& context) {
+  const std::optional<std::string> target = options.Value("--html");
+  if (!target || target->empty()) {
+    return UsageError(context, "die Zieldatei fehlt; mit --html DATEI angeben; nichts geschrieben", kSynopsis);
+  }
+  int code = kExitUsage;
+  std::optional<std::vector<const PracticeExercise*>> chosen = ChosenByName(options, context, code);
+  if (!chosen) return code;
+  const std::vector<PracticeLevel> levels = LevelsOf(options);
+  std::vector<std::filesystem::path> paths;
+  for (PracticeLevel level : levels) {
+    paths.push_back(levels.size() == 1 ? std::filesystem::path(*target) : PathForLevel(*target, level));
+    if (const Text why = ReasonNotWritable(paths.back()); !why.empty()) {
+      context.Error("--html " + Quoted(paths.back().string()) + ": " + EncodeUtf8(why) + " nichts geschrieben");
+      return kExitNothingWritten;
+    }
+  }
+
+  PracticePageOptions page;
+  page.exercises = std::move(*chosen);
+  page.solutionAllowed = !options.Has("--ohne-loesung");
+  page.syllablesEverywhere = options.Has("--silben");
+  const CliEncoding encoding = EncodingOf(options);
+  if (const std::optional<std::string> title = options.Value("--titel")) {
+    std::optional<Text> text = DecodeCliBytes(*title, encoding, "--titel", context);
+    if (!text) return kExitNothingWritten;
+    page.title = std::move(*text);
+  }
+  std::optional<Text> text = ReadCliText(options, encoding, context);
+  if (!text) return kExitNothingWritten;
+  if (text->empty()) {
+    context.Error("kein Originaltext vorhanden; nichts geschrieben");
+    return kExitNothingWritten;
+  }
+  page.text = std::move(*text);
+
+  // The reading syllables colour the easy level, and every level with --silben.
+  SyllabifierLoad engine;
+  if (page.syllablesEverywhere || levels.front() == PracticeLevel::kEasy) {
+    engine = LoadSyllabifier();
+    if (!engine.syllabifier) {
+      context.Error(EncodeUtf8(engine.error) +
+                    (page.syllablesEverywhere ? " Nichts geschrieben." : " Die Seite bekommt keine Silbenfarben."));
+      if (page.syllablesEverywhere) return kExitNothingWritten;
+    }
+    page.syllabifier = engine.syllabifier.get();
+  }
+
+  const PracticeSet set = BuildPracticeSet(page.text, ChosenExercises(page), page.answer);
+  for (std::size_t k = 0; k < levels.size(); ++k) {
+    const WriteResult written = WriteFileAtomically(paths[k], BuildPracticePage(set, page, levels[k]));
+    if (!written.ok) {
+      context.Error(Quoted(paths[k].string()) + " nicht geschrieben: " + EncodeUtf8(written.reason));
+      return kExitNothingWritten;
+    }
+  }
+  return kExitDone;
+}
+
+}  // namespace tesmoran

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// tesmoran-cli uebungsseite, in-process: what it writes, its exit codes and
+// messages, and that a failed write leaves the existing files as they were.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/cli/Cli.h"
+
+namespace tesmoran {
+namespace {
+
+struct PageRun {
+  int code = -1;
+  std::string out, err;
+};
+
+PageRun RunPage(std::vector<std::string> options, const std::string& input = std::string()) {
+  options.insert(options.begin(), "uebungsseite");
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int code = RunCli(options, in, out, err);
+  return {code, out.str(), err.str()};
+}
+
+std::string Bytes(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+// A fresh folder of its own for each test.
+std::filesystem::path Folder(const char* name) {
+  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / name;
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+TEST(CliUebungsseite, WritesOnePageFromStandardInput) {
+  const auto folder = Folder("cli-page-one");
+  const PageRun run = RunPage(
+      {"--html", (folder / "s.html").string(), "--uebung", "Lücken-Wörter", "--titel", "Igel", "--stufe", "schwer"},
+      "Der Igel schl\xC3\xA4"
+      "ft.");
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  const std::string page = Bytes(folder / "s.html");
+  EXPECT_NE(page.find("<title>Igel</title>"), std::string::npos);
+  EXPECT_NE(page.find("\"stufe\":2"), std::string::npos);
+  EXPECT_NE(page.find("\"name\":\"L\xC3\xBC"
+                      "cken-W\xC3\xB6rter\""),
+            std::string::npos);
+}
+
+TEST(CliUebungsseite, AllLevelsWriteOneFileEach) {
+  const auto folder = Folder("cli-page-all");
+  const PageRun run = RunPage({"--html", (folder / "s.html").string(), "--stufe", "alle", "--text", "Der Hund bellt."});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(folder / "s.html"));
+  const std::pair<const char*, const char*> rows[] = {
+      {"s-leicht.html", "\"stufe\":0"}, {"s-mittel.html", "\"stufe\":1"}, {"s-schwer.html", "\"stufe\":2"}};
+  for (const auto& [name, level] : rows) EXPECT_NE(Bytes(folder / name).find(level), std::string::npos) << name;
+}
+
+TEST(CliUebungsseite, WrongCallsAndInputsEndWithTheirCode) {
+  const auto folder = Folder("cli-page-codes");
+  const std::string target = (folder / "s.html").string();
+  const struct {
+    const char* name;
+    std::vector<std::string> options;
+    int code;
+    const char* message;
+  } rows[] = {
+      {"no target", {"--text", "Hund"}, 2, "die Zieldatei fehlt; mit --html DATEI angeben"},
+      {"unknown exercise",
+       {"--html", target, "--uebung", "zauberei", "--text", "Hund"},
+       2,
+       "unbekannte Übung „zauberei“"},
+      {"exercise without a page form",
+       {"--html", target, "--uebung", "umkehrtext", "--text", "Hund"},
+       2,
+       "die Übung „Umkehrtext“ gibt es nicht auf der Übungsseite"},
+      {"unknown level",
+       {"--html", target, "--stufe", "mega", "--text", "Hund"},
+       2,
+       "erwartet leicht, mittel, schwer oder alle"},
+      {"empty text", {"--html", target, "--text", ""}, 1, "kein Originaltext vorhanden; nichts geschrieben"},
+      {"target is a folder", {"--html", folder.string(), "--text", "Hund"}, 1, "nichts geschrieben"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const PageRun run = RunPage(row.options);
+    EXPECT_EQ(run.code, row.code);
+    EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(target));
+  }
+}
+
+TEST(CliUebungsseite, AFailedWriteLeavesTheExistingFilesUntouched) {
+  const auto folder = Folder("cli-page-untouched");
+  std::ofstream(folder / "s-leicht.html") << "alt";
+  std::filesystem::create_directory(folder / "s-mittel.html");  // cannot become a file
+  const PageRun run = RunPage({"--html", (folder / "s.html").string(), "--stufe", "alle", "--text", "Der Hund."});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.err.find("s-mittel.html"), std::string::npos) << run.err;
+  EXPECT_EQ(Bytes(folder / "s-leicht.html"), "alt");
+  EXPECT_FALSE(std::filesystem::exists(folder / "s-schwer.html"));
+}
+
+}  // namespace
+}  // namespace tesmoran
