@@ -35,6 +35,7 @@
 #   ui/files        the file window
 #   ui/syllables    loading the syllable engine, the exception editor
 #   ui/printsheet   the Arbeitsblatt window
+#   ui/practice     the window of the practice page
 #   ui/main         the main window and its wiring to the other windows
 #   ui/recovery     the recovery file and the offer to restore it
 #   app             the program start
@@ -49,7 +50,7 @@ set(_tesmoran_allowed_worksheet text platform exercises syllables)
 set(_tesmoran_allowed_printsheet text syllables)
 set(_tesmoran_allowed_files text platform syllables)
 set(_tesmoran_allowed_wordlist text platform worksheet)
-set(_tesmoran_allowed_practice text platform exercises tasks syllables worksheet wordlist)
+set(_tesmoran_allowed_practice text platform exercises tasks syllables worksheet files wordlist)
 set(_tesmoran_allowed_app/cli ${_tesmoran_core_folders})
 set(_tesmoran_allowed_printsheet/qt ${_tesmoran_core_folders})
 set(_tesmoran_allowed_app/clisheet ${_tesmoran_core_folders} app/cli printsheet/qt)
@@ -60,10 +61,11 @@ set(_tesmoran_allowed_ui/help ${_tesmoran_ui_base} ui/common)
 set(_tesmoran_allowed_ui/files ${_tesmoran_ui_base} ui/common)
 set(_tesmoran_allowed_ui/syllables ${_tesmoran_ui_base} ui/common)
 set(_tesmoran_allowed_ui/printsheet ${_tesmoran_ui_base} ui/common ui/syllables)
-set(_tesmoran_allowed_ui/main ${_tesmoran_ui_base} ui/common ui/help ui/files ui/syllables ui/printsheet)
+set(_tesmoran_allowed_ui/practice ${_tesmoran_ui_base} ui/common)
+set(_tesmoran_allowed_ui/main ${_tesmoran_ui_base} ui/common ui/help ui/files ui/syllables ui/printsheet ui/practice)
 set(_tesmoran_allowed_ui/recovery ${_tesmoran_ui_base} ui/common ui/main)
-set(_tesmoran_allowed_app ${_tesmoran_ui_base} ui/common ui/help ui/files ui/syllables ui/printsheet ui/main
-    ui/recovery)
+set(_tesmoran_allowed_app ${_tesmoran_ui_base} ui/common ui/help ui/files ui/syllables ui/printsheet ui/practice
+    ui/main ui/recovery)
 # These must not see Qt at all.
 set(_tesmoran_qt_free ${_tesmoran_core_folders} app/cli)
 

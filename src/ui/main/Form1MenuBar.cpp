@@ -58,6 +58,8 @@ Form1MenuBar BuildForm1MenuBar(QWidget& form, const Form1Controls& c, std::funct
   menus.designSheet = file->addAction(QStringLiteral("Arbeitsblatt gestalten…"));
   menus.designSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   QObject::connect(menus.designSheet, &QAction::triggered, &form, std::move(designSheet));
+  menus.practicePage = file->addAction(QStringLiteral("Übungsseite erstellen…"));
+  menus.practicePage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
   file->addSeparator();
   Entry(*file, QStringLiteral("Beenden"), c.Bild2, QKeySequence(Qt::CTRL | Qt::Key_Q));
 

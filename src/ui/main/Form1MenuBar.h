@@ -26,6 +26,8 @@ struct Form1MenuBar {
   QMenu* exercises = nullptr;
   // "Arbeitsblatt gestalten…": runs `designSheet` (given below).
   QAction* designSheet = nullptr;
+  // "Übungsseite erstellen…" (Ctrl+U), connected by its window's wiring.
+  QAction* practicePage = nullptr;
 };
 
 // The menu bar of `form` for its controls; "Arbeitsblatt gestalten…" runs

@@ -7,6 +7,7 @@
 #include "platform/UiServices.h"
 #include "syllables/Syllabifier.h"
 
+class QAction;
 class QMenu;
 
 namespace tesmoran {
@@ -21,6 +22,8 @@ void WireFiles(Form1& form);           // Bild5, Bild6 and Bild9
 // "Silben trennen": Ctrl+T in the menu bar's exercise menu `exercises` (a
 // window-wide shortcut without it) and the text fields' context menus.
 void WireSyllables(Form1& form, QMenu* exercises);
+// "Übungsseite erstellen…": the menu entry `open` opens the practice page's window.
+void WirePractice(Form1& form, QAction* open);
 
 // The syllable engine of a ready loader with the user's exception list;
 // null (after a message) when the pattern file is missing.
