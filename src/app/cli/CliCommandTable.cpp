@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "app/cli/CliCommand.h"
+#include "app/cli/CliSheetOptions.h"
 
 namespace tesmoran {
 
@@ -16,44 +17,37 @@ OptionSpec EncodingOption() {
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
-      {"wortliste", "[--text TEXT] [--encoding utf-8|cp1252]",
+      {"wortliste",
+       "[--text TEXT] [--encoding utf-8|cp1252]",
        "gibt die verschiedenen Wörter des Textes aus, eines je Zeile",
        "  Sammelt die verschiedenen Wörter des Textes (--text oder Standardeingabe) wie das\n"
        "  Wörterlisten-Symbol in eine leere Liste und gibt sie aus, eines je Zeile; die Zahl\n"
        "  der neuen Wörter steht auf der Standardfehlerausgabe.\n",
-       {TextOption(), EncodingOption()}, RunWordListCommand},
-      {"ersetzen", "--search S --replacement A [--text TEXT] [--encoding utf-8|cp1252]",
+       {TextOption(), EncodingOption()},
+       RunWordListCommand},
+      {"ersetzen",
+       "--search S --replacement A [--text TEXT] [--encoding utf-8|cp1252]",
        "ersetzt jedes S durch A und gibt das Ergebnis aus",
        "  Ersetzt jedes S im Text (--text oder Standardeingabe) durch A und gibt das Ergebnis\n"
        "  als eine Zeile aus, so wie es der Lösungstext bekommt.\n",
        {{"--search", true, "", ""}, {"--replacement", true, "", ""}, TextOption(), EncodingOption()},
        RunReplaceCommand},
-      {"silben", "[--schreibsilben] [--ausnahmen DATEI] [--text TEXT] [--words] [--encoding utf-8|cp1252]",
+      {"silben",
+       "[--schreibsilben] [--ausnahmen DATEI] [--text TEXT] [--words] [--encoding utf-8|cp1252]",
        "trennt die Wörter des Textes in Silben (Silben trennen)",
        "  Schreibt den Text (--text oder Standardeingabe) mit Bindestrichen zwischen den\n"
        "  Sprechsilben, so wie ihn der Lösungstext bekommt: „Oma liest am Abend.“ wird zu\n"
        "  „O-ma liest am A-bend.“. --schreibsilben trennt nur, wo eine Zeile brechen darf;\n"
        "  --ausnahmen DATEI liest eigene Trennungen (UTF-8, ein Wort je Zeile mit\n"
        "  Bindestrichen); --words behandelt jede Zeile als Eintrag der Wörterliste.\n",
-       {{"--schreibsilben", false, "", ""}, {"--ausnahmen", true, "", ""}, {"--words", false, "", ""},
-        TextOption(), EncodingOption()},
+       {{"--schreibsilben", false, "", ""},
+        {"--ausnahmen", true, "", ""},
+        {"--words", false, "", ""},
+        TextOption(),
+        EncodingOption()},
        RunSyllablesCommand},
-      {"arbeitsblatt",
-       "--pdf DATEI.pdf [--original DATEI] [--schrift F] [--groesse N] [--zeilenabstand P]\n"
-       "    [--silben keine|farben|boegen|striche] [--schreibsilben] [--titel T] [--lineatur N]\n"
-       "    [--text TEXT] [--encoding utf-8|cp1252]",
-       "schreibt das gedruckte Arbeitsblatt des Textes als PDF-Datei",
-       "  Setzt den Text (--text oder Standardeingabe) als Lösungstext auf Seiten wie das Fenster\n"
-       "  „Arbeitsblatt“ und schreibt sie nach DATEI.pdf („--pdf -“: auf die Standardausgabe).\n"
-       "  --original DATEI fügt ein Lösungsblatt mit dem Originaltext an; --groesse 12–32 pt,\n"
-       "  --zeilenabstand 100–250 %, --lineatur 0–30 Schreiblinien. Gezeichnet wird immer\n"
-       "  ohne Fenster, auch ohne Bildschirm.\n",
-       {{"--pdf", true, "", ""}, {"--original", true, "", ""}, {"--schrift", true, "", ""},
-        {"--groesse", true, "", ""}, {"--zeilenabstand", true, "", ""},
-        {"--silben", true, "keine|farben|boegen|striche", "keine, farben, boegen oder striche"},
-        {"--schreibsilben", false, "", ""}, {"--titel", true, "", ""}, {"--lineatur", true, "", ""},
-        TextOption(), EncodingOption()},
-       RunSheetCommand},
+      {"arbeitsblatt", SheetSynopsis(), "schreibt das gedruckte Arbeitsblatt des Textes als PDF-Datei", SheetHelp(),
+       SheetOptions(), RunSheetCommand},
   };
   return commands;
 }
