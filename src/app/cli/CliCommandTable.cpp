@@ -17,37 +17,30 @@ OptionSpec EncodingOption() {
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
-      {"wortliste",
-       "[--text TEXT] [--encoding utf-8|cp1252]",
+      {"wortliste", "[--text TEXT] [--encoding utf-8|cp1252]",
        "gibt die verschiedenen Wörter des Textes aus, eines je Zeile",
        "  Sammelt die verschiedenen Wörter des Textes (--text oder Standardeingabe) wie das\n"
        "  Wörterlisten-Symbol in eine leere Liste und gibt sie aus, eines je Zeile; die Zahl\n"
        "  der neuen Wörter steht auf der Standardfehlerausgabe.\n",
-       {TextOption(), EncodingOption()},
-       RunWordListCommand},
-      {"ersetzen",
-       "--search S --replacement A [--text TEXT] [--encoding utf-8|cp1252]",
+       {TextOption(), EncodingOption()}, RunWordListCommand},
+      {"ersetzen", "--search S --replacement A [--text TEXT] [--encoding utf-8|cp1252]",
        "ersetzt jedes S durch A und gibt das Ergebnis aus",
        "  Ersetzt jedes S im Text (--text oder Standardeingabe) durch A und gibt das Ergebnis\n"
        "  als eine Zeile aus, so wie es der Lösungstext bekommt.\n",
        {{"--search", true, "", ""}, {"--replacement", true, "", ""}, TextOption(), EncodingOption()},
        RunReplaceCommand},
-      {"silben",
-       "[--schreibsilben] [--ausnahmen DATEI] [--text TEXT] [--words] [--encoding utf-8|cp1252]",
+      {"silben", "[--schreibsilben] [--ausnahmen DATEI] [--text TEXT] [--words] [--encoding utf-8|cp1252]",
        "trennt die Wörter des Textes in Silben (Silben trennen)",
        "  Schreibt den Text (--text oder Standardeingabe) mit Bindestrichen zwischen den\n"
        "  Sprechsilben, so wie ihn der Lösungstext bekommt: „Oma liest am Abend.“ wird zu\n"
        "  „O-ma liest am A-bend.“. --schreibsilben trennt nur, wo eine Zeile brechen darf;\n"
        "  --ausnahmen DATEI liest eigene Trennungen (UTF-8, ein Wort je Zeile mit\n"
        "  Bindestrichen); --words behandelt jede Zeile als Eintrag der Wörterliste.\n",
-       {{"--schreibsilben", false, "", ""},
-        {"--ausnahmen", true, "", ""},
-        {"--words", false, "", ""},
-        TextOption(),
-        EncodingOption()},
+       {{"--schreibsilben", false, "", ""}, {"--ausnahmen", true, "", ""}, {"--words", false, "", ""},
+        TextOption(), EncodingOption()},
        RunSyllablesCommand},
-      {"arbeitsblatt", SheetSynopsis(), "schreibt das gedruckte Arbeitsblatt des Textes als PDF-Datei", SheetHelp(),
-       SheetOptions(), RunSheetCommand},
+      {"arbeitsblatt", SheetSynopsis(), "schreibt das gedruckte Arbeitsblatt des Textes als PDF-Datei",
+       SheetHelp(), SheetOptions(), RunSheetCommand},
   };
   return commands;
 }
