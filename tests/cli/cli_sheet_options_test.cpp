@@ -3,6 +3,8 @@
 // options, and what its usage line and help say about them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <sstream>
 
 #include "app/cli/CliExitCode.h"
