@@ -3,25 +3,34 @@
 
 #include <algorithm>
 
+#include "sheet/SheetSettingFields.h"
+
 namespace tesmoran {
-namespace {
 
-void Clamp(int& value, const IntRange& range) { value = std::clamp(value, range.min, range.max); }
-
-}  // namespace
+SheetSettings::SheetSettings() {
+  for (const SheetSettingField& f : SheetSettingFields()) {
+    switch (f.kind) {
+      case FieldKind::kNumber: this->*f.number = f.range.standard; break;
+      case FieldKind::kChoice: f.choice.set(*this, f.range.standard); break;
+      case FieldKind::kSwitch: this->*f.flag = f.range.standard != 0; break;
+      case FieldKind::kText:
+      case FieldKind::kFont: this->*f.text = f.textStandard; break;
+      case FieldKind::kColour: this->*f.colour = f.colourStandard; break;
+    }
+  }
+}
 
 SheetSettings Clamped(SheetSettings s) {
-  if (s.fontFamily.empty()) s.fontFamily = kDefaultFontFamily;
-  Clamp(s.fontSize, kFontSizeRange);
-  Clamp(s.lineSpacing, kLineSpacingRange);
-  Clamp(s.letterSpacing, kLetterSpacingRange);
-  Clamp(s.wordSpacing, kWordSpacingRange);
-  Clamp(s.writingRows, kWritingRowsRange);
-  Clamp(s.upperBandMm, kRulingBandRange);
-  Clamp(s.middleBandMm, kRulingBandRange);
-  Clamp(s.lowerBandMm, kRulingBandRange);
-  Clamp(s.rowGapMm, kRowGapRange);
-  Clamp(s.plainRowMm, kPlainRowRange);
+  for (const SheetSettingField& f : SheetSettingFields()) {
+    if (f.kind == FieldKind::kNumber) {
+      s.*f.number = std::clamp(s.*f.number, f.range.min, f.range.max);
+    } else if (f.kind == FieldKind::kChoice) {
+      const int index = f.choice.get(s);
+      if (index < f.range.min || index > f.range.max) f.choice.set(s, f.range.standard);
+    } else if (f.kind == FieldKind::kFont && (s.*f.text).empty()) {
+      s.*f.text = f.textStandard;
+    }
+  }
   return s;
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Everything a teacher can choose about the printed sheet, with the
-// allowed ranges and the values a fresh installation starts with.
+// Everything a teacher can choose about the printed sheet.  The allowed
+// ranges and the values a fresh installation starts with are in the rows of
+// SheetSettingFields.
 #include <cstdint>
 #include <string>
 
@@ -23,42 +24,35 @@ struct IntRange {
   int min, max, standard;
 };
 
-inline constexpr IntRange kFontSizeRange{12, 32, 16};            // points
-inline constexpr IntRange kLineSpacingRange{100, 250, 150};      // % of the font size
-inline constexpr IntRange kLetterSpacingRange{0, 30, 5};         // % of a space, after each letter
-inline constexpr IntRange kWordSpacingRange{0, 100, 30};         // % of a space, added to it
-inline constexpr IntRange kWritingRowsRange{0, 30, 0};
-inline constexpr IntRange kRulingBandRange{2, 15, 4};            // mm, one band of the school ruling
-inline constexpr IntRange kPlainRowRange{6, 30, 12};             // mm between two plain lines
-inline constexpr IntRange kRowGapRange{0, 20, 5};                // mm between two school rulings
-
 inline constexpr double kMarginMm = 20.0;
-inline constexpr const char32_t* kDefaultFontFamily = U"Andika";
 
 struct SheetSettings {
-  Text fontFamily = kDefaultFontFamily;
-  int fontSize = kFontSizeRange.standard;
-  int lineSpacing = kLineSpacingRange.standard;
-  int letterSpacing = kLetterSpacingRange.standard;
-  int wordSpacing = kWordSpacingRange.standard;
+  // Every setting at the start value of its row.
+  SheetSettings();
+
+  Text fontFamily;
+  int fontSize = 0;       // points
+  int lineSpacing = 0;    // % of the font size
+  int letterSpacing = 0;  // % of a space, after each letter
+  int wordSpacing = 0;    // % of a space, added to it
 
   SyllableMarks syllableMarks = SyllableMarks::kNone;
   SyllableKind syllableKind = SyllableKind::kReading;
-  Rgb firstColour{0, 70, 220};   // blue
-  Rgb secondColour{220, 0, 0};   // red
+  Rgb firstColour;
+  Rgb secondColour;
 
   Text title;
-  bool nameAndDate = true;
+  bool nameAndDate = false;
 
-  int writingRows = kWritingRowsRange.standard;
-  WritingRuling ruling = WritingRuling::kSchool;
+  int writingRows = 0;
+  WritingRuling ruling = WritingRuling::kPlain;
   // The school ruling of the first two school years: ascender band, middle
-  // band, descender band, and the space to the next ruling.
-  int upperBandMm = kRulingBandRange.standard;
-  int middleBandMm = kRulingBandRange.standard;
-  int lowerBandMm = kRulingBandRange.standard;
-  int rowGapMm = kRowGapRange.standard;
-  int plainRowMm = kPlainRowRange.standard;
+  // band, descender band, and the space to the next ruling, in mm.
+  int upperBandMm = 0;
+  int middleBandMm = 0;
+  int lowerBandMm = 0;
+  int rowGapMm = 0;
+  int plainRowMm = 0;  // mm between two plain lines
 
   bool answerKey = false;
   PaperSize paper = PaperSize::kA4;
@@ -66,8 +60,9 @@ struct SheetSettings {
   friend bool operator==(const SheetSettings&, const SheetSettings&) = default;
 };
 
-// The settings with every number brought into its range and an empty font
-// family replaced by the default one.
+// The settings with every number brought into its range, a choice outside
+// its list set to its start value and an empty font family replaced by the
+// start one.
 SheetSettings Clamped(SheetSettings settings);
 
 // Page size in points (1/72 inch), portrait.

@@ -206,22 +206,5 @@ TEST(SheetLayout, ArcsLieUnderEachSyllable) {
   }
 }
 
-TEST(SheetSettings, ClampsEveryNumberIntoItsRange) {
-  SheetSettings wild;
-  wild.fontFamily.clear();
-  wild.fontSize = 100;
-  wild.lineSpacing = 50;
-  wild.letterSpacing = -3;
-  wild.wordSpacing = 500;
-  wild.writingRows = 31;
-  const SheetSettings s = Clamped(wild);
-  EXPECT_EQ(s.fontFamily, U"Andika");
-  EXPECT_EQ(s.fontSize, 32);
-  EXPECT_EQ(s.lineSpacing, 100);
-  EXPECT_EQ(s.letterSpacing, 0);
-  EXPECT_EQ(s.wordSpacing, 100);
-  EXPECT_EQ(s.writingRows, 30);
-}
-
 }  // namespace
 }  // namespace tesmoran

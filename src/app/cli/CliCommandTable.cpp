@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "app/cli/CliCommand.h"
+#include "app/cli/CliSheetOptions.h"
 
 namespace tesmoran {
 
@@ -38,22 +39,8 @@ const std::vector<CliCommand>& CliCommands() {
        {{"--schreibsilben", false, "", ""}, {"--ausnahmen", true, "", ""}, {"--words", false, "", ""},
         TextOption(), EncodingOption()},
        RunSyllablesCommand},
-      {"arbeitsblatt",
-       "--pdf DATEI.pdf [--original DATEI] [--schrift F] [--groesse N] [--zeilenabstand P]\n"
-       "    [--silben keine|farben|boegen|striche] [--schreibsilben] [--titel T] [--lineatur N]\n"
-       "    [--text TEXT] [--encoding utf-8|cp1252]",
-       "schreibt das gedruckte Arbeitsblatt des Textes als PDF-Datei",
-       "  Setzt den Text (--text oder Standardeingabe) als Lösungstext auf Seiten wie das Fenster\n"
-       "  „Arbeitsblatt“ und schreibt sie nach DATEI.pdf („--pdf -“: auf die Standardausgabe).\n"
-       "  --original DATEI fügt ein Lösungsblatt mit dem Originaltext an; --groesse 12–32 pt,\n"
-       "  --zeilenabstand 100–250 %, --lineatur 0–30 Schreiblinien. Gezeichnet wird immer\n"
-       "  ohne Fenster, auch ohne Bildschirm.\n",
-       {{"--pdf", true, "", ""}, {"--original", true, "", ""}, {"--schrift", true, "", ""},
-        {"--groesse", true, "", ""}, {"--zeilenabstand", true, "", ""},
-        {"--silben", true, "keine|farben|boegen|striche", "keine, farben, boegen oder striche"},
-        {"--schreibsilben", false, "", ""}, {"--titel", true, "", ""}, {"--lineatur", true, "", ""},
-        TextOption(), EncodingOption()},
-       RunSheetCommand},
+      {"arbeitsblatt", SheetSynopsis(), "schreibt das gedruckte Arbeitsblatt des Textes als PDF-Datei",
+       SheetHelp(), SheetOptions(), RunSheetCommand},
       {"uebungsseite",
        "--html DATEI [--uebung NAME]... [--stufe leicht|mittel|schwer|alle] [--titel T]\n"
        "    [--ohne-loesung] [--silben] [--text T] [--encoding utf-8|cp1252]",

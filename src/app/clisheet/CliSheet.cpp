@@ -12,6 +12,7 @@
 
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliExitCode.h"
+#include "app/cli/CliSheetOptions.h"
 #include "app/cli/CliTextIo.h"
 #include "files/TextFileDecoding.h"
 #include "printsheet/qt/SheetPdf.h"
@@ -20,40 +21,6 @@
 
 namespace tesmoran {
 namespace {
-
-// A whole number within [min, max] or nullopt.
-std::optional<int> NumberIn(const std::string& value, int min, int max) {
-  if (value.empty() || value.size() > 4) return std::nullopt;
-  int n = 0;
-  for (char c : value) {
-    if (c < '0' || c > '9') return std::nullopt;
-    n = n * 10 + (c - '0');
-  }
-  if (n < min || n > max) return std::nullopt;
-  return n;
-}
-
-// Reads a number option into target; false with a message when it is bad.
-bool ReadNumber(const ParsedOptions& options, std::string_view name, IntRange range, int& target,
-                const CliContext& context) {
-  const std::optional<std::string> value = options.Value(name);
-  if (!value) return true;
-  const std::optional<int> n = NumberIn(*value, range.min, range.max);
-  if (!n) {
-    context.Error(std::string(name) + " " + Quoted(*value) + " ist keine ganze Zahl von " + std::to_string(range.min) +
-                  " bis " + std::to_string(range.max) + "; nichts geschrieben");
-    return false;
-  }
-  target = *n;
-  return true;
-}
-
-SyllableMarks MarksOf(const std::string& value) {
-  if (value == "farben") return SyllableMarks::kColours;
-  if (value == "boegen") return SyllableMarks::kArcs;
-  if (value == "striche") return SyllableMarks::kHyphens;
-  return SyllableMarks::kNone;
-}
 
 // The original text from a file, as the window's loading reads it.
 std::optional<Text> ReadOriginal(const std::string& path, const CliContext& context) {
@@ -103,24 +70,8 @@ int RunSheetCommand(const ParsedOptions& options, const CliContext& context) {
     }
   }
   SheetSettings settings;
-  if (!ReadNumber(options, "--groesse", kFontSizeRange, settings.fontSize, context) ||
-      !ReadNumber(options, "--zeilenabstand", kLineSpacingRange, settings.lineSpacing, context) ||
-      !ReadNumber(options, "--lineatur", kWritingRowsRange, settings.writingRows, context)) {
-    return kExitUsage;
-  }
   const CliEncoding encoding = EncodingOf(options);
-  if (const std::optional<std::string> font = options.Value("--schrift")) {
-    std::optional<Text> family = DecodeCliBytes(*font, encoding, "--schrift", context);
-    if (!family) return kExitNothingWritten;
-    settings.fontFamily = std::move(*family);
-  }
-  if (const std::optional<std::string> title = options.Value("--titel")) {
-    std::optional<Text> text = DecodeCliBytes(*title, encoding, "--titel", context);
-    if (!text) return kExitNothingWritten;
-    settings.title = std::move(*text);
-  }
-  if (const std::optional<std::string> marks = options.Value("--silben")) settings.syllableMarks = MarksOf(*marks);
-  if (options.Has("--schreibsilben")) settings.syllableKind = SyllableKind::kLineBreak;
+  if (const int code = ReadSheetOptions(options, encoding, settings, context); code != kExitDone) return code;
 
   SheetInput input;
   if (const std::optional<std::string> original = options.Value("--original")) {

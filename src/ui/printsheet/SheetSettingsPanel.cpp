@@ -15,16 +15,12 @@
 
 #include "platform/qt/QtText.h"
 #include "printsheet/qt/SheetFonts.h"
+#include "sheet/SheetSettingFields.h"
 
 namespace tesmoran {
 namespace {
 
-QComboBox* Choices(const char* name, const QStringList& items) {
-  auto* box = new QComboBox;
-  box->setObjectName(QLatin1String(name));
-  box->addItems(items);
-  return box;
-}
+QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
 
 QFormLayout* Group(QVBoxLayout* column, const QString& caption) {
   auto* group = new QGroupBox(caption);
@@ -40,101 +36,95 @@ SheetSettingsPanel::SheetSettingsPanel(QWidget* parent) : QWidget(parent) {
     return QColorDialog::getColor(current, p, QStringLiteral("Silbenfarbe wählen"));
   };
   auto* column = new QVBoxLayout(this);
-
-  QFormLayout* text = Group(column, QStringLiteral("Schrift"));
-  font_ = new QFontComboBox;
-  font_->setObjectName(QStringLiteral("schrift"));
-  text->addRow(QStringLiteral("Schrift:"), font_);
-  size_ = AddSpin("groesse", kFontSizeRange, QStringLiteral(" pt"));
-  text->addRow(QStringLiteral("Größe:"), size_);
-  lineSpacing_ = AddSpin("zeilenabstand", kLineSpacingRange, QStringLiteral(" %"));
-  text->addRow(QStringLiteral("Zeilenabstand:"), lineSpacing_);
-  letterSpacing_ = AddSpin("buchstabenabstand", kLetterSpacingRange, QStringLiteral(" %"));
-  letterSpacing_->setToolTip(QStringLiteral("Zusätzlicher Abstand nach jedem Buchstaben, in % eines Leerzeichens"));
-  text->addRow(QStringLiteral("Buchstabenabstand:"), letterSpacing_);
-  wordSpacing_ = AddSpin("wortabstand", kWordSpacingRange, QStringLiteral(" %"));
-  wordSpacing_->setToolTip(QStringLiteral("Zusätzlicher Abstand zwischen den Wörtern, in % eines Leerzeichens"));
-  text->addRow(QStringLiteral("Wortabstand:"), wordSpacing_);
-
-  QFormLayout* syllables = Group(column, QStringLiteral("Silben"));
-  marks_ = Choices("silben", {QStringLiteral("keine"), QStringLiteral("abwechselnde Farben"),
-                              QStringLiteral("Bögen"), QStringLiteral("Striche")});
-  syllables->addRow(QStringLiteral("Silben:"), marks_);
-  kind_ = Choices("silbenart", {QStringLiteral("Sprechsilben"), QStringLiteral("Schreibsilben")});
-  syllables->addRow(QStringLiteral("Silbenart:"), kind_);
-  firstColour_ = new QPushButton(QStringLiteral("1. Farbe…"));
-  firstColour_->setObjectName(QStringLiteral("farbe1"));
-  secondColour_ = new QPushButton(QStringLiteral("2. Farbe…"));
-  secondColour_->setObjectName(QStringLiteral("farbe2"));
-  syllables->addRow(QStringLiteral("Farben:"), firstColour_);
-  syllables->addRow(QString(), secondColour_);
-  exceptions_ = new QPushButton(QStringLiteral("Silben-Ausnahmen bearbeiten…"));
-  exceptions_->setObjectName(QStringLiteral("ausnahmen"));
-  syllables->addRow(exceptions_);
-  syllableNote_ = new QLabel(QStringLiteral("Die Silbentrennung ist nicht verfügbar; Silben werden nicht markiert."));
-  syllableNote_->setObjectName(QStringLiteral("silbenhinweis"));
-  syllableNote_->setWordWrap(true);
-  syllableNote_->hide();
-  syllables->addRow(syllableNote_);
-
-  QFormLayout* head = Group(column, QStringLiteral("Kopf"));
-  title_ = new QLineEdit;
-  title_->setObjectName(QStringLiteral("titel"));
-  head->addRow(QStringLiteral("Titel:"), title_);
-  nameAndDate_ = new QCheckBox(QStringLiteral("Zeile für Name und Datum"));
-  nameAndDate_->setObjectName(QStringLiteral("namedatum"));
-  head->addRow(nameAndDate_);
-
-  QFormLayout* lines = Group(column, QStringLiteral("Schreiblinien"));
-  rows_ = AddSpin("schreibzeilen", kWritingRowsRange, QStringLiteral(" Zeilen"));
-  lines->addRow(QStringLiteral("Anzahl:"), rows_);
-  ruling_ = Choices("lineatur", {QStringLiteral("einfache Linien"), QStringLiteral("Vierlinien-Lineatur")});
-  lines->addRow(QStringLiteral("Art:"), ruling_);
-  upper_ = AddSpin("oberband", kRulingBandRange, QStringLiteral(" mm"));
-  lines->addRow(QStringLiteral("Oberband:"), upper_);
-  middle_ = AddSpin("mittelband", kRulingBandRange, QStringLiteral(" mm"));
-  lines->addRow(QStringLiteral("Mittelband:"), middle_);
-  lower_ = AddSpin("unterband", kRulingBandRange, QStringLiteral(" mm"));
-  lines->addRow(QStringLiteral("Unterband:"), lower_);
-  rowGap_ = AddSpin("zeilenzwischenraum", kRowGapRange, QStringLiteral(" mm"));
-  lines->addRow(QStringLiteral("Zwischenraum:"), rowGap_);
-  plainRow_ = AddSpin("linienabstand", kPlainRowRange, QStringLiteral(" mm"));
-  lines->addRow(QStringLiteral("Linienabstand:"), plainRow_);
-
-  QFormLayout* page = Group(column, QStringLiteral("Seite"));
-  answerKey_ = new QCheckBox(QStringLiteral("Lösungsblatt mit dem Originaltext"));
-  answerKey_->setObjectName(QStringLiteral("loesung"));
-  page->addRow(answerKey_);
-  paper_ = Choices("papier", {QStringLiteral("A4 hoch"), QStringLiteral("Letter hoch")});
-  page->addRow(QStringLiteral("Papier:"), paper_);
+  QFormLayout* form = nullptr;
+  std::string_view group;
+  for (const SheetSettingField& field : SheetSettingFields()) {
+    if (!form || field.group != group) {
+      if (form) AddAfterGroup(group, form);
+      group = field.group;
+      form = Group(column, Q(group));
+    }
+    controls_.push_back(AddControl(field, form));
+  }
+  if (form) AddAfterGroup(group, form);
   column->addStretch(1);
 
-  const auto changed = [this] {
-    UpdateEnabled();
-    if (!showing_) Q_EMIT Changed();
-  };
-  connect(font_, &QFontComboBox::currentFontChanged, this, changed);
-  for (QSpinBox* spin : findChildren<QSpinBox*>()) connect(spin, &QSpinBox::valueChanged, this, changed);
-  for (QComboBox* box : {marks_, kind_, ruling_, paper_}) {
-    connect(box, &QComboBox::currentIndexChanged, this, changed);
-  }
-  for (QCheckBox* box : {nameAndDate_, answerKey_}) connect(box, &QCheckBox::toggled, this, changed);
-  connect(title_, &QLineEdit::textChanged, this, changed);
-  connect(firstColour_, &QPushButton::clicked, this, [this] { ChooseColour(firstColour_, first_); });
-  connect(secondColour_, &QPushButton::clicked, this, [this] { ChooseColour(secondColour_, second_); });
+  for (std::size_t i = 0; i < controls_.size(); ++i) ConnectControl(SheetSettingFields()[i], controls_[i]);
   connect(exceptions_, &QPushButton::clicked, this, &SheetSettingsPanel::EditExceptionsRequested);
   Show(SheetSettings());
 }
 
-QSpinBox* SheetSettingsPanel::AddSpin(const char* name, const IntRange& range, const QString& suffix) {
-  auto* spin = new QSpinBox;
-  spin->setObjectName(QLatin1String(name));
-  spin->setRange(range.min, range.max);
-  spin->setSuffix(suffix);
-  return spin;
+QWidget* SheetSettingsPanel::AddControl(const SheetSettingField& field, QFormLayout* form) {
+  QWidget* control = nullptr;
+  switch (field.kind) {
+    case FieldKind::kNumber: {
+      auto* spin = new QSpinBox;
+      spin->setRange(field.range.min, field.range.max);
+      spin->setSuffix(Q(field.caption));
+      control = spin;
+      break;
+    }
+    case FieldKind::kChoice: {
+      auto* box = new QComboBox;
+      box->addItems(Q(field.caption).split(QLatin1Char('|')));
+      control = box;
+      break;
+    }
+    case FieldKind::kSwitch: control = new QCheckBox(Q(field.caption)); break;
+    case FieldKind::kText: control = new QLineEdit; break;
+    case FieldKind::kFont: control = new QFontComboBox; break;
+    case FieldKind::kColour: control = new QPushButton(Q(field.caption)); break;
+  }
+  control->setObjectName(Q(field.name));
+  if (!field.toolTip.empty()) control->setToolTip(Q(field.toolTip));
+  // A check box spans the row with its own text; the rest stand behind
+  // their label, or behind none.
+  if (field.kind == FieldKind::kSwitch) {
+    form->addRow(control);
+  } else {
+    form->addRow(Q(field.label), control);
+  }
+  return control;
 }
 
-void SheetSettingsPanel::ChooseColour(QPushButton* button, Rgb& colour) {
+// The controls that are no setting, at the end of their box.
+void SheetSettingsPanel::AddAfterGroup(std::string_view group, QFormLayout* form) {
+  if (group != "Silben") return;
+  exceptions_ = new QPushButton(QStringLiteral("Silben-Ausnahmen bearbeiten…"));
+  exceptions_->setObjectName(QStringLiteral("ausnahmen"));
+  form->addRow(exceptions_);
+  syllableNote_ = new QLabel(QStringLiteral("Die Silbentrennung ist nicht verfügbar; Silben werden nicht markiert."));
+  syllableNote_->setObjectName(QStringLiteral("silbenhinweis"));
+  syllableNote_->setWordWrap(true);
+  syllableNote_->hide();
+  form->addRow(syllableNote_);
+}
+
+void SheetSettingsPanel::ConnectControl(const SheetSettingField& field, QWidget* control) {
+  const auto changed = [this] {
+    UpdateEnabled();
+    if (!showing_) Q_EMIT Changed();
+  };
+  switch (field.kind) {
+    case FieldKind::kNumber: connect(static_cast<QSpinBox*>(control), &QSpinBox::valueChanged, this, changed); break;
+    case FieldKind::kChoice:
+      connect(static_cast<QComboBox*>(control), &QComboBox::currentIndexChanged, this, changed);
+      break;
+    case FieldKind::kSwitch: connect(static_cast<QCheckBox*>(control), &QCheckBox::toggled, this, changed); break;
+    case FieldKind::kText: connect(static_cast<QLineEdit*>(control), &QLineEdit::textChanged, this, changed); break;
+    case FieldKind::kFont:
+      connect(static_cast<QFontComboBox*>(control), &QFontComboBox::currentFontChanged, this, changed);
+      break;
+    case FieldKind::kColour: {
+      auto* button = static_cast<QPushButton*>(control);
+      connect(button, &QPushButton::clicked, this, [this, &field, button] { ChooseColour(field, button); });
+      break;
+    }
+  }
+}
+
+void SheetSettingsPanel::ChooseColour(const SheetSettingField& field, QPushButton* button) {
+  Rgb& colour = colours_.*field.colour;
   const QColor chosen = chooseColour(QColor(colour.r, colour.g, colour.b), this);
   if (!chosen.isValid()) return;
   colour = Rgb{std::uint8_t(chosen.red()), std::uint8_t(chosen.green()), std::uint8_t(chosen.blue())};
@@ -147,18 +137,12 @@ void SheetSettingsPanel::ShowColour(QPushButton* button, const Rgb& c) {
 }
 
 void SheetSettingsPanel::UpdateEnabled() {
-  const bool school = ruling_->currentIndex() == int(WritingRuling::kSchool);
-  for (QWidget* w : {static_cast<QWidget*>(upper_), static_cast<QWidget*>(middle_), static_cast<QWidget*>(lower_),
-                     static_cast<QWidget*>(rowGap_)}) {
-    w->setEnabled(school);
+  const SheetSettings s = Settings();
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const SheetSettingField& f = SheetSettingFields()[i];
+    if (!f.needsSyllables && !f.applies) continue;
+    controls_[i]->setEnabled((!f.needsSyllables || syllablesAvailable_) && (!f.applies || f.applies(s)));
   }
-  plainRow_->setEnabled(!school);
-  const bool marks = syllablesAvailable_ && marks_->currentIndex() != int(SyllableMarks::kNone);
-  marks_->setEnabled(syllablesAvailable_);
-  kind_->setEnabled(marks);
-  const bool colours = marks && marks_->currentIndex() == int(SyllableMarks::kColours);
-  firstColour_->setEnabled(colours);
-  secondColour_->setEnabled(colours);
 }
 
 void SheetSettingsPanel::SetSyllablesAvailable(bool available) {
@@ -169,54 +153,43 @@ void SheetSettingsPanel::SetSyllablesAvailable(bool available) {
 
 SheetSettings SheetSettingsPanel::Settings() const {
   SheetSettings s;
-  s.fontFamily = FromQString(font_->currentFont().family());
-  s.fontSize = size_->value();
-  s.lineSpacing = lineSpacing_->value();
-  s.letterSpacing = letterSpacing_->value();
-  s.wordSpacing = wordSpacing_->value();
-  s.syllableMarks = SyllableMarks(marks_->currentIndex());
-  s.syllableKind = SyllableKind(kind_->currentIndex());
-  s.firstColour = first_;
-  s.secondColour = second_;
-  s.title = FromQString(title_->text());
-  s.nameAndDate = nameAndDate_->isChecked();
-  s.writingRows = rows_->value();
-  s.ruling = WritingRuling(ruling_->currentIndex());
-  s.upperBandMm = upper_->value();
-  s.middleBandMm = middle_->value();
-  s.lowerBandMm = lower_->value();
-  s.rowGapMm = rowGap_->value();
-  s.plainRowMm = plainRow_->value();
-  s.answerKey = answerKey_->isChecked();
-  s.paper = PaperSize(paper_->currentIndex());
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const SheetSettingField& f = SheetSettingFields()[i];
+    QWidget* control = controls_[i];
+    switch (f.kind) {
+      case FieldKind::kNumber: s.*f.number = static_cast<QSpinBox*>(control)->value(); break;
+      case FieldKind::kChoice: f.choice.set(s, static_cast<QComboBox*>(control)->currentIndex()); break;
+      case FieldKind::kSwitch: s.*f.flag = static_cast<QCheckBox*>(control)->isChecked(); break;
+      case FieldKind::kText: s.*f.text = FromQString(static_cast<QLineEdit*>(control)->text()); break;
+      case FieldKind::kFont:
+        s.*f.text = FromQString(static_cast<QFontComboBox*>(control)->currentFont().family());
+        break;
+      case FieldKind::kColour: s.*f.colour = colours_.*f.colour; break;
+    }
+  }
   return s;
 }
 
 void SheetSettingsPanel::Show(const SheetSettings& in) {
   const SheetSettings s = Clamped(in);
   showing_ = true;
-  font_->setCurrentFont(QFont(ResolveFontFamily(s.fontFamily)));
-  size_->setValue(s.fontSize);
-  lineSpacing_->setValue(s.lineSpacing);
-  letterSpacing_->setValue(s.letterSpacing);
-  wordSpacing_->setValue(s.wordSpacing);
-  marks_->setCurrentIndex(int(s.syllableMarks));
-  kind_->setCurrentIndex(int(s.syllableKind));
-  first_ = s.firstColour;
-  second_ = s.secondColour;
-  ShowColour(firstColour_, first_);
-  ShowColour(secondColour_, second_);
-  title_->setText(ToQString(s.title));
-  nameAndDate_->setChecked(s.nameAndDate);
-  rows_->setValue(s.writingRows);
-  ruling_->setCurrentIndex(int(s.ruling));
-  upper_->setValue(s.upperBandMm);
-  middle_->setValue(s.middleBandMm);
-  lower_->setValue(s.lowerBandMm);
-  rowGap_->setValue(s.rowGapMm);
-  plainRow_->setValue(s.plainRowMm);
-  answerKey_->setChecked(s.answerKey);
-  paper_->setCurrentIndex(int(s.paper));
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const SheetSettingField& f = SheetSettingFields()[i];
+    QWidget* control = controls_[i];
+    switch (f.kind) {
+      case FieldKind::kNumber: static_cast<QSpinBox*>(control)->setValue(s.*f.number); break;
+      case FieldKind::kChoice: static_cast<QComboBox*>(control)->setCurrentIndex(f.choice.get(s)); break;
+      case FieldKind::kSwitch: static_cast<QCheckBox*>(control)->setChecked(s.*f.flag); break;
+      case FieldKind::kText: static_cast<QLineEdit*>(control)->setText(ToQString(s.*f.text)); break;
+      case FieldKind::kFont:
+        static_cast<QFontComboBox*>(control)->setCurrentFont(QFont(ResolveFontFamily(s.*f.text)));
+        break;
+      case FieldKind::kColour:
+        colours_.*f.colour = s.*f.colour;
+        ShowColour(static_cast<QPushButton*>(control), s.*f.colour);
+        break;
+    }
+  }
   showing_ = false;
   UpdateEnabled();
 }

@@ -1,23 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The settings of the Arbeitsblatt window as controls: font and spacing,
-// syllable marks, head, writing lines, answer key and paper.  Every change
-// is announced by Changed().
+// The settings of the Arbeitsblatt window as controls, one for each row of
+// SheetSettingFields, in titled boxes: font and spacing, syllable marks,
+// head, writing lines, answer key and paper.  Every change is announced by
+// Changed().
 #include <QColor>
 #include <QWidget>
 #include <functional>
+#include <string_view>
+#include <vector>
 
 #include "printsheet/SheetSettings.h"
 
-class QCheckBox;
-class QComboBox;
-class QFontComboBox;
+class QFormLayout;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class QSpinBox;
 
 namespace tesmoran {
+
+struct SheetSettingField;
 
 class SheetSettingsPanel : public QWidget {
   Q_OBJECT
@@ -39,23 +40,17 @@ class SheetSettingsPanel : public QWidget {
   void EditExceptionsRequested();
 
  private:
-  QSpinBox* AddSpin(const char* name, const IntRange& range, const QString& suffix);
-  void ChooseColour(QPushButton* button, Rgb& colour);
+  QWidget* AddControl(const SheetSettingField& field, QFormLayout* form);
+  void AddAfterGroup(std::string_view group, QFormLayout* form);
+  void ConnectControl(const SheetSettingField& field, QWidget* control);
+  void ChooseColour(const SheetSettingField& field, QPushButton* button);
   void ShowColour(QPushButton* button, const Rgb& colour);
   void UpdateEnabled();
 
-  QFontComboBox* font_ = nullptr;
-  QSpinBox *size_ = nullptr, *lineSpacing_ = nullptr, *letterSpacing_ = nullptr, *wordSpacing_ = nullptr;
-  QComboBox *marks_ = nullptr, *kind_ = nullptr;
-  QPushButton *firstColour_ = nullptr, *secondColour_ = nullptr, *exceptions_ = nullptr;
+  std::vector<QWidget*> controls_;  // one for each row, in the rows' order
+  QPushButton* exceptions_ = nullptr;
   QLabel* syllableNote_ = nullptr;
-  QLineEdit* title_ = nullptr;
-  QCheckBox *nameAndDate_ = nullptr, *answerKey_ = nullptr;
-  QSpinBox* rows_ = nullptr;
-  QComboBox* ruling_ = nullptr;
-  QSpinBox *upper_ = nullptr, *middle_ = nullptr, *lower_ = nullptr, *rowGap_ = nullptr, *plainRow_ = nullptr;
-  QComboBox* paper_ = nullptr;
-  Rgb first_, second_;
+  SheetSettings colours_;  // the colours the buttons show
   bool syllablesAvailable_ = true;
   bool showing_ = false;
 };

@@ -4,88 +4,65 @@
 #include <QColor>
 
 #include "platform/qt/QtText.h"
+#include "sheet/SheetSettingFields.h"
 
 namespace tesmoran {
 namespace {
 
 const QString kGroup = QStringLiteral("Arbeitsblatt");
 
-int ReadInt(QSettings& store, const char* key, int standard) {
+QString KeyOf(const SheetSettingField& field) {
+  return QString::fromLatin1(field.key.data(), qsizetype(field.key.size()));
+}
+
+int ReadInt(QSettings& store, const QString& key, int standard) {
   bool ok = false;
-  const int value = store.value(QLatin1String(key), standard).toInt(&ok);
+  const int value = store.value(key, standard).toInt(&ok);
   return ok ? value : standard;
 }
 
-bool ReadBool(QSettings& store, const char* key, bool standard) {
-  return store.value(QLatin1String(key), standard).toBool();
-}
-
-Rgb ReadColour(QSettings& store, const char* key, Rgb standard) {
-  const QColor c(store.value(QLatin1String(key)).toString());
+Rgb ReadColour(QSettings& store, const QString& key, Rgb standard) {
+  const QColor c(store.value(key).toString());
   if (!c.isValid()) return standard;
   return Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
 }
 
 QString ColourName(const Rgb& c) { return QColor(c.r, c.g, c.b).name(); }
 
-template <class E>
-E ReadEnum(QSettings& store, const char* key, E standard, int count) {
-  const int v = ReadInt(store, key, int(standard));
-  return v >= 0 && v < count ? E(v) : standard;
-}
-
 }  // namespace
 
 SheetSettings LoadSheetSettings(QSettings& store) {
-  const SheetSettings d;
   SheetSettings s;
   store.beginGroup(kGroup);
-  s.fontFamily = FromQString(store.value(QStringLiteral("Schrift"), ToQString(d.fontFamily)).toString());
-  s.fontSize = ReadInt(store, "Groesse", d.fontSize);
-  s.lineSpacing = ReadInt(store, "Zeilenabstand", d.lineSpacing);
-  s.letterSpacing = ReadInt(store, "Buchstabenabstand", d.letterSpacing);
-  s.wordSpacing = ReadInt(store, "Wortabstand", d.wordSpacing);
-  s.syllableMarks = ReadEnum(store, "Silben", d.syllableMarks, 4);
-  s.syllableKind = ReadEnum(store, "Silbenart", d.syllableKind, 2);
-  s.firstColour = ReadColour(store, "Farbe1", d.firstColour);
-  s.secondColour = ReadColour(store, "Farbe2", d.secondColour);
-  s.title = FromQString(store.value(QStringLiteral("Titel")).toString());
-  s.nameAndDate = ReadBool(store, "NameDatum", d.nameAndDate);
-  s.writingRows = ReadInt(store, "Schreibzeilen", d.writingRows);
-  s.ruling = ReadEnum(store, "Lineatur", d.ruling, 2);
-  s.upperBandMm = ReadInt(store, "Oberband", d.upperBandMm);
-  s.middleBandMm = ReadInt(store, "Mittelband", d.middleBandMm);
-  s.lowerBandMm = ReadInt(store, "Unterband", d.lowerBandMm);
-  s.rowGapMm = ReadInt(store, "Zeilenzwischenraum", d.rowGapMm);
-  s.plainRowMm = ReadInt(store, "Linienabstand", d.plainRowMm);
-  s.answerKey = ReadBool(store, "Loesung", d.answerKey);
-  s.paper = ReadEnum(store, "Papier", d.paper, 2);
+  for (const SheetSettingField& f : SheetSettingFields()) {
+    const QString key = KeyOf(f);
+    switch (f.kind) {
+      case FieldKind::kNumber: s.*f.number = ReadInt(store, key, s.*f.number); break;
+      // An index outside the list is set back by Clamped().
+      case FieldKind::kChoice: f.choice.set(s, ReadInt(store, key, f.choice.get(s))); break;
+      case FieldKind::kSwitch: s.*f.flag = store.value(key, s.*f.flag).toBool(); break;
+      case FieldKind::kText:
+      case FieldKind::kFont: s.*f.text = FromQString(store.value(key, ToQString(s.*f.text)).toString()); break;
+      case FieldKind::kColour: s.*f.colour = ReadColour(store, key, s.*f.colour); break;
+    }
+  }
   store.endGroup();
   return Clamped(s);
 }
 
 void SaveSheetSettings(QSettings& store, const SheetSettings& s) {
   store.beginGroup(kGroup);
-  store.setValue(QStringLiteral("Schrift"), ToQString(s.fontFamily));
-  store.setValue(QStringLiteral("Groesse"), s.fontSize);
-  store.setValue(QStringLiteral("Zeilenabstand"), s.lineSpacing);
-  store.setValue(QStringLiteral("Buchstabenabstand"), s.letterSpacing);
-  store.setValue(QStringLiteral("Wortabstand"), s.wordSpacing);
-  store.setValue(QStringLiteral("Silben"), int(s.syllableMarks));
-  store.setValue(QStringLiteral("Silbenart"), int(s.syllableKind));
-  store.setValue(QStringLiteral("Farbe1"), ColourName(s.firstColour));
-  store.setValue(QStringLiteral("Farbe2"), ColourName(s.secondColour));
-  store.setValue(QStringLiteral("Titel"), ToQString(s.title));
-  store.setValue(QStringLiteral("NameDatum"), s.nameAndDate);
-  store.setValue(QStringLiteral("Schreibzeilen"), s.writingRows);
-  store.setValue(QStringLiteral("Lineatur"), int(s.ruling));
-  store.setValue(QStringLiteral("Oberband"), s.upperBandMm);
-  store.setValue(QStringLiteral("Mittelband"), s.middleBandMm);
-  store.setValue(QStringLiteral("Unterband"), s.lowerBandMm);
-  store.setValue(QStringLiteral("Zeilenzwischenraum"), s.rowGapMm);
-  store.setValue(QStringLiteral("Linienabstand"), s.plainRowMm);
-  store.setValue(QStringLiteral("Loesung"), s.answerKey);
-  store.setValue(QStringLiteral("Papier"), int(s.paper));
+  for (const SheetSettingField& f : SheetSettingFields()) {
+    const QString key = KeyOf(f);
+    switch (f.kind) {
+      case FieldKind::kNumber: store.setValue(key, s.*f.number); break;
+      case FieldKind::kChoice: store.setValue(key, f.choice.get(s)); break;
+      case FieldKind::kSwitch: store.setValue(key, s.*f.flag); break;
+      case FieldKind::kText:
+      case FieldKind::kFont: store.setValue(key, ToQString(s.*f.text)); break;
+      case FieldKind::kColour: store.setValue(key, ColourName(s.*f.colour)); break;
+    }
+  }
   store.endGroup();
 }
 
