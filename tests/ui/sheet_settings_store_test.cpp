@@ -105,7 +105,7 @@ class TestSheetSettingsStore : public QObject {
   }
 
   // Settings of other windows in the same file are left alone.
-  void onlyTheWorksheetGroupIsWritten() {
+  void onlyTheSheetGroupIsWritten() {
     {
       QSettings store(Path(), QSettings::IniFormat);
       store.setValue(QStringLiteral("Fenster/Groesse"), 7);
