@@ -131,7 +131,7 @@ std::string PageData(const PracticeSet& set, const PracticePageOptions& options,
 }
 
 const std::string& FontFace() {
-  static const std::string face = "@font-face{font-family:\"Andika LRS\";src:url(data:font/woff2;base64," +
+  static const std::string face = "@font-face{font-family:\"Lesefont TESMORAN\";src:url(data:font/woff2;base64," +
                                   Base64(PracticePageFontWoff2()) +
                                   ") format(\"woff2\");font-weight:400;font-style:normal;font-display:block}\n";
   return face;
