@@ -50,6 +50,21 @@ void BM_PracticePage_Lueckentext_EasyWithSyllables(benchmark::State& state) {
 }
 BENCHMARK(BM_PracticePage_Lueckentext_EasyWithSyllables)->Unit(benchmark::kMillisecond);
 
+// One exercise per run, by its place in the page's list; the label names it.
+void BM_PracticePage_EachExercise_Hard(benchmark::State& state) {
+  const auto index = static_cast<std::size_t>(state.range(0));
+  if (index >= PracticeExercises().size()) {
+    state.SkipWithError("no such exercise");
+    return;
+  }
+  const PracticeExercise& exercise = PracticeExercises()[index];
+  std::string label;
+  for (Char c : ButtonExercise(exercise).caption) label.push_back(c < 128 ? static_cast<char>(c) : '?');
+  state.SetLabel(label);
+  Run(state, {&exercise}, PracticeLevel::kHard, nullptr);
+}
+BENCHMARK(BM_PracticePage_EachExercise_Hard)->DenseRange(0, 17)->Unit(benchmark::kMillisecond);
+
 void BM_PracticePage_EveryExercise_Hard(benchmark::State& state) {
   std::vector<const PracticeExercise*> every;
   for (const PracticeExercise& e : PracticeExercises()) every.push_back(&e);

@@ -131,15 +131,28 @@ std::string PageData(const PracticeSet& set, const PracticePageOptions& options,
 }
 
 const std::string& FontFace() {
-  static const std::string face = "@font-face{font-family:\"Andika LRS\";src:url(data:font/woff2;base64," +
+  static const std::string face = "@font-face{font-family:\"Lesefont TESMORAN\";src:url(data:font/woff2;base64," +
                                   Base64(PracticePageFontWoff2()) +
                                   ") format(\"woff2\");font-weight:400;font-style:normal;font-display:block}\n";
   return face;
 }
 
+// The script's hash as the policy writes it: Base64 of the digest.
+const std::string& ScriptHash() {
+  static const std::string hash = [] {
+    const std::string_view hex = PracticePageScriptSha256Hex();
+    std::string digest;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+      digest.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    }
+    return Base64(digest);
+  }();
+  return hash;
+}
+
 // The page with every marker replaced; the markers are looked up in the
 // page alone, never in what replaces them.
-std::string FillPage(std::string_view page, const std::array<std::pair<std::string_view, std::string>, 4>& fills) {
+std::string FillPage(std::string_view page, const std::array<std::pair<std::string_view, std::string>, 5>& fills) {
   std::string out;
   out.reserve(page.size() + 64 * 1024);
   std::size_t at = 0;
@@ -189,6 +202,7 @@ std::string BuildPracticePage(const PracticeSet& set, const PracticePageOptions&
                                           {"/*@STIL@*/", FontFace() + std::string(PracticePageCss())},
                                           {"@DATEN@", PageData(set, options, level, colours)},
                                           {"/*@SKRIPT@*/", std::string(PracticePageScript())},
+                                          {"@SKRIPTHASH@", ScriptHash()},
                                       }});
 }
 

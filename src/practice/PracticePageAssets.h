@@ -11,5 +11,8 @@ std::string_view PracticePageHtml();
 std::string_view PracticePageCss();
 std::string_view PracticePageScript();
 std::string_view PracticePageFontWoff2();
+// The SHA-256 of the script element's content (the script between two line
+// breaks), in hexadecimal.
+std::string_view PracticePageScriptSha256Hex();
 
 }  // namespace tesmoran

@@ -243,6 +243,18 @@ Text PracticeSection::Shown() const {
   return shown;
 }
 
+Text PracticeSection::WordsBefore(std::size_t index) const {
+  if (index == 0 || index > pieces.size() || pieces[index].newLine) return Text();
+  const PracticePiece& before = pieces[index - 1];
+  return before.item ? Text() : before.shown;
+}
+
+Text PracticeSection::WordsAfter(std::size_t index) const {
+  if (index + 1 >= pieces.size()) return Text();
+  const PracticePiece& after = pieces[index + 1];
+  return after.item || after.newLine ? Text() : after.shown;
+}
+
 Answer DefaultPracticeAnswer() { return Answer{true, kDefaultGapLetters}; }
 
 Text SpokenForm(TextView text) {

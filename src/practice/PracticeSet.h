@@ -36,6 +36,10 @@ struct PracticeSection {
   std::size_t ItemCount() const;
   // The shown forms put together.
   Text Shown() const;
+  // The words around the piece at `index`: the shown text of the plain
+  // parts up to the item or the line break before, and after, it.
+  Text WordsBefore(std::size_t index) const;
+  Text WordsAfter(std::size_t index) const;
 };
 
 struct PracticeSet {

@@ -127,6 +127,15 @@ class PracticePage(unittest.TestCase):
         self.press(section, 'Prüfen')
         self.assertEqual(self.result(section), '0 von 1 richtig')
 
+    def test_typing_alone_enter_moves_on_and_the_check_button_takes_it(self):
+        self.open('Der Hund bellt laut.', ['lueckentext'])
+        first = self.find('input.feld')[0]
+        first.click()
+        ActionChains(self.driver).send_keys('Hund', Keys.ENTER, 'laut', Keys.ENTER).perform()
+        self.assertEqual(self.driver.switch_to.active_element.text, 'Prüfen')
+        ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+        self.assertEqual(self.result(self.section()), '2 von 2 richtig')
+
     def test_wrong_answer_is_marked_and_not_revealed(self):
         self.open('Der Elefant trinkt Wasser.', ['lueckentext'])
         section = self.section()
@@ -208,6 +217,28 @@ class PracticePage(unittest.TestCase):
                 self.assertEqual(sorted(li.text for li in self.find('li', banks[0])), ['Hund', 'laut'])
             hints = [b for b in self.find('button.knopf') if b.text == 'Tipp']
             self.assertEqual(len(hints), 0 if level == 'schwer' else 1, level)
+
+    def test_hint_reveals_the_next_letter_and_tries_are_unlimited_only_when_easy(self):
+        for level, tries in (('leicht', None), ('mittel', 3)):
+            self.open('Der Hund bellt laut.', ['lueckentext'], level)
+            section = self.section()
+            field = self.find('input.feld', section)[0]
+            field.click()
+            self.press(section, 'Tipp')
+            self.assertEqual(field.get_attribute('value'), 'H')
+            field.send_keys('x')
+            self.press(section, 'Tipp')
+            self.assertEqual(field.get_attribute('value'), 'Hu')
+            check = [b for b in self.find('button.knopf', section) if b.text == 'Prüfen'][0]
+            for _ in range(4):
+                if check.is_enabled():
+                    check.click()
+            self.assertEqual(check.is_enabled(), tries is None, level)
+            if tries:
+                self.assertEqual(self.find('.versuche', section)[0].text,
+                                 'Keine Versuche mehr. Mit „Nochmal“ fängst du neu an.')
+                self.press(section, 'Nochmal')
+                self.assertTrue(check.is_enabled())
 
     def test_solution_button_can_be_switched_off(self):
         self.open('Der Hund bellt laut.', ['lueckentext'], extra=['--ohne-loesung'])

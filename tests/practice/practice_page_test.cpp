@@ -106,6 +106,8 @@ TEST(PracticePage, LoadsNothingFromElsewhere) {
   const std::string page = BuildPracticePage(Options(U"Der Hund bellt.", {}), PracticeLevel::kHard);
   EXPECT_NE(page.find("http-equiv=\"Content-Security-Policy\" content=\"default-src 'none';"), std::string::npos);
   EXPECT_NE(page.find("src:url(data:font/woff2;base64,"), std::string::npos);
+  // Only the page's own script may run: the policy names its hash, not every inline script.
+  EXPECT_TRUE(std::regex_search(page, std::regex("script-src 'sha256-[A-Za-z0-9+/]{43}=';")));
   for (const char* remote : {"http://", "https://", "//fonts", "src=\"", "href=\""}) {
     EXPECT_EQ(page.find(remote), std::string::npos) << remote;
   }

@@ -6,6 +6,7 @@
 
 #include <random>
 #include <stdexcept>
+#include <tuple>
 
 #include "exercises/Random.h"
 #include "platform/FixedAnswerUi.h"
@@ -171,6 +172,19 @@ TEST(PracticeItems, PiecesKnowTheirSentenceAndLineBreaks) {
   EXPECT_EQ(sentenceOfItem, (std::vector<std::size_t>{0, 0, 1, 2}));
   // "Drei\tvier" is one word of the scan; the line break belongs to it.
   EXPECT_EQ(newLineOfItem, (std::vector<bool>{false, false, true, false}));
+}
+
+TEST(PracticeItems, KnowTheWordsAroundThemWithinTheirLine) {
+  const PracticeSection section = SectionOf(ByCaption(U"Umkehrwort"), U"Eins zwei.\r\nDrei vier.");
+  std::vector<std::tuple<std::string, std::string, std::string>> around;
+  for (std::size_t k = 0; k < section.pieces.size(); ++k) {
+    if (!section.pieces[k].item) continue;
+    around.emplace_back(EncodeUtf8(section.WordsBefore(k)), EncodeUtf8(section.pieces[k].answer),
+                        EncodeUtf8(section.WordsAfter(k)));
+  }
+  const std::vector<std::tuple<std::string, std::string, std::string>> expected = {
+      {"", "Eins", " "}, {" ", "zwei", "."}, {"", "Drei", " "}, {" ", "vier", "."}};
+  EXPECT_EQ(around, expected);
 }
 
 TEST(SpokenForm, TurnsControlRunsIntoOneSpaceAndTrims) {

@@ -313,7 +313,7 @@
       const item = MAKERS[exercise.form](piece, reveal(piece.a));
       item.sentence = sentence;
       item.mark = el('span', 'marke');
-      item.mark.setAttribute('aria-live', 'polite');
+      item.mark.setAttribute('role', 'img');
       item.node.appendChild(item.mark);
       item.node.addEventListener('focusin', () => { current = item; });
       items.push(item);
@@ -342,6 +342,7 @@
       if (state) item.node.classList.add(state);
       item.mark.textContent = state === 'richtig' ? '✓' : state === 'falsch' ? '✗' : '';
       item.mark.title = state === 'richtig' ? 'richtig' : state === 'falsch' ? 'noch nicht richtig' : '';
+      item.mark.setAttribute('aria-label', item.mark.title);
     }
 
     const check = button('Prüfen', 'knopf pruefen', () => {
@@ -402,11 +403,13 @@
       check.disabled = true;
       result.textContent = 'In diesem Text gibt es hier nichts zu üben.';
     }
+    // Enter in a field goes on to the next open field, after the last one to "Prüfen".
     section.addEventListener('keydown', (event) => {
-      if (event.key === 'Enter' && event.target.tagName === 'INPUT' && !check.disabled) {
-        event.preventDefault();
-        check.click();
-      }
+      if (event.key !== 'Enter' || event.target.tagName !== 'INPUT') return;
+      event.preventDefault();
+      const fields = Array.from(section.querySelectorAll('input')).filter((f) => !f.readOnly);
+      const next = fields[fields.indexOf(event.target) + 1];
+      (next || (check.disabled ? again : check)).focus();
     });
     section.append(buttons, result, tries);
     return section;
