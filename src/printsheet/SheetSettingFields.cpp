@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sheet/SheetSettingFields.h"
+#include "printsheet/SheetSettingFields.h"
 
 #include <array>
 

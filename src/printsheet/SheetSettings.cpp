@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "sheet/SheetSettingFields.h"
+#include "printsheet/SheetSettingFields.h"
 
 namespace tesmoran {
 

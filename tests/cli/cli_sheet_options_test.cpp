@@ -9,7 +9,7 @@
 
 #include "app/cli/CliExitCode.h"
 #include "app/cli/CliSheetOptions.h"
-#include "sheet/SheetSettingFields.h"
+#include "printsheet/SheetSettingFields.h"
 
 namespace tesmoran {
 namespace {

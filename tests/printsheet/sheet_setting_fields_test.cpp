@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/cli/CliSheetOptions.h"
-#include "sheet/SheetSettingFields.h"
+#include "printsheet/SheetSettingFields.h"
 
 namespace tesmoran {
 namespace {

@@ -14,7 +14,7 @@
 #include "app/cli/CliHelp.h"
 #include "app/cli/CliTextIo.h"
 #include "files/AtomicFile.h"
-#include "practice/PracticePage.h"
+#include "practice/PracticeFiles.h"
 #include "syllables/PatternSyllabifier.h"
 #include "text/Utf8.h"
 
@@ -58,12 +58,12 @@ std::optional<std::vector<const PracticeExercise*>> ChosenByName(const ParsedOpt
   return chosen;
 }
 
-std::vector<PracticeLevel> LevelsOf(const ParsedOptions& options) {
+LevelChoice ChoiceOf(const ParsedOptions& options) {
   const std::string level = options.Value("--stufe").value_or("leicht");
-  if (level == "mittel") return {PracticeLevel::kMedium};
-  if (level == "schwer") return {PracticeLevel::kHard};
-  if (level == "alle") return {PracticeLevel::kEasy, PracticeLevel::kMedium, PracticeLevel::kHard};
-  return {PracticeLevel::kEasy};
+  if (level == "mittel") return LevelChoice::kMedium;
+  if (level == "schwer") return LevelChoice::kHard;
+  if (level == "alle") return LevelChoice::kAll;
+  return LevelChoice::kEasy;
 }
 
 }  // namespace
@@ -76,12 +76,12 @@ int RunPracticePageCommand(const ParsedOptions& options, const CliContext& conte
   int code = kExitUsage;
   std::optional<std::vector<const PracticeExercise*>> chosen = ChosenByName(options, context, code);
   if (!chosen) return code;
-  const std::vector<PracticeLevel> levels = LevelsOf(options);
-  std::vector<std::filesystem::path> paths;
-  for (PracticeLevel level : levels) {
-    paths.push_back(levels.size() == 1 ? std::filesystem::path(*target) : PathForLevel(*target, level));
-    if (const Text why = ReasonNotWritable(paths.back()); !why.empty()) {
-      context.Error("--html " + Quoted(paths.back().string()) + ": " + EncodeUtf8(why) + " nichts geschrieben");
+  // Every file is checked before the text is read, so that a wrong target
+  // is said at once.
+  const LevelChoice choice = ChoiceOf(options);
+  for (const std::filesystem::path& path : PracticeFilePaths(choice, *target)) {
+    if (const Text why = ReasonNotWritable(path); !why.empty()) {
+      context.Error("--html " + Quoted(path.string()) + ": " + EncodeUtf8(why) + " nichts geschrieben");
       return kExitNothingWritten;
     }
   }
@@ -106,7 +106,7 @@ int RunPracticePageCommand(const ParsedOptions& options, const CliContext& conte
 
   // The reading syllables colour the easy level, and every level with --silben.
   SyllabifierLoad engine;
-  if (page.syllablesEverywhere || levels.front() == PracticeLevel::kEasy) {
+  if (page.syllablesEverywhere || (choice != LevelChoice::kMedium && choice != LevelChoice::kHard)) {
     engine = LoadSyllabifier();
     if (!engine.syllabifier) {
       context.Error(EncodeUtf8(engine.error) +
@@ -116,13 +116,10 @@ int RunPracticePageCommand(const ParsedOptions& options, const CliContext& conte
     page.syllabifier = engine.syllabifier.get();
   }
 
-  const PracticeSet set = BuildPracticeSet(page.text, ChosenExercises(page), page.answer);
-  for (std::size_t k = 0; k < levels.size(); ++k) {
-    const WriteResult written = WriteFileAtomically(paths[k], BuildPracticePage(set, page, levels[k]));
-    if (!written.ok) {
-      context.Error(Quoted(paths[k].string()) + " nicht geschrieben: " + EncodeUtf8(written.reason));
-      return kExitNothingWritten;
-    }
+  const PracticeFilesWritten written = WritePracticeFiles(page, choice, *target);
+  if (!written.ok) {
+    context.Error(Quoted(written.failed.string()) + " nicht geschrieben: " + EncodeUtf8(written.reason));
+    return kExitNothingWritten;
   }
   return kExitDone;
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/cli/CliExitCode.h"
-#include "sheet/SheetSettingFields.h"
+#include "printsheet/SheetSettingFields.h"
 
 namespace tesmoran {
 namespace {

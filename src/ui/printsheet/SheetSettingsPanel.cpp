@@ -15,7 +15,7 @@
 
 #include "platform/qt/QtText.h"
 #include "printsheet/qt/SheetFonts.h"
-#include "sheet/SheetSettingFields.h"
+#include "printsheet/SheetSettingFields.h"
 
 namespace tesmoran {
 namespace {

@@ -4,7 +4,7 @@
 #include <QColor>
 
 #include "platform/qt/QtText.h"
-#include "sheet/SheetSettingFields.h"
+#include "printsheet/SheetSettingFields.h"
 
 namespace tesmoran {
 namespace {
