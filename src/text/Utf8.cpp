@@ -164,8 +164,8 @@ bool PutAsciiBlock(const Char* from, char* to) {
 
 }  // namespace
 
-std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error) {
-  Text out(bytes.size(), Char{0});
+std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error, std::size_t spare) {
+  Text out(bytes.size() + spare, Char{0});
   std::size_t bad = 0;
   const std::size_t count = DecodeInto<true>(bytes, out.data(), &bad);
   if (bad < bytes.size()) {

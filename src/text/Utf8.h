@@ -10,8 +10,9 @@
 
 namespace tesmoran {
 
-// Strict decoding: overlong forms, surrogates and truncated sequences are errors.
-std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error = nullptr);
+// Strict decoding: overlong forms, surrogates and truncated sequences are
+// errors.  The text has room for `spare` more characters (as DecodeCp1252).
+std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error = nullptr, std::size_t spare = 0);
 // Whether DecodeUtf8 would accept the bytes; names the first invalid byte as it does.
 bool IsValidUtf8(std::string_view bytes, DecodeError* error = nullptr);
 std::string EncodeUtf8(TextView text);

@@ -35,10 +35,12 @@ void ReportUndecodable(std::string_view bytes, DecodeError error, CliEncoding en
   context.Error(message + "; nichts geschrieben");
 }
 
+// The text has room for `spare` more characters (see ReadCliText).
 std::optional<Text> Decode(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift, std::string_view what,
-                           const CliContext& context) {
+                           const CliContext& context, std::size_t spare = 0) {
   DecodeError error;
-  std::optional<Text> text = encoding == CliEncoding::kUtf8 ? DecodeUtf8(bytes, &error) : DecodeCp1252(bytes, &error);
+  std::optional<Text> text =
+      encoding == CliEncoding::kUtf8 ? DecodeUtf8(bytes, &error, spare) : DecodeCp1252(bytes, &error, spare);
   if (!text) ReportUndecodable(bytes, error, encoding, offsetShift, what, context);
   return text;
 }
@@ -116,7 +118,9 @@ std::optional<CliBytes> ReadCliBytes(const ParsedOptions& options, CliEncoding e
 std::optional<Text> ReadCliText(const ParsedOptions& options, CliEncoding encoding, const CliContext& context) {
   const std::optional<CliBytes> text = ReadCliBytes(options, encoding, context);
   if (!text) return std::nullopt;
-  return Decode(text->View(), encoding, text->start, text->what, context);
+  // Room for one more character: "Umkehrtext" puts a space in front of the
+  // text in the text's own storage, which a full one would have to leave.
+  return Decode(text->View(), encoding, text->start, text->what, context, 1);
 }
 
 std::optional<std::string> ReadNamedFile(const std::string& path, std::string_view what, const CliContext& context) {
