@@ -159,11 +159,18 @@ Text ShuffleWord(TextView word) { return ShuffleWord(word, NextRandom); }
 
 Text ShuffleWords(Text text) {
   // A shuffled word is as long as the word and takes its place: each word is
-  // copied aside and drawn back into its place.
-  Text word;
-  const auto shuffleInPlace = [&word](Char* first, std::size_t length) {
-    word.assign(first, length);
-    PutShuffledWord(word, NextRandom, [&first](Char c) { *first++ = c; });
+  // copied aside (a short one onto the stack) and drawn back into its place.
+  Text longWord;
+  const auto shuffleInPlace = [&longWord](Char* first, std::size_t length) {
+    const auto put = [&first](Char c) { *first++ = c; };
+    if (length <= kShortWord) {
+      std::array<Char, kShortWord> word;
+      std::copy_n(first, length, word.begin());
+      PutShuffledWord(TextView(word.data(), length), NextRandom, put);
+    } else {
+      longWord.assign(first, length);
+      PutShuffledWord(longWord, NextRandom, put);
+    }
   };
   TransformWordsInPlace(text, shuffleInPlace);
   return text;
