@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/CaseAndReversal.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "exercises/CharacterSets.h"
 #include "exercises/TransformWords.h"
 #include "text/CaseMap.h"
@@ -76,7 +79,31 @@ Text ReverseWordOrder(TextView sentenceText) {
                    [sentenceText](Text& out) { AppendReverseWordOrder(sentenceText, out); });
 }
 
-Text ReverseTextWordOrder(TextView text) { return ReverseWordOrder(text); }
+Text ReverseTextWordOrder(Text text) {
+  // The walk of AppendReverseWordOrder cuts X = " " + text into pieces (a
+  // moved mark, or a space with the rest of its word) and emits them from
+  // the last to the first, each in its own order.  So X backwards, with
+  // every piece turned round again, is the result: the walk from the end of
+  // X is a walk from the start of X backwards, and the text is never held
+  // twice.  With room behind the text the space goes in without moving it
+  // elsewhere.
+  text.insert(text.begin(), kSpace);
+  std::reverse(text.begin(), text.end());
+  // start is the first character of the piece not yet complete.
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsPunctuationMark(text[i]) && i == start) {
+      start = i + 1;
+      ++i;  // i < size here: X starts with a space, never with a mark
+    }
+    if (text[i] == kSpace) {
+      std::reverse(text.begin() + static_cast<std::ptrdiff_t>(start),
+                   text.begin() + static_cast<std::ptrdiff_t>(i + 1));
+      start = i + 1;
+    }
+  }
+  return text;
+}
 
 Text ReverseEachWord(TextView text) { return TransformWordsWith(text, text.size(), AppendReversed); }
 

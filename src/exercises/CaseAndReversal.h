@@ -24,8 +24,9 @@ Text ReverseText(TextView text);
 Text ReverseWordOrder(TextView sentenceText);
 void AppendReverseWordOrder(TextView sentenceText, Text& out);
 
-// "Umkehrtext": the word order of the whole text reversed.
-Text ReverseTextWordOrder(TextView text);
+// "Umkehrtext": the word order of the whole text reversed, as
+// ReverseWordOrder gives it; built in the given text's own storage.
+Text ReverseTextWordOrder(Text text);
 // "Umkehrwort": every word backwards, the delimiters in their places.
 Text ReverseEachWord(TextView text);
 // "Umkehrsatz": the word order reversed within each sentence.

@@ -56,8 +56,9 @@ class RemainingPositions {
 
 inline constexpr std::size_t kShortWord = 64;
 
-template <class Draw>
-void AppendShuffledWord(TextView word, Draw&& draw, Text& out) {
+// Puts the characters of the word in their drawn order, one put(c) each.
+template <class Draw, class Put>
+void PutShuffledWord(TextView word, Draw&& draw, Put&& put) {
   const std::size_t n = word.size();
   if (n == 0) {
     draw();  // the draw of the empty rest
@@ -71,15 +72,20 @@ void AppendShuffledWord(TextView word, Draw&& draw, Text& out) {
       std::uint64_t bits = rest;
       for (std::size_t p = DrawIndex(draw(), left); p > 0; --p) bits &= bits - 1;
       const std::uint64_t drawn = bits & (~bits + 1);
-      out.push_back(word[static_cast<std::size_t>(std::countr_zero(drawn))]);
+      put(word[static_cast<std::size_t>(std::countr_zero(drawn))]);
       rest &= ~drawn;
     }
     return;
   }
   RemainingPositions remaining(n);
   for (std::size_t left = n; left > 0; --left) {
-    out.push_back(word[remaining.Take(DrawIndex(draw(), left))]);
+    put(word[remaining.Take(DrawIndex(draw(), left))]);
   }
+}
+
+template <class Draw>
+void AppendShuffledWord(TextView word, Draw&& draw, Text& out) {
+  PutShuffledWord(word, draw, [&out](Char c) { out.push_back(c); });
 }
 
 constexpr std::array<std::int8_t, 256> BuildAlphabetRanks() {
@@ -151,9 +157,23 @@ Text ShuffleWord(TextView word, const RandomDraw& draw) {
 
 Text ShuffleWord(TextView word) { return ShuffleWord(word, NextRandom); }
 
-Text ShuffleWords(TextView text) {
-  return TransformWordsWith(text, text.size(),
-                            [](TextView word, Text& out) { AppendShuffledWord(word, NextRandom, out); });
+Text ShuffleWords(Text text) {
+  // A shuffled word is as long as the word and takes its place: each word is
+  // copied aside (a short one onto the stack) and drawn back into its place.
+  Text longWord;
+  const auto shuffleInPlace = [&longWord](Char* first, std::size_t length) {
+    const auto put = [&first](Char c) { *first++ = c; };
+    if (length <= kShortWord) {
+      std::array<Char, kShortWord> word;
+      std::copy_n(first, length, word.begin());
+      PutShuffledWord(TextView(word.data(), length), NextRandom, put);
+    } else {
+      longWord.assign(first, length);
+      PutShuffledWord(longWord, NextRandom, put);
+    }
+  };
+  TransformWordsInPlace(text, shuffleInPlace);
+  return text;
 }
 
 Text SortWordByAlphabet(TextView word) {

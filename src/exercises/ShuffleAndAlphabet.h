@@ -19,7 +19,8 @@ using RandomDraw = std::function<double()>;
 Text ShuffleWord(TextView word, const RandomDraw& draw);
 // The same with the run's random source.
 Text ShuffleWord(TextView word);
-Text ShuffleWords(TextView text);
+// The text form, built in the given text's own storage.
+Text ShuffleWords(Text text);
 
 // "ABC-Wörter" for one word: the characters in AlphabetOrder; characters
 // that are not in it (digits, hyphen, «é», CR, LF) are dropped.

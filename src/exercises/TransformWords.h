@@ -29,6 +29,20 @@ void AppendTransformedWords(TextView text, AppendWord&& appendWord, Text& out) {
   appendWord(text.substr(start), out);
 }
 
+// The same scan for a word transformation that keeps the length of every
+// word: transformWord(first, length) rewrites each word where it stands.
+template <class TransformWord>
+void TransformWordsInPlace(Text& text, TransformWord&& transformWord) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsWordDelimiter(text[i])) {
+      transformWord(text.data() + start, i - start);
+      start = i + 1;
+    }
+  }
+  transformWord(text.data() + start, text.size() - start);
+}
+
 // A fresh text with room for capacity characters, filled by append(out).
 template <class Append>
 Text BuildText(std::size_t capacity, Append&& append) {

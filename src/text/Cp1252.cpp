@@ -26,9 +26,9 @@ int ByteOf(Char c) {
 
 bool IsCp1252(Char c) { return ByteOf(c) >= 0; }
 
-std::optional<Text> DecodeCp1252(std::string_view bytes, DecodeError* error) {
+std::optional<Text> DecodeCp1252(std::string_view bytes, DecodeError* error, std::size_t spare) {
   Text out;
-  out.reserve(bytes.size());
+  out.reserve(bytes.size() + spare);
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const auto b = static_cast<unsigned char>(bytes[i]);
     Char c = b;

@@ -18,8 +18,10 @@ struct DecodeError {
 };
 
 // Decodes bytes of code page 1252.  The five bytes 0x81, 0x8D, 0x8F, 0x90 and
-// 0x9D have no character; they make the whole input invalid.
-std::optional<Text> DecodeCp1252(std::string_view bytes, DecodeError* error = nullptr);
+// 0x9D have no character; they make the whole input invalid.  The text has
+// room for `spare` more characters, so that it can grow by that many
+// without moving.
+std::optional<Text> DecodeCp1252(std::string_view bytes, DecodeError* error = nullptr, std::size_t spare = 0);
 
 // Encodes a text as code page 1252; empty when a character has no byte there.
 std::optional<std::string> EncodeCp1252(TextView text);

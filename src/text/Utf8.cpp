@@ -164,8 +164,8 @@ bool PutAsciiBlock(const Char* from, char* to) {
 
 }  // namespace
 
-std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error) {
-  Text out(bytes.size(), Char{0});
+std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error, std::size_t spare) {
+  Text out(bytes.size() + spare, Char{0});
   std::size_t bad = 0;
   const std::size_t count = DecodeInto<true>(bytes, out.data(), &bad);
   if (bad < bytes.size()) {
@@ -174,6 +174,32 @@ std::optional<Text> DecodeUtf8(std::string_view bytes, DecodeError* error) {
   }
   out.resize(count);
   return out;
+}
+
+std::optional<std::size_t> DecodeUtf8Into(std::string_view bytes, Char* out, DecodeError* error) {
+  std::size_t bad = 0;
+  const std::size_t count = DecodeInto<true>(bytes, out, &bad);
+  if (bad < bytes.size()) {
+    if (error) error->offset = bad;
+    return std::nullopt;
+  }
+  return count;
+}
+
+std::size_t IncompleteUtf8Tail(std::string_view bytes) {
+  // The last byte that is no continuation byte, among the last three.
+  std::size_t lead = bytes.size();
+  for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
+    if ((static_cast<unsigned char>(bytes[bytes.size() - back]) & 0xC0) != 0x80) {
+      lead = bytes.size() - back;
+      break;
+    }
+  }
+  if (lead == bytes.size()) return 0;
+  const auto b0 = static_cast<unsigned char>(bytes[lead]);
+  const std::size_t length = (b0 & 0xE0) == 0xC0 ? 2 : (b0 & 0xF0) == 0xE0 ? 3 : (b0 & 0xF8) == 0xF0 ? 4 : 1;
+  const std::size_t have = bytes.size() - lead;
+  return have < length ? have : 0;
 }
 
 bool IsValidUtf8(std::string_view bytes, DecodeError* error) {

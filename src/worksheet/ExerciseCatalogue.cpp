@@ -10,17 +10,22 @@
 namespace tesmoran {
 namespace {
 
-using Transform = std::function<Text(const Text&, const Answer&)>;
-
-// A transformation that needs no answer.
+// A transformation that needs no answer (of the work text or of an entry).
 template <Text (*Function)(TextView)>
-Transform Plain() {
+auto Plain() {
   return [](const Text& text, const Answer&) { return Function(text); };
+}
+
+// A transformation of the work text that builds its result in the work text
+// itself: a long text is then never held twice.
+template <Text (*Function)(Text)>
+TextTransform InPlace() {
+  return [](Text text, const Answer&) { return Function(std::move(text)); };
 }
 
 // A transformation that takes the answer of a Yes/No question.
 template <Text (*Function)(TextView, bool)>
-Transform WithYesNo() {
+auto WithYesNo() {
   return [](const Text& text, const Answer& answer) { return Function(text, answer.yes); };
 }
 
@@ -31,19 +36,19 @@ Question YesNoQuestion(Text prompt, int styleValue, Text title, bool beforeTake 
 inline constexpr const char32_t* kChooseReverseWord = U"Wählen Sie dafür 'Umkehrwort'.";
 
 // An exercise whose word-list path only shows a message.
-Exercise RefusesList(const char* button, Text caption, Text message, Question question, Transform onText) {
+Exercise RefusesList(const char* button, Text caption, Text message, Question question, TextTransform onText) {
   return Exercise{button, std::move(caption), ListPath::kMessage, std::move(message), std::move(question),
                   std::move(onText), nullptr};
 }
 
 // An exercise that transforms every word-list entry.
-Exercise OnList(const char* button, Text caption, Question question, Transform onText, Transform onEntry) {
+Exercise OnList(const char* button, Text caption, Question question, TextTransform onText, EntryTransform onEntry) {
   return Exercise{button, std::move(caption), ListPath::kTransformEntries, Text(), std::move(question),
                   std::move(onText), std::move(onEntry)};
 }
 
 // An exercise that always works on the text.
-Exercise TextOnly(const char* button, Text caption, Question question, Transform onText) {
+Exercise TextOnly(const char* button, Text caption, Question question, TextTransform onText) {
   return Exercise{button, std::move(caption), ListPath::kTextOnly, Text(), std::move(question),
                   std::move(onText), nullptr};
 }
@@ -51,21 +56,21 @@ Exercise TextOnly(const char* button, Text caption, Question question, Transform
 std::vector<Exercise> BuildCatalogue() {
   const Question none;
   Question letters{Question::Kind::kInput, U"Zu ersetztende Buchstaben:", 0, U"Buchstabenlücken", false};
-  Transform gapLetters = [](const Text& text, const Answer& answer) {
+  TextTransform gapLetters = [](const Text& text, const Answer& answer) {
     return GapChosenLetters(text, answer.letters);
   };
   return {
       OnList("Befehl1", U"Großletter", none, Plain<UpperCaseText>(), Plain<UpperCaseText>()),
       OnList("Befehl2", U"Kleinletter", none, Plain<LowerCaseText>(), Plain<LowerCaseText>()),
       RefusesList("Befehl3", U"Rückwärtstext", kChooseReverseWord, none, Plain<ReverseText>()),
-      RefusesList("Befehl4", U"Umkehrtext", kChooseReverseWord, none, Plain<ReverseTextWordOrder>()),
+      RefusesList("Befehl4", U"Umkehrtext", kChooseReverseWord, none, InPlace<ReverseTextWordOrder>()),
       TextOnly("Befehl5", U"Umkehrwort", none, Plain<ReverseEachWord>()),
       RefusesList("Befehl6", U"Bandwurmtext", U"Für Einzelwörter unsinnig.", none, Plain<JoinWords>()),
       RefusesList("Befehl7", U"Lückentext", U"Wählen Sie dafür 'Lücken-Wörter'.",
                   YesNoQuestion(U"Lückenfolge ab dem zweiten Wort?", style::kYesNo, U"Lückentext"),
                   WithYesNo<GapEveryOtherWord>()),
       OnList("Befehl8", U"Nur Erstletter", none, Plain<KeepFirstLetters>(), Plain<KeepFirstLettersOfEntry>()),
-      OnList("Befehl9", U"Purzel-Wörter", none, Plain<ShuffleWords>(),
+      OnList("Befehl9", U"Purzel-Wörter", none, InPlace<ShuffleWords>(),
              [](const Text& entry, const Answer&) { return ShuffleWord(entry); }),
       RefusesList("Befehl10", U"Umkehrsatz", kChooseReverseWord, none, Plain<ReverseSentenceWordOrder>()),
       OnList("Befehl11", U"Ohne Erstletter",

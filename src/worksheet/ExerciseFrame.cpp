@@ -90,7 +90,7 @@ ExerciseOutcome RunExercise(const Exercise& exercise, Worksheet& ws, UiServices&
 
   if (!TakeWorkText(ws, ui, use)) return ExerciseOutcome::kMessageShown;
   if (!question.beforeTake && !AskQuestion(question, ui, answer)) return ExerciseOutcome::kNothingToDo;
-  ws.WorkText = exercise.onText(ws.WorkText, answer);
+  ws.WorkText = exercise.onText(std::move(ws.WorkText), answer);
   DeliverWorkText(ws, use);
   return ExerciseOutcome::kDelivered;
 }

@@ -56,14 +56,20 @@ enum class ListPath {
   kTextOnly,          // the exercise ignores the word list
 };
 
+// The transformation of the work text.  It receives the work text itself
+// (moved, not copied) and may build its result in it.
+using TextTransform = std::function<Text(Text, const Answer&)>;
+// The transformation of one word-list entry.
+using EntryTransform = std::function<Text(const Text&, const Answer&)>;
+
 struct Exercise {
   const char* button = "";  // control name, e.g. "Befehl1"
   Text caption;             // button caption, e.g. "Großletter"
   ListPath listPath = ListPath::kTransformEntries;
   Text listMessage;         // prompt for ListPath::kMessage
   Question question;
-  std::function<Text(const Text&, const Answer&)> onText;   // text path
-  std::function<Text(const Text&, const Answer&)> onEntry;  // one word-list entry
+  TextTransform onText;    // text path
+  EntryTransform onEntry;  // one word-list entry
 };
 
 // Asks the exercise's question.  False when the exercise is to stop (an

@@ -77,5 +77,38 @@ TEST(AppendUtf8, AddsBehindWhatIsThere) {
   EXPECT_EQ(bytes, "Ab\xC3\x9F\xE2\x82\xAC\xF0\x9F\x98\x80");
 }
 
+TEST(IncompleteUtf8Tail, HoldsBackOnlyACharacterThatLaterBytesCouldComplete) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::size_t tail;
+  } cases[] = {
+      {"empty", "", 0},
+      {"ASCII", "abc", 0},
+      {"whole two-byte letter", "a\xC3\xA4", 0},
+      {"lead of a two-byte letter", "a\xC3", 1},
+      {"three-byte sign missing one", "a\xE2\x82", 2},
+      {"three-byte sign missing two", "a\xE2", 1},
+      {"four-byte sign missing one", "\xF0\x9F\x98", 3},
+      {"whole four-byte sign", "\xF0\x9F\x98\x80", 0},
+      {"stray continuation bytes", "a\x80\x80\x80", 0},
+      {"invalid lead byte", "a\xFF", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(IncompleteUtf8Tail(c.bytes), c.tail);
+    // What is held back and what comes before it decode as the whole does.
+    const std::string_view head = std::string_view(c.bytes).substr(0, c.bytes.size() - c.tail);
+    Text room(c.bytes.size(), Char{0});
+    DecodeError error;
+    const std::optional<std::size_t> count = DecodeUtf8Into(head, room.data(), &error);
+    const std::optional<Text> whole = DecodeUtf8(head);
+    ASSERT_EQ(count.has_value(), whole.has_value());
+    if (count) {
+      EXPECT_EQ(room.substr(0, *count), *whole);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tesmoran

@@ -35,11 +35,87 @@ void ReportUndecodable(std::string_view bytes, DecodeError error, CliEncoding en
   context.Error(message + "; nichts geschrieben");
 }
 
+// The text has room for `spare` more characters (see ReadCliText).
 std::optional<Text> Decode(std::string_view bytes, CliEncoding encoding, std::size_t offsetShift, std::string_view what,
-                           const CliContext& context) {
+                           const CliContext& context, std::size_t spare = 0) {
   DecodeError error;
-  std::optional<Text> text = encoding == CliEncoding::kUtf8 ? DecodeUtf8(bytes, &error) : DecodeCp1252(bytes, &error);
+  std::optional<Text> text =
+      encoding == CliEncoding::kUtf8 ? DecodeUtf8(bytes, &error, spare) : DecodeCp1252(bytes, &error, spare);
   if (!text) ReportUndecodable(bytes, error, encoding, offsetShift, what, context);
+  return text;
+}
+
+void ReportTooLarge(const CliContext& context) {
+  context.Error("die Eingabe ist größer als " + EncodeUtf8(SizeInWords(context.readLimit)) + "; nichts geschrieben");
+}
+
+// The number of bytes left in a stream that can tell it; nullopt when it
+// cannot, or tells none (some files only show their bytes when read).
+std::optional<std::size_t> StreamLength(std::streambuf& buffer) {
+  const std::streampos here = buffer.pubseekoff(0, std::ios::cur, std::ios::in);
+  if (here == std::streampos(-1)) return std::nullopt;
+  const std::streampos end = buffer.pubseekoff(0, std::ios::end, std::ios::in);
+  buffer.pubseekpos(here, std::ios::in);
+  if (end == std::streampos(-1) || end <= here) return std::nullopt;
+  return static_cast<std::size_t>(end - here);
+}
+
+// Standard input of a known length, read a block at a time and decoded
+// block by block into a text with room for that many characters (and one
+// more, see ReadCliText): the bytes and the characters of a long input are
+// never held at once.  The messages are those of reading all bytes first.
+std::optional<Text> ReadAndDecodeStream(std::streambuf& buffer, std::size_t length, CliEncoding encoding,
+                                        const CliContext& context) {
+  const bool utf8 = encoding == CliEncoding::kUtf8;
+  Text text(length + 1, Char{0});
+  std::size_t count = 0;    // characters decoded
+  std::size_t offset = 0;   // where the first byte of pending lies in the input
+  std::size_t total = 0;    // bytes read
+  bool bomChecked = !utf8;  // whether a byte order mark at the start was looked for
+  std::string pending;      // bytes read and not decoded yet
+  // Decodes pending but its last `keep` bytes; false after a message.
+  const auto decode = [&](std::size_t keep) {
+    std::string_view part = std::string_view(pending).substr(0, pending.size() - keep);
+    std::size_t skipped = 0;
+    if (!bomChecked) {
+      bomChecked = true;
+      if (part.starts_with(kUtf8Bom)) skipped = kUtf8Bom.size();
+    }
+    part.remove_prefix(skipped);
+    if (text.size() < count + part.size()) text.resize(count + part.size() + 1);  // the input grew meanwhile
+    DecodeError error;
+    std::optional<std::size_t> decoded;
+    if (utf8) {
+      decoded = DecodeUtf8Into(part, text.data() + count, &error);
+    } else if (const std::optional<Text> characters = DecodeCp1252(part, &error)) {
+      std::copy(characters->begin(), characters->end(), text.begin() + static_cast<std::ptrdiff_t>(count));
+      decoded = characters->size();
+    }
+    if (!decoded) {
+      ReportUndecodable(part, error, encoding, offset + skipped, "die Eingabe", context);
+      return false;
+    }
+    count += *decoded;
+    offset += pending.size() - keep;
+    pending.erase(0, pending.size() - keep);
+    return true;
+  };
+  char block[kReadBlock];
+  for (;;) {
+    const std::streamsize got = buffer.sgetn(block, sizeof block);
+    if (got <= 0) break;
+    total += static_cast<std::size_t>(got);
+    if (total > context.readLimit) {
+      ReportTooLarge(context);
+      return std::nullopt;
+    }
+    pending.append(block, static_cast<std::size_t>(got));
+    if (!bomChecked && pending.size() < kUtf8Bom.size()) continue;
+    // A character cut by the end of the block is decoded with the next one.
+    if (!decode(utf8 ? IncompleteUtf8Tail(pending) : 0)) return std::nullopt;
+  }
+  if ((!pending.empty() || !bomChecked) && !decode(0)) return std::nullopt;
+  text.resize(count);
   return text;
 }
 
@@ -102,8 +178,7 @@ std::optional<CliBytes> ReadCliBytes(const ParsedOptions& options, CliEncoding e
   } else {
     std::optional<std::string> read = ReadAllBytes(context.in, context.readLimit);
     if (!read) {
-      context.Error("die Eingabe ist größer als " + EncodeUtf8(SizeInWords(context.readLimit)) +
-                    "; nichts geschrieben");
+      ReportTooLarge(context);
       return std::nullopt;
     }
     text.bytes = std::move(*read);
@@ -114,9 +189,21 @@ std::optional<CliBytes> ReadCliBytes(const ParsedOptions& options, CliEncoding e
 }
 
 std::optional<Text> ReadCliText(const ParsedOptions& options, CliEncoding encoding, const CliContext& context) {
+  std::streambuf* buffer = context.in.rdbuf();
+  if (!options.Has("--text") && buffer != nullptr) {
+    if (const std::optional<std::size_t> length = StreamLength(*buffer)) {
+      if (*length > context.readLimit) {
+        ReportTooLarge(context);
+        return std::nullopt;
+      }
+      return ReadAndDecodeStream(*buffer, *length, encoding, context);
+    }
+  }
   const std::optional<CliBytes> text = ReadCliBytes(options, encoding, context);
   if (!text) return std::nullopt;
-  return Decode(text->View(), encoding, text->start, text->what, context);
+  // Room for one more character: "Umkehrtext" puts a space in front of the
+  // text in the text's own storage, which a full one would have to leave.
+  return Decode(text->View(), encoding, text->start, text->what, context, 1);
 }
 
 std::optional<std::string> ReadNamedFile(const std::string& path, std::string_view what, const CliContext& context) {

@@ -59,7 +59,9 @@ std::optional<std::string> ReadNamedFile(const std::string& path, std::string_vi
 // geschrieben.".
 void ReportReadFailure(const std::string& path, std::string_view what, ReadFailure failure, const CliContext& context);
 
-// The decoded text of the call (see ReadCliBytes).
+// The decoded text of the call (see ReadCliBytes), with room for one more
+// character.  Standard input that can tell its length (a file) is decoded a
+// block at a time, so that its bytes are not held beside its characters.
 std::optional<Text> ReadCliText(const ParsedOptions& options, CliEncoding encoding, const CliContext& context);
 
 // Writes the text in the encoding, followed by a newline when newline is
