@@ -7,11 +7,9 @@
 #include "platform/UiServices.h"
 #include "state/Worksheet.h"
 #include "text/Text.h"
+#include "worksheet/CutRule.h"
 
 namespace tesmoran {
-
-// ListTarget := 1 when at least one word-list entry is selected.
-void ComputeListTarget(Worksheet& ws);
 
 // What the frame may do with the original text and the work text.
 enum class TextUse {
@@ -56,14 +54,24 @@ enum class ListPath {
   kTextOnly,          // the exercise ignores the word list
 };
 
+// The place of an exercise button in the main window's grid of exercise
+// buttons, counted from 0 at the top left.
+struct GridCell {
+  int row = 0;
+  int column = 0;
+  friend bool operator==(const GridCell&, const GridCell&) = default;
+};
+
 struct Exercise {
   const char* button = "";  // control name, e.g. "Befehl1"
   Text caption;             // button caption, e.g. "Großletter"
   ListPath listPath = ListPath::kTransformEntries;
-  Text listMessage;         // prompt for ListPath::kMessage
+  Text listMessage;  // prompt for ListPath::kMessage
   Question question;
   std::function<Text(const Text&, const Answer&)> onText;   // text path
   std::function<Text(const Text&, const Answer&)> onEntry;  // one word-list entry
+  GridCell cell;                                            // where its button sits
+  CutRule cutRule = CutRule::kNowhere;                      // where the command line may cut a long text
 };
 
 // Asks the exercise's question.  False when the exercise is to stop (an
@@ -77,7 +85,13 @@ enum class ExerciseOutcome {
   kNothingToDo,   // the answer to its input box was empty: nothing changed
 };
 
+// What the frame did on one press, and on what.
+struct ExerciseResult {
+  ExerciseOutcome outcome = ExerciseOutcome::kDelivered;
+  bool onWordList = false;  // it worked on the selected word-list entries, not on the text
+};
+
 // Runs one press of an exercise button.
-ExerciseOutcome RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui, TextUse use = TextUse::kKeep);
+ExerciseResult RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui, TextUse use = TextUse::kKeep);
 
 }  // namespace tesmoran
