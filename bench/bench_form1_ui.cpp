@@ -15,6 +15,7 @@
 #include "state/WordList.h"
 #include "text/CaseMap.h"
 #include "ui/Form1.h"
+#include "ui/Form1Layout.h"
 
 namespace {
 
@@ -26,7 +27,6 @@ QString OneMebibyteOfText() {
   while (text.size() < (1 << 20)) text += line;
   return text;
 }
-
 
 // The solution text emptied outside the measurement, without undo history.
 void EmptySolution() {
@@ -45,7 +45,7 @@ void BM_GrossletterClick(benchmark::State& state) {
   gForm->Controls().Text1->setPlainText(OneMebibyteOfText());
   // No selected word: the exercise works on the original text.
   gForm->Run([](tesmoran::Worksheet& ws, tesmoran::UiServices&) { ws.Liste2.Clear(); });
-  auto* button = gForm->Controls().Befehl1;
+  QPushButton* button = tesmoran::ButtonNamed(gForm->Controls(), "Befehl1");
   for (auto _ : state) {
     state.PauseTiming();
     EmptySolution();
@@ -60,8 +60,8 @@ void BM_GrossletterClick(benchmark::State& state) {
 }
 
 void BM_SolutionFieldShowsResult(benchmark::State& state) {
-  const QString result = tesmoran::ToQString(
-      tesmoran::ToUpper(tesmoran::FromField(OneMebibyteOfText().remove(QLatin1Char('\n')))));
+  const QString result =
+      tesmoran::ToQString(tesmoran::ToUpper(tesmoran::FromField(OneMebibyteOfText().remove(QLatin1Char('\n')))));
   for (auto _ : state) {
     state.PauseTiming();
     EmptySolution();

@@ -11,10 +11,9 @@
 #include "ui/CopyOnlyDrag.h"
 #include "ui/DragLabel.h"
 #include "ui/Form1.h"
-#include "ui/Form1Captions.h"
 #include "ui/ModeChooser.h"
 #include "worksheet/EditingCommands.h"
-#include "worksheet/ExerciseCatalogue.h"
+#include "worksheet/ExerciseFrame.h"
 
 namespace tesmoran {
 
@@ -50,9 +49,9 @@ void Form1::WireOwnCommands() {
 }
 
 void Form1::WireExercises() {
-  for (const auto& [button, exercise] : ExerciseButtons(controls_, ExerciseCatalogue())) {
-    const Exercise* e = exercise;
-    connect(button, &QPushButton::clicked, this,
+  for (const ExerciseButton& exercise : controls_.exercises) {
+    const Exercise* e = exercise.exercise;
+    connect(exercise.button, &QPushButton::clicked, this,
             [this, e] { Run([e](Worksheet& ws, UiServices& ui) { RunExercise(*e, ws, ui); }); });
   }
 }
