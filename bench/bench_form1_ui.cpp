@@ -28,6 +28,7 @@ QString OneMebibyteOfText() {
   return text;
 }
 
+
 // The solution text emptied outside the measurement, without undo history.
 void EmptySolution() {
   QPlainTextEdit* solution = gForm->Controls().Text2;
@@ -60,8 +61,8 @@ void BM_GrossletterClick(benchmark::State& state) {
 }
 
 void BM_SolutionFieldShowsResult(benchmark::State& state) {
-  const QString result =
-      tesmoran::ToQString(tesmoran::ToUpper(tesmoran::FromField(OneMebibyteOfText().remove(QLatin1Char('\n')))));
+  const QString result = tesmoran::ToQString(
+      tesmoran::ToUpper(tesmoran::FromField(OneMebibyteOfText().remove(QLatin1Char('\n')))));
   for (auto _ : state) {
     state.PauseTiming();
     EmptySolution();

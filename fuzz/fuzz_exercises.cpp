@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "exercises/CharacterSets.h"
 #include "worksheet/ExerciseCatalogue.h"
+#include "exercises/CharacterSets.h"
 #include "worksheet/ExerciseFrame.h"
 
 namespace tesmoran::fuzz {

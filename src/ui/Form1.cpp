@@ -16,8 +16,8 @@
 #include "ui/Form1Resize.h"
 #include "ui/TextFieldBinding.h"
 #include "ui/TextZoom.h"
-#include "ui/UnsavedWork.h"
 #include "ui/WindowPlacement.h"
+#include "ui/UnsavedWork.h"
 #include "ui/Wiring.h"
 #include "ui/WordListView.h"
 #include "worksheet/EditingCommands.h"
@@ -146,15 +146,16 @@ void Form1::ReadWidgets() {
 }
 
 Form1::Snapshot Form1::TakeSnapshot() const {
-  return Snapshot{sheet_.Text1.text, sheet_.Text1.selStart, sheet_.Text1.selLength,
-                  sheet_.Text2,      sheet_.Liste3,         sheet_.Liste2.Revision()};
+  return Snapshot{sheet_.Text1.text, sheet_.Text1.selStart, sheet_.Text1.selLength, sheet_.Text2,
+                  sheet_.Liste3,     sheet_.Liste2.Revision()};
 }
 
 void Form1::WriteWidgets(const Snapshot& before) {
   QPlainTextEdit* original = controls_.Text1;
   const bool originalChanged = sheet_.Text1.text != before.text1;
   if (originalChanged) ReplaceFieldText(*original, sheet_.Text1.text);
-  if (originalChanged || sheet_.Text1.selStart != before.selStart || sheet_.Text1.selLength != before.selLength) {
+  if (originalChanged || sheet_.Text1.selStart != before.selStart ||
+      sheet_.Text1.selLength != before.selLength) {
     MarkField(*original, sheet_.Text1.selStart, sheet_.Text1.selLength);
   }
   if (sheet_.Text2 != before.text2) ReplaceFieldText(*controls_.Text2, sheet_.Text2);

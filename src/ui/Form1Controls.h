@@ -54,8 +54,8 @@ struct Form1Controls {
   // The word list group: label, list and the seven word-list buttons.
   QLabel* Bezeichnung1 = nullptr;
   QListWidget* Liste2 = nullptr;
-  QPushButton *Befehl21 = nullptr, *Befehl24 = nullptr, *Befehl25 = nullptr, *Befehl28 = nullptr, *Befehl20 = nullptr,
-              *Befehl23 = nullptr, *Befehl30 = nullptr;
+  QPushButton *Befehl21 = nullptr, *Befehl24 = nullptr, *Befehl25 = nullptr, *Befehl28 = nullptr,
+              *Befehl20 = nullptr, *Befehl23 = nullptr, *Befehl30 = nullptr;
 
   // The working-mode list, shown only while a mode is chosen.
   QListWidget* Liste3 = nullptr;

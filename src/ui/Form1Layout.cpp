@@ -43,17 +43,14 @@ constexpr int kGridRowStep = 480;
 using ExerciseButtons = std::vector<ExerciseButton>;
 
 // Which member of Form1Controls a row of the table fills.
-using Member =
-    std::variant<QToolButton * Form1Controls::*, QPushButton * Form1Controls::*, DragLabel * Form1Controls::*,
-                 QLabel * Form1Controls::*, QPlainTextEdit * Form1Controls::*, QListWidget * Form1Controls::*,
-                 QFrame * Form1Controls::*, ExerciseButtons Form1Controls::*>;
+using Member = std::variant<QToolButton* Form1Controls::*, QPushButton* Form1Controls::*, DragLabel* Form1Controls::*,
+                            QLabel* Form1Controls::*, QPlainTextEdit* Form1Controls::*,
+                            QListWidget* Form1Controls::*, QFrame* Form1Controls::*, ExerciseButtons Form1Controls::*>;
 
-// For the exercise buttons: the place of the button in the grid's top left
-// cell.
 struct ControlPlace {
   const char* name;  // the member's name, which the control carries as its object name
   Member member;
-  int left, top, width, height;  // units
+  int left, top, width, height;  // units; for the exercise buttons, the button in the grid's top left cell
 };
 
 // A member together with its name: the name cannot differ from the member.
@@ -72,19 +69,11 @@ ControlPlace Button(const char* name, QPushButton* Form1Controls::*member, int l
 // everything.
 const std::vector<ControlPlace>& Form1Places() {
   static const std::vector<ControlPlace> places = {
-      Icon(TESMORAN_CONTROL(Bild2), 120),
-      Icon(TESMORAN_CONTROL(Bild5), 720),
-      Icon(TESMORAN_CONTROL(Bild6), 1320),
-      Icon(TESMORAN_CONTROL(Bild9), 1920),
-      Icon(TESMORAN_CONTROL(Bild1), 2520),
-      Icon(TESMORAN_CONTROL(Bild8), 3120),
-      Icon(TESMORAN_CONTROL(Bild10), 3720),
-      Icon(TESMORAN_CONTROL(Bild12), 4320),
-      Icon(TESMORAN_CONTROL(Bild11), 4920),
-      Icon(TESMORAN_CONTROL(Bild7), 5520),
-      Icon(TESMORAN_CONTROL(Bild13), 6120),
-      Icon(TESMORAN_CONTROL(Bild4), 6720),
-      Icon(TESMORAN_CONTROL(Bild3), 7320),
+      Icon(TESMORAN_CONTROL(Bild2), 120), Icon(TESMORAN_CONTROL(Bild5), 720), Icon(TESMORAN_CONTROL(Bild6), 1320),
+      Icon(TESMORAN_CONTROL(Bild9), 1920), Icon(TESMORAN_CONTROL(Bild1), 2520), Icon(TESMORAN_CONTROL(Bild8), 3120),
+      Icon(TESMORAN_CONTROL(Bild10), 3720), Icon(TESMORAN_CONTROL(Bild12), 4320),
+      Icon(TESMORAN_CONTROL(Bild11), 4920), Icon(TESMORAN_CONTROL(Bild7), 5520),
+      Icon(TESMORAN_CONTROL(Bild13), 6120), Icon(TESMORAN_CONTROL(Bild4), 6720), Icon(TESMORAN_CONTROL(Bild3), 7320),
       Button(TESMORAN_CONTROL(Befehl26), 840, 120, 2535, kSmallButtonHeight),
       // The heading labels lie exactly between their two buttons: drawn
       // from 3360 with 2775 units they would cover a pixel of each button's
@@ -100,12 +89,9 @@ const std::vector<ControlPlace>& Form1Places() {
       {TESMORAN_CONTROL(exercises), 840, 6000, 1455, kButtonHeight},
       {TESMORAN_CONTROL(Bezeichnung1), 8760, 120, 2295, kLabelHeight},
       {TESMORAN_CONTROL(Liste2), 8760, 360, 2295, 5550},
-      Button(TESMORAN_CONTROL(Befehl21), 8760, 6000, 1095),
-      Button(TESMORAN_CONTROL(Befehl24), 9960, 6000, 1095),
-      Button(TESMORAN_CONTROL(Befehl25), 8760, 6480, 1095),
-      Button(TESMORAN_CONTROL(Befehl28), 9960, 6480, 1095),
-      Button(TESMORAN_CONTROL(Befehl20), 8760, 6960, 1095),
-      Button(TESMORAN_CONTROL(Befehl23), 9960, 6960, 1095),
+      Button(TESMORAN_CONTROL(Befehl21), 8760, 6000, 1095), Button(TESMORAN_CONTROL(Befehl24), 9960, 6000, 1095),
+      Button(TESMORAN_CONTROL(Befehl25), 8760, 6480, 1095), Button(TESMORAN_CONTROL(Befehl28), 9960, 6480, 1095),
+      Button(TESMORAN_CONTROL(Befehl20), 8760, 6960, 1095), Button(TESMORAN_CONTROL(Befehl23), 9960, 6960, 1095),
       Button(TESMORAN_CONTROL(Befehl30), 8760, 7440, 2295),
       {TESMORAN_CONTROL(Liste3), 480, 4800, 2295, kWorkingModeListHeightUnits},
       {TESMORAN_CONTROL(Figur1), 75, 75, 600, 7770},
@@ -152,7 +138,7 @@ void Dress(QFrame& shape) {
 // Every icon but the help icon is described by its help text; an icon the
 // help window forgot stops the start.
 QToolButton* MakeIcon(QWidget& form, const ControlPlace& place) {
-  const bool helpIcon = std::get<QToolButton * Form1Controls::*>(place.member) == &Form1Controls::Bild4;
+  const bool helpIcon = std::get<QToolButton* Form1Controls::*>(place.member) == &Form1Controls::Bild4;
   const QString tip = helpIcon ? QStringLiteral("Hilfe zu den Symbolen") : HelpTextForMainIcon(place.name);
   if (tip.isEmpty()) throw std::logic_error(std::string("Kein Hilfetext für das Symbol ") + place.name);
   QToolButton* icon = MakeIconButton(form, place.name, place.width, tip);
@@ -293,7 +279,7 @@ Form1Controls BuildForm1Controls(QWidget& form, const std::vector<Exercise>& cat
 
 QPushButton* ButtonNamed(const Form1Controls& controls, std::string_view name) {
   for (const ControlPlace& place : Form1Places()) {
-    const auto* button = std::get_if<QPushButton * Form1Controls::*>(&place.member);
+    const auto* button = std::get_if<QPushButton* Form1Controls::*>(&place.member);
     if (button && name == place.name) return controls.**button;
   }
   for (const ExerciseButton& exercise : controls.exercises) {
@@ -305,7 +291,7 @@ QPushButton* ButtonNamed(const Form1Controls& controls, std::string_view name) {
 std::vector<QPushButton*> AllButtons(const Form1Controls& controls) {
   std::vector<QPushButton*> buttons;
   for (const ControlPlace& place : Form1Places()) {
-    if (const auto* button = std::get_if<QPushButton * Form1Controls::*>(&place.member)) {
+    if (const auto* button = std::get_if<QPushButton* Form1Controls::*>(&place.member)) {
       buttons.push_back(controls.**button);
     } else if (std::holds_alternative<ExerciseButtons Form1Controls::*>(place.member)) {
       ExerciseButtons tabOrder = controls.exercises;

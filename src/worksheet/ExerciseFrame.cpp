@@ -6,7 +6,9 @@ namespace tesmoran {
 namespace {
 
 // ListTarget := 1 when at least one word-list entry is selected.
-void ComputeListTarget(Worksheet& ws) { ws.ListTarget = ws.Liste2.AnySelected() ? 1 : 0; }
+void ComputeListTarget(Worksheet& ws) {
+  ws.ListTarget = ws.Liste2.AnySelected() ? 1 : 0;
+}
 
 }  // namespace
 
@@ -58,7 +60,8 @@ void DeliverWorkText(Worksheet& ws, TextUse use) {
 
 bool AskQuestion(const Question& question, UiServices& ui, Answer& answer) {
   switch (question.kind) {
-    case Question::Kind::kNone: return true;
+    case Question::Kind::kNone:
+      return true;
     case Question::Kind::kYesNo:
       answer.yes = ui.MessageBox(question.prompt, question.style, question.title) == kAnswerYes;
       return true;

@@ -66,7 +66,7 @@ struct Exercise {
   const char* button = "";  // control name, e.g. "Befehl1"
   Text caption;             // button caption, e.g. "Großletter"
   ListPath listPath = ListPath::kTransformEntries;
-  Text listMessage;  // prompt for ListPath::kMessage
+  Text listMessage;         // prompt for ListPath::kMessage
   Question question;
   std::function<Text(const Text&, const Answer&)> onText;   // text path
   std::function<Text(const Text&, const Answer&)> onEntry;  // one word-list entry
@@ -88,7 +88,7 @@ enum class ExerciseOutcome {
 // What the frame did on one press, and on what.
 struct ExerciseResult {
   ExerciseOutcome outcome = ExerciseOutcome::kDelivered;
-  bool onWordList = false;  // it worked on the selected word-list entries, not on the text
+  bool onWordList = false;  // it took the word-list path (the selected entries), not the text
 };
 
 // Runs one press of an exercise button.

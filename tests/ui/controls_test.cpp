@@ -159,9 +159,10 @@ class ControlsTest : public QObject {
     QTest::addColumn<int>("paperRole");
     QTest::addColumn<int>("inkRole");
     QTest::addColumn<bool>("filled");
-    QTest::newRow("window of a label") << Ground::kWindow << int(QPalette::Window) << int(QPalette::WindowText) << true;
-    QTest::newRow("writing area of a field")
-        << Ground::kWritingArea << int(QPalette::Base) << int(QPalette::Text) << false;
+    QTest::newRow("window of a label") << Ground::kWindow << int(QPalette::Window) << int(QPalette::WindowText)
+                                       << true;
+    QTest::newRow("writing area of a field") << Ground::kWritingArea << int(QPalette::Base) << int(QPalette::Text)
+                                             << false;
   }
   void colourCoversTheGroundAndInksTheText() {
     QFETCH(Ground, ground);
@@ -194,7 +195,9 @@ class ControlsTest : public QObject {
     QCOMPARE(icon->accessibleName(), QStringLiteral("Wörterliste"));
   }
 
-  void iconWithoutPictureIsRefused() { QVERIFY_THROWS_EXCEPTION(std::logic_error, IconPicture("Bild14")); }
+  void iconWithoutPictureIsRefused() {
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, IconPicture("Bild14"));
+  }
 };
 
 QTEST_MAIN(ControlsTest)

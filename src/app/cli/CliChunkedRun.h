@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Long texts in pieces: for the exercises whose result on a text is the
-// results on its pieces put together (their catalogue entries say where a
-// text may be cut), tesmoran-cli runs the exercise frame
-// once per piece and writes each piece's result at once, so that neither
-// the whole text nor the whole result is ever held as characters.
+// results on its pieces put together (the cut rule of their catalogue
+// entries says where a text may be cut), tesmoran-cli runs the exercise
+// frame once per piece and writes each piece's result at once, so that
+// neither the whole text nor the whole result is ever held as characters.
 #include <optional>
 #include <string_view>
 
