@@ -15,6 +15,7 @@
 #include "worksheet/WordList.h"
 #include "text/CaseMap.h"
 #include "ui/main/Form1.h"
+#include "ui/main/Form1Layout.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void BM_GrossletterClick(benchmark::State& state) {
   gForm->Controls().Text1->setPlainText(OneMebibyteOfText());
   // No selected word: the exercise works on the original text.
   gForm->Run([](tesmoran::Worksheet& ws, tesmoran::UiServices&) { ws.Liste2.Clear(); });
-  auto* button = gForm->Controls().Befehl1;
+  QPushButton* button = tesmoran::ButtonNamed(gForm->Controls(), "Befehl1");
   for (auto _ : state) {
     state.PauseTiming();
     EmptySolution();

@@ -79,7 +79,7 @@ Worksheet RunFramed(const Exercise& e, const Worksheet& start, int mode, std::st
   ws.Liste3 = mode;
   FuzzInput answerInput(reinterpret_cast<const std::uint8_t*>(answers.data()), answers.size());
   FuzzUi ui(answerInput);
-  outcome = RunExercise(e, ws, ui);
+  outcome = RunExercise(e, ws, ui).outcome;
   Check(ws.Text1.text == start.Text1.text && ws.Text1.selStart == start.Text1.selStart &&
             ws.Text1.selLength == start.Text1.selLength,
         "the frame changed the original text", start.Text1.text);

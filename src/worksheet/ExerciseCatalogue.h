@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twenty exercise buttons: control name, caption, word-list path,
-// question and transformations, in the order of the buttons' names.
+// question and transformations, the button's cell in the main window's grid
+// and where the command line may cut a long text, in the order of the
+// buttons' names.  The main window makes its exercise buttons from this list.
 #include <string_view>
 #include <vector>
 

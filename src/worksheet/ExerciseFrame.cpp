@@ -3,9 +3,14 @@
 
 namespace tesmoran {
 
+namespace {
+
+// ListTarget := 1 when at least one word-list entry is selected.
 void ComputeListTarget(Worksheet& ws) {
   ws.ListTarget = ws.Liste2.AnySelected() ? 1 : 0;
 }
+
+}  // namespace
 
 bool TakeWorkText(Worksheet& ws, UiServices& ui, TextUse use) {
   if (ws.Text1.text.empty()) {
@@ -67,32 +72,33 @@ bool AskQuestion(const Question& question, UiServices& ui, Answer& answer) {
   return true;
 }
 
-ExerciseOutcome RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui, TextUse use) {
+ExerciseResult RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui, TextUse use) {
   ComputeListTarget(ws);
   const bool onList = ws.ListTarget == 1 && exercise.listPath != ListPath::kTextOnly;
+  const auto result = [onList](ExerciseOutcome outcome) { return ExerciseResult{outcome, onList}; };
   if (onList && exercise.listPath == ListPath::kMessage) {
     ui.MessageBox(exercise.listMessage, style::kOk, exercise.caption);
-    return ExerciseOutcome::kMessageShown;
+    return result(ExerciseOutcome::kMessageShown);
   }
 
   Answer answer;
   const Question& question = exercise.question;
-  if (question.beforeTake && !AskQuestion(question, ui, answer)) return ExerciseOutcome::kNothingToDo;
+  if (question.beforeTake && !AskQuestion(question, ui, answer)) return result(ExerciseOutcome::kNothingToDo);
 
   if (onList) {
-    if (!question.beforeTake && !AskQuestion(question, ui, answer)) return ExerciseOutcome::kNothingToDo;
+    if (!question.beforeTake && !AskQuestion(question, ui, answer)) return result(ExerciseOutcome::kNothingToDo);
     const std::size_t count = ws.Liste2.Count();
     for (std::size_t i = 0; i < count; ++i) {
       ws.Liste2.SetEntryText(i, exercise.onEntry(ws.Liste2.EntryText(i), answer));
     }
-    return ExerciseOutcome::kDelivered;
+    return result(ExerciseOutcome::kDelivered);
   }
 
-  if (!TakeWorkText(ws, ui, use)) return ExerciseOutcome::kMessageShown;
-  if (!question.beforeTake && !AskQuestion(question, ui, answer)) return ExerciseOutcome::kNothingToDo;
+  if (!TakeWorkText(ws, ui, use)) return result(ExerciseOutcome::kMessageShown);
+  if (!question.beforeTake && !AskQuestion(question, ui, answer)) return result(ExerciseOutcome::kNothingToDo);
   ws.WorkText = exercise.onText(std::move(ws.WorkText), answer);
   DeliverWorkText(ws, use);
-  return ExerciseOutcome::kDelivered;
+  return result(ExerciseOutcome::kDelivered);
 }
 
 }  // namespace tesmoran

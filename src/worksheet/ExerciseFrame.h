@@ -5,13 +5,11 @@
 #include <functional>
 
 #include "platform/UiServices.h"
-#include "worksheet/Worksheet.h"
 #include "text/Text.h"
+#include "worksheet/CutRule.h"
+#include "worksheet/Worksheet.h"
 
 namespace tesmoran {
-
-// ListTarget := 1 when at least one word-list entry is selected.
-void ComputeListTarget(Worksheet& ws);
 
 // What the frame may do with the original text and the work text.
 enum class TextUse {
@@ -61,15 +59,24 @@ enum class ListPath {
 using TextTransform = std::function<Text(Text, const Answer&)>;
 // The transformation of one word-list entry.
 using EntryTransform = std::function<Text(const Text&, const Answer&)>;
+// The place of an exercise button in the main window's grid of exercise
+// buttons, counted from 0 at the top left.
+struct GridCell {
+  int row = 0;
+  int column = 0;
+  friend bool operator==(const GridCell&, const GridCell&) = default;
+};
 
 struct Exercise {
   const char* button = "";  // control name, e.g. "Befehl1"
   Text caption;             // button caption, e.g. "Großletter"
   ListPath listPath = ListPath::kTransformEntries;
-  Text listMessage;         // prompt for ListPath::kMessage
+  Text listMessage;  // prompt for ListPath::kMessage
   Question question;
-  TextTransform onText;    // text path
-  EntryTransform onEntry;  // one word-list entry
+  TextTransform onText;                 // text path
+  EntryTransform onEntry;               // one word-list entry
+  GridCell cell;                        // where its button sits
+  CutRule cutRule = CutRule::kNowhere;  // where the command line may cut a long text
 };
 
 // Asks the exercise's question.  False when the exercise is to stop (an
@@ -83,7 +90,13 @@ enum class ExerciseOutcome {
   kNothingToDo,   // the answer to its input box was empty: nothing changed
 };
 
+// What the frame did on one press, and on what.
+struct ExerciseResult {
+  ExerciseOutcome outcome = ExerciseOutcome::kDelivered;
+  bool onWordList = false;  // it took the word-list path (the selected entries), not the text
+};
+
 // Runs one press of an exercise button.
-ExerciseOutcome RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui, TextUse use = TextUse::kKeep);
+ExerciseResult RunExercise(const Exercise& exercise, Worksheet& ws, UiServices& ui, TextUse use = TextUse::kKeep);
 
 }  // namespace tesmoran

@@ -7,12 +7,13 @@ namespace tesmoran {
 
 Exercise SyllableExercise(std::shared_ptr<const Syllabifier> syllabifier, SyllableKind kind) {
   // Text and entry are treated alike: the hyphenation keeps everything that
-  // is not a word where it is.
+  // is not a word where it is.  It has no button in the exercise grid.
   auto hyphenate = [syllabifier, kind](const Text& text, const Answer&) {
     return HyphenateText(text, *syllabifier, kind);
   };
-  return Exercise{"", kSyllableExerciseCaption, ListPath::kTransformEntries, Text(), Question{}, hyphenate,
-                  hyphenate};
+  return Exercise{
+      "",         kSyllableExerciseCaption, ListPath::kTransformEntries, Text(), Question{}, hyphenate, hyphenate,
+      GridCell{}, CutRule::kNowhere};
 }
 
 ExerciseOutcome RunSyllableExercise(const SyllabifierLoad& load, Worksheet& ws, UiServices& ui) {
@@ -20,7 +21,7 @@ ExerciseOutcome RunSyllableExercise(const SyllabifierLoad& load, Worksheet& ws, 
     ui.MessageBox(load.error, style::kOkExclamation, kSyllableExerciseCaption);
     return ExerciseOutcome::kMessageShown;
   }
-  return RunExercise(SyllableExercise(load.syllabifier), ws, ui);
+  return RunExercise(SyllableExercise(load.syllabifier), ws, ui).outcome;
 }
 
 }  // namespace tesmoran

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How the windows make their controls: the main window's typed controls and
-// their names, the captions the exercise catalogue gives, and the shared
+// their names, the exercise buttons the catalogue gives, and the shared
 // colour and icon helpers.
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -15,7 +15,7 @@
 #include "form1_test_support.h"
 #include "ui/common/Colour.h"
 #include "ui/main/DragLabel.h"
-#include "ui/main/Form1Captions.h"
+#include "ui/main/Form1Layout.h"
 #include "ui/common/IconButton.h"
 #include "worksheet/ExerciseCatalogue.h"
 
@@ -32,9 +32,14 @@ std::vector<Exercise>::iterator ExerciseOn(std::vector<Exercise>& catalogue, con
                       [button](const Exercise& e) { return std::strcmp(e.button, button) == 0; });
 }
 
-// Gives the exercise of button `from` to the button named `to`.
+// Gives the exercise of button `from` the button name `to`.
 Change Rename(const char* from, const char* to) {
   return [from, to](std::vector<Exercise>& catalogue) { ExerciseOn(catalogue, from)->button = to; };
+}
+
+// Puts the exercise of button `button` into another cell of the grid.
+Change Move(const char* button, GridCell cell) {
+  return [button, cell](std::vector<Exercise>& catalogue) { ExerciseOn(catalogue, button)->cell = cell; };
 }
 
 }  // namespace
@@ -56,7 +61,8 @@ class ControlsTest : public QObject {
     QTest::addColumn<Pick>("pick");
     QTest::newRow("icon Bild8") << "Bild8" << Pick([](const Form1Controls& c) { return c.Bild8; });
     QTest::newRow("icon Bild3") << "Bild3" << Pick([](const Form1Controls& c) { return c.Bild3; });
-    QTest::newRow("exercise button Befehl14") << "Befehl14" << Pick([](const Form1Controls& c) { return c.Befehl14; });
+    QTest::newRow("exercise button Befehl14")
+        << "Befehl14" << Pick([](const Form1Controls& c) { return ButtonNamed(c, "Befehl14"); });
     QTest::newRow("word-list button Befehl30") << "Befehl30" << Pick([](const Form1Controls& c) { return c.Befehl30; });
     QTest::newRow("copy button Befehl26") << "Befehl26" << Pick([](const Form1Controls& c) { return c.Befehl26; });
     QTest::newRow("original text Text1") << "Text1" << Pick([](const Form1Controls& c) { return c.Text1; });
@@ -78,50 +84,74 @@ class ControlsTest : public QObject {
   }
 
   // A catalogue whose buttons do not fit the window stops the start and says
-  // which button is wrong; no button is left silently without its exercise.
-  void catalogueThatMissesTheButtonsIsRefused_data() {
+  // which button is wrong: no two buttons on one cell or with one name, none
+  // outside the grid, none that takes the name of another control.
+  void catalogueThatDoesNotFitTheGridIsRefused_data() {
     QTest::addColumn<Change>("change");
     QTest::addColumn<QString>("named");
-    QTest::newRow("misspelt button") << Rename("Befehl14", "Befehl41") << "Befehl41";
-    QTest::newRow("name in lower case") << Rename("Befehl14", "befehl14") << "befehl14";
+    QTest::newRow("two exercises on one cell") << Move("Befehl14", {0, 0}) << "Befehl14";
+    QTest::newRow("cell below the grid") << Move("Befehl14", {kExerciseGridRows, 0}) << "Befehl14";
+    QTest::newRow("cell right of the grid") << Move("Befehl14", {0, kExerciseGridColumns}) << "Befehl14";
+    QTest::newRow("cell above the grid") << Move("Befehl14", {-1, 4}) << "Befehl14";
+    QTest::newRow("cell left of the grid") << Move("Befehl14", {0, -1}) << "Befehl14";
+    QTest::newRow("two exercises with one name") << Rename("Befehl14", "Befehl1") << "Befehl1";
     QTest::newRow("name of an icon") << Rename("Befehl14", "Bild8") << "Bild8";
     QTest::newRow("name of a text field") << Rename("Befehl14", "Text1") << "Text1";
     QTest::newRow("button of the word list") << Rename("Befehl14", "Befehl20") << "Befehl20";
-    QTest::newRow("two exercises on one button") << Rename("Befehl14", "Befehl1") << "Befehl1";
-    QTest::newRow("button without exercise")
-        << Change([](std::vector<Exercise>& c) { c.erase(ExerciseOn(c, "Befehl14")); }) << "Befehl14";
   }
-  void catalogueThatMissesTheButtonsIsRefused() {
+  void catalogueThatDoesNotFitTheGridIsRefused() {
     QFETCH(Change, change);
     QFETCH(QString, named);
-    Form1 form;
     std::vector<Exercise> catalogue = ExerciseCatalogue();
     change(catalogue);
+    QWidget area;
     QString refusal;
     try {
-      CaptionForm1Controls(form.Controls(), catalogue);
+      BuildForm1Controls(area, catalogue);
     } catch (const std::logic_error& e) {
       refusal = QString::fromUtf8(e.what());
     }
     QVERIFY2(refusal.endsWith(' ' + named), qPrintable(refusal));
   }
 
-  void exerciseButtonsRunTheirCataloguesExercise_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("first of the catalogue") << "Befehl1" << QStringLiteral("Großletter");
-    QTest::newRow("middle row") << "Befehl11" << QStringLiteral("Ohne Erstletter");
-    QTest::newRow("last of the catalogue") << "Befehl31" << QStringLiteral("Buchstaben");
-  }
-  void exerciseButtonsRunTheirCataloguesExercise() {
-    QFETCH(QString, button);
-    QFETCH(QString, caption);
+  // Every entry of the catalogue, and nothing else, has its button, in the
+  // catalogue's order, under the entry's name and with its caption.
+  void everyCatalogueEntryHasItsButton() {
     Form1 form;
-    const auto pairs = ExerciseButtons(form.Controls(), ExerciseCatalogue());
-    const auto found = std::find_if(pairs.begin(), pairs.end(),
-                                    [&](const auto& pair) { return pair.first->objectName() == button; });
-    QVERIFY(found != pairs.end());
-    QCOMPARE(ToQString(found->second->caption), caption);
+    const std::vector<Exercise>& catalogue = ExerciseCatalogue();
+    const std::vector<ExerciseButton>& buttons = form.Controls().exercises;
+    QCOMPARE(buttons.size(), catalogue.size());
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+      QCOMPARE(buttons[i].exercise, &catalogue[i]);
+      QCOMPARE(buttons[i].button, Child<QPushButton>(form, catalogue[i].button));
+      QCOMPARE(buttons[i].button->text(), ToQString(catalogue[i].caption));
+    }
+  }
+
+  // The buttons of the grid lie in their cells: one step of the grid apart
+  // along a row and down a column, none overlapping another.
+  void exerciseButtonsLieInTheirCells() {
+    Form1 form;
+    const std::vector<ExerciseButton>& buttons = form.Controls().exercises;
+    const auto at = [&buttons](GridCell cell) {
+      const auto found = std::find_if(buttons.begin(), buttons.end(),
+                                      [cell](const ExerciseButton& b) { return b.exercise->cell == cell; });
+      return found == buttons.end() ? nullptr : found->button;
+    };
+    const QPushButton* topLeft = at({0, 0});
+    const QPushButton* right = at({0, 1});
+    const QPushButton* below = at({1, 0});
+    QVERIFY(topLeft && right && below);
+    const QPoint columnStep = right->pos() - topLeft->pos();
+    const QPoint rowStep = below->pos() - topLeft->pos();
+    QCOMPARE(columnStep.y(), 0);
+    QCOMPARE(rowStep.x(), 0);
+    QVERIFY(columnStep.x() > topLeft->width() && rowStep.y() > topLeft->height());
+    for (const ExerciseButton& b : buttons) {
+      const GridCell cell = b.exercise->cell;
+      QCOMPARE(b.button->pos(), topLeft->pos() + cell.column * columnStep + cell.row * rowStep);
+      QCOMPARE(b.button->size(), topLeft->size());
+    }
   }
 
   void colourCoversTheGroundAndInksTheText_data() {

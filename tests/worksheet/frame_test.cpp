@@ -16,7 +16,8 @@ using Kind = ShownBox::Kind;
 
 Exercise Upper(ListPath path = ListPath::kTransformEntries) {
   const auto upper = [](const Text& t, const Answer&) { return ToUpper(t); };
-  return Exercise{"Befehl1", U"Großletter", path, U"Für Einzelwörter unsinnig.", Question{}, upper, upper};
+  return Exercise{"Befehl1", U"Großletter",    path, U"Für Einzelwörter unsinnig.", Question{}, upper, upper,
+                  {},        CutRule::kNowhere};
 }
 
 Worksheet Sheet(Text original, Text solution = Text(), int mode = kModeReplace, std::vector<Text> entries = {}) {
@@ -144,23 +145,26 @@ struct OutcomeCase {
   Text original;
   bool entrySelected;
   ExerciseOutcome expected;
-  Text solution;  // the solution text afterwards, from «alt»
+  bool onWordList;  // the run is reported as one on the word list
+  Text solution;    // the solution text afterwards, from «alt»
 };
 
-TEST(RunExercise, ReportsWhetherItDeliveredShowedAMessageOrHadNothingToDo) {
+TEST(RunExercise, ReportsWhatItDidAndWhetherOnTheWordList) {
   const OutcomeCase cases[] = {
       {"text delivered", ListPath::kTransformEntries, Question::Kind::kNone, U"Hund", false,
-       ExerciseOutcome::kDelivered, U"Hund!"},
-      {"list rewritten", ListPath::kTransformEntries, Question::Kind::kNone, U"Hund", true,
-       ExerciseOutcome::kDelivered, U"alt"},
+       ExerciseOutcome::kDelivered, false, U"Hund!"},
+      {"list rewritten", ListPath::kTransformEntries, Question::Kind::kNone, U"Hund", true, ExerciseOutcome::kDelivered,
+       true, U"alt"},
+      {"text only, entry selected", ListPath::kTextOnly, Question::Kind::kNone, U"Hund", true,
+       ExerciseOutcome::kDelivered, false, U"Hund!"},
       {"no original text", ListPath::kTransformEntries, Question::Kind::kNone, U"", false,
-       ExerciseOutcome::kMessageShown, U"alt"},
-      {"list refused", ListPath::kMessage, Question::Kind::kNone, U"Hund", true, ExerciseOutcome::kMessageShown,
+       ExerciseOutcome::kMessageShown, false, U"alt"},
+      {"list refused", ListPath::kMessage, Question::Kind::kNone, U"Hund", true, ExerciseOutcome::kMessageShown, true,
        U"alt"},
       {"empty letters", ListPath::kTextOnly, Question::Kind::kInput, U"Hund", false, ExerciseOutcome::kNothingToDo,
-       U"alt"},
+       false, U"alt"},
       {"empty letters on the list", ListPath::kTransformEntries, Question::Kind::kInput, U"Hund", true,
-       ExerciseOutcome::kNothingToDo, U"alt"},
+       ExerciseOutcome::kNothingToDo, true, U"alt"},
   };
   for (const OutcomeCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -168,13 +172,16 @@ TEST(RunExercise, ReportsWhetherItDeliveredShowedAMessageOrHadNothingToDo) {
     if (c.expected == ExerciseOutcome::kMessageShown) ui.AnswerMessage();
     if (c.question == Question::Kind::kInput) ui.AnswerInput(U"");
     const Question question{c.question, U"?", 0, U"", false};
-    const Exercise exercise{"Befehl1", U"Probe", c.path, U"Nicht für die Liste.", question, Shout, Shout};
+    const Exercise exercise{"Befehl1", U"Probe", c.path,     U"Nicht für die Liste.", question,
+                            Shout,     Shout,    GridCell{}, CutRule::kNowhere};
     Worksheet ws;
     ws.Text1.Set(c.original);
     ws.Text2 = U"alt";
     ws.Liste2.Assign({U"Maus"});
     ws.Liste2.SetSelected(0, c.entrySelected);
-    EXPECT_EQ(RunExercise(exercise, ws, ui), c.expected);
+    const ExerciseResult result = RunExercise(exercise, ws, ui);
+    EXPECT_EQ(result.outcome, c.expected);
+    EXPECT_EQ(result.onWordList, c.onWordList);
     EXPECT_EQ(ws.Text2, c.solution);
   }
 }

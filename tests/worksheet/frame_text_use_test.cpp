@@ -31,9 +31,9 @@ TEST(RunExercise, ConsumingTheTextsGivesEveryExerciseTheSameSolution) {
     }
     AnsweringUi ui;
     ResetRandomForTesting();  // the same shuffles on both ways
-    const ExerciseOutcome keptOutcome = RunExercise(exercise, kept, ui);
+    const ExerciseOutcome keptOutcome = RunExercise(exercise, kept, ui).outcome;
     ResetRandomForTesting();
-    const ExerciseOutcome consumedOutcome = RunExercise(exercise, consumed, ui, TextUse::kConsume);
+    const ExerciseOutcome consumedOutcome = RunExercise(exercise, consumed, ui, TextUse::kConsume).outcome;
     EXPECT_EQ(consumedOutcome, keptOutcome);
     EXPECT_EQ(consumed.Text2, kept.Text2);
     if (keptOutcome != ExerciseOutcome::kDelivered) continue;

@@ -12,45 +12,6 @@ namespace {
 
 constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
 
-// The exercises that may be cut, by button: the case, vowel and consonant
-// exercises and "Buchstaben" look at one character at a time; "Umkehrwort",
-// "ABC-Wörter", "Lücken-Wörter", "Wortrahmen" and "ABC-Nr-Wörter" transform
-// word by word, each word on its own, and leave an empty word empty.
-// ("Purzel-Wörter" draws a random number even for an empty word.)
-// "Rückwärtstext" reverses the order of all characters: its pieces are run
-// from the last to the first.  "Umkehrsatz" and "Rückwärtssatz" transform
-// sentence by sentence.  "Bandwurmtext" takes the character after a space
-// unexamined: a piece may start after any other character.  "Nur Erstletter"
-// and "Ohne Erstletter" look at a character and the one before it, and treat
-// a word after a space as they treat the first character of the text.
-// "Lückentext" alternates at every delimiter it looks at (it does not look at
-// the character right after one): a piece may start where it looks after an
-// even number of them.
-struct ButtonRule {
-  std::string_view button;
-  CutRule rule;
-};
-constexpr ButtonRule kCutRules[] = {
-    {"Befehl1", CutRule::kAnywhere},
-    {"Befehl2", CutRule::kAnywhere},
-    {"Befehl13", CutRule::kAnywhere},
-    {"Befehl18", CutRule::kAnywhere},
-    {"Befehl19", CutRule::kAnywhere},
-    {"Befehl31", CutRule::kAnywhere},
-    {"Befehl5", CutRule::kAfterWordDelimiter},
-    {"Befehl12", CutRule::kAfterWordDelimiter},
-    {"Befehl14", CutRule::kAfterWordDelimiter},
-    {"Befehl15", CutRule::kAfterWordDelimiter},
-    {"Befehl16", CutRule::kAfterWordDelimiter},
-    {"Befehl3", CutRule::kAnywhereLastFirst},
-    {"Befehl10", CutRule::kAfterSentenceEnd},
-    {"Befehl29", CutRule::kAfterSentenceEnd},
-    {"Befehl6", CutRule::kAfterNonSpace},
-    {"Befehl8", CutRule::kAtWordAfterSpace},
-    {"Befehl11", CutRule::kAtWordAfterSpace},
-    {"Befehl7", CutRule::kAfterEvenDelimiters},
-};
-
 bool IsContinuationByte(char b) { return (static_cast<unsigned char>(b) & 0xC0) == 0x80; }
 
 // The word delimiters are ASCII, so a byte that is one is one in both
@@ -128,13 +89,6 @@ std::size_t PieceStart(std::string_view bytes, std::size_t end, CliEncoding enco
 
 }  // namespace
 
-CutRule CutRuleOf(const Exercise& exercise) {
-  for (const ButtonRule& r : kCutRules) {
-    if (r.button == exercise.button) return r.rule;
-  }
-  return CutRule::kNowhere;
-}
-
 PiecesResult RunInPieces(const Exercise& exercise, CutRule rule, std::string_view bytes, CliEncoding encoding,
                          UiServices& ui, const CliContext& context) {
   Worksheet ws;
@@ -144,7 +98,7 @@ PiecesResult RunInPieces(const Exercise& exercise, CutRule rule, std::string_vie
   const auto runPiece = [&](std::size_t start, std::size_t end) -> std::optional<PiecesResult> {
     std::optional<Text> piece = DecodeCliBytes(bytes.substr(start, end - start), encoding, "", context);
     ws.Text1.Set(std::move(*piece));
-    const ExerciseOutcome outcome = RunExercise(exercise, ws, ui, TextUse::kConsume);
+    const ExerciseOutcome outcome = RunExercise(exercise, ws, ui, TextUse::kConsume).outcome;
     if (outcome != ExerciseOutcome::kDelivered) return PiecesResult{outcome, false};
     if (!WriteCliText(ws.Text2, encoding, context.out, context, /*newline=*/false)) {
       return PiecesResult{outcome, true};

@@ -1,33 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Long texts in pieces: for the exercises whose result on a text is the
-// results on its pieces put together, tesmoran-cli runs the exercise frame
-// once per piece and writes each piece's result at once, so that neither
-// the whole text nor the whole result is ever held as characters.
+// results on its pieces put together (the cut rule of their catalogue
+// entries says where a text may be cut), tesmoran-cli runs the exercise
+// frame once per piece and writes each piece's result at once, so that
+// neither the whole text nor the whole result is ever held as characters.
 #include <optional>
 #include <string_view>
 
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliTextIo.h"
 #include "platform/UiServices.h"
+#include "worksheet/CutRule.h"
 #include "worksheet/ExerciseFrame.h"
 
 namespace tesmoran {
-
-// Where a text may be cut without changing the exercise's result.
-enum class CutRule {
-  kNowhere,              // only the whole text gives the right result
-  kAnywhere,             // every character is transformed on its own
-  kAfterWordDelimiter,   // every word is transformed on its own, and an empty word gives nothing
-  kAnywhereLastFirst,    // the order of all characters is reversed: the pieces are run from the last
-  kAfterSentenceEnd,     // every sentence is transformed on its own
-  kAfterNonSpace,        // the scan looks at every character but the one right after a space
-  kAtWordAfterSpace,     // a character depends on the one before it only, and a word after a space
-                         // comes out as the first character of a text does
-  kAfterEvenDelimiters,  // a character depends on the number of delimiters before it being even or odd
-};
-
-CutRule CutRuleOf(const Exercise& exercise);
 
 struct PiecesResult {
   ExerciseOutcome outcome;  // kDelivered, or what stopped the run at its first piece

@@ -64,8 +64,8 @@ std::optional<std::string> MisfittingOption(const Exercise& exercise, const Pars
   return std::nullopt;
 }
 
-int WriteResult(const Worksheet& ws, CliEncoding encoding, const CliContext& context) {
-  if (ws.ListTarget != 1) {
+int WriteResult(const Worksheet& ws, bool onWordList, CliEncoding encoding, const CliContext& context) {
+  if (!onWordList) {
     return WriteCliText(ws.Text2, encoding, context.out, context) ? kExitDone : kExitNothingWritten;
   }
   for (const WordEntry& entry : ws.Liste2.Entries()) {
@@ -94,12 +94,12 @@ int RunOnWholeText(const Exercise& exercise, Text input, bool words, FixedAnswer
   if (words && !FillWordList(input, ws.Liste2, context)) return kExitNothingWritten;
   ws.Text1.Set(std::move(input));
   ws.Liste3 = kModeReplace;
-  const ExerciseOutcome outcome = RunExercise(exercise, ws, ui, TextUse::kConsume);
-  if (outcome != ExerciseOutcome::kDelivered) return ReportOutcome(outcome, ui, encoding, context);
+  const ExerciseResult result = RunExercise(exercise, ws, ui, TextUse::kConsume);
+  if (result.outcome != ExerciseOutcome::kDelivered) return ReportOutcome(result.outcome, ui, encoding, context);
   // The original and the work text are no longer needed while the result is written.
   ws.Text1.Set(Text());
   Text().swap(ws.WorkText);
-  return WriteResult(ws, encoding, context);
+  return WriteResult(ws, result.onWordList, encoding, context);
 }
 
 }  // namespace
@@ -126,7 +126,7 @@ int RunExerciseCommand(const Exercise& exercise, const ParsedOptions& options, c
   FixedAnswerUi ui(answer ? std::optional<bool>(*answer == "yes" || *answer == "ja") : std::nullopt,
                    std::move(letters));
 
-  const CutRule rule = words ? CutRule::kNowhere : CutRuleOf(exercise);
+  const CutRule rule = words ? CutRule::kNowhere : exercise.cutRule;
   if (rule != CutRule::kNowhere) {
     const std::optional<CliBytes> text = ReadCliBytes(options, encoding, context);
     if (!text || !CheckCliBytes(text->View(), encoding, text->start, text->what, context)) return kExitNothingWritten;

@@ -53,7 +53,7 @@ bool RunBatch(const Exercise& exercise, std::vector<Text>& batch, CliEncoding en
   }
   batch.clear();
   FixedAnswerUi ui;
-  if (RunExercise(exercise, ws, ui) != ExerciseOutcome::kDelivered) {
+  if (RunExercise(exercise, ws, ui).outcome != ExerciseOutcome::kDelivered) {
     for (Text message : ui.Messages()) {
       while (!message.empty() && IsControlChar(message.back())) message.pop_back();
       WriteCliText(message, encoding, context.err, context);

@@ -30,8 +30,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServ
   // The controls sit in the area under the menu bar.
   auto* area = new QWidget(this);
   area->setObjectName(QStringLiteral("Arbeitsflaeche"));
-  controls_ = BuildForm1Controls(*area);
-  CaptionForm1Controls(controls_, ExerciseCatalogue());
+  controls_ = BuildForm1Controls(*area, ExerciseCatalogue());
+  CaptionForm1Controls(controls_);
   WireOwnCommands();
   WireExercises();
   WireWordList(*this);

@@ -11,6 +11,7 @@
 #include "ui/main/DragLabel.h"
 #include "ui/main/Form1Layout.h"
 #include "worksheet/EditingCommands.h"
+#include "worksheet/ExerciseFrame.h"
 
 namespace tesmoran {
 
@@ -40,25 +41,13 @@ const std::pair<ButtonMember, const char*> kCommandCaptions[] = {
 
 }  // namespace
 
-std::vector<std::pair<QPushButton*, const Exercise*>> ExerciseButtons(const Form1Controls& controls,
-                                                                      const std::vector<Exercise>& catalogue) {
-  std::vector<std::pair<QPushButton*, const Exercise*>> buttons;
-  for (const Exercise& exercise : catalogue) {
-    QPushButton* button = ButtonNamed(controls, exercise.button);
-    if (!button) throw std::logic_error(std::string("Das Hauptfenster hat keinen Knopf ") + exercise.button);
-    buttons.emplace_back(button, &exercise);
-  }
-  return buttons;
-}
-
-std::vector<std::pair<QPushButton*, QString>> ButtonCaptions(const Form1Controls& controls,
-                                                            const std::vector<Exercise>& catalogue) {
+std::vector<std::pair<QPushButton*, QString>> ButtonCaptions(const Form1Controls& controls) {
   std::vector<std::pair<QPushButton*, QString>> captions;
   for (const auto& [member, caption] : kCommandCaptions) {
     captions.emplace_back(controls.*member, QString::fromUtf8(caption));
   }
-  for (const auto& [button, exercise] : ExerciseButtons(controls, catalogue)) {
-    captions.emplace_back(button, ToQString(exercise->caption));
+  for (const ExerciseButton& exercise : controls.exercises) {
+    captions.emplace_back(exercise.button, ToQString(exercise.exercise->caption));
   }
   const auto captionsOf = [&captions](const QPushButton* button) {
     return std::count_if(captions.begin(), captions.end(), [button](const auto& c) { return c.first == button; });
@@ -72,11 +61,11 @@ std::vector<std::pair<QPushButton*, QString>> ButtonCaptions(const Form1Controls
   return captions;
 }
 
-void CaptionForm1Controls(const Form1Controls& controls, const std::vector<Exercise>& catalogue) {
+void CaptionForm1Controls(const Form1Controls& controls) {
   controls.Bezeichnung7->setText(ToQString(kOriginalLabelCaption));
   controls.Bezeichnung2->setText(QStringLiteral("L ö s u n g s t e x t "));
   controls.Bezeichnung1->setText(QStringLiteral("W ö r t e r l i s t e"));
-  for (const auto& [button, caption] : ButtonCaptions(controls, catalogue)) button->setText(caption);
+  for (const auto& [button, caption] : ButtonCaptions(controls)) button->setText(caption);
 }
 
 }  // namespace tesmoran

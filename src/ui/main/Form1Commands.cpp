@@ -11,10 +11,9 @@
 #include "ui/main/CopyOnlyDrag.h"
 #include "ui/main/DragLabel.h"
 #include "ui/main/Form1.h"
-#include "ui/main/Form1Captions.h"
 #include "ui/main/ModeChooser.h"
 #include "worksheet/EditingCommands.h"
-#include "worksheet/ExerciseCatalogue.h"
+#include "worksheet/ExerciseFrame.h"
 
 namespace tesmoran {
 
@@ -50,9 +49,9 @@ void Form1::WireOwnCommands() {
 }
 
 void Form1::WireExercises() {
-  for (const auto& [button, exercise] : ExerciseButtons(controls_, ExerciseCatalogue())) {
-    const Exercise* e = exercise;
-    connect(button, &QPushButton::clicked, this,
+  for (const ExerciseButton& exercise : controls_.exercises) {
+    const Exercise* e = exercise.exercise;
+    connect(exercise.button, &QPushButton::clicked, this,
             [this, e] { Run([e](Worksheet& ws, UiServices& ui) { RunExercise(*e, ws, ui); }); });
   }
 }

@@ -3,7 +3,11 @@
 // Every control of the main window as a typed pointer, filled once where the
 // window's layout is built.  A member carries the name of its control: the
 // control's object name is the member's name, so code that uses a control
-// names it through this struct and a misspelt name does not compile.
+// names it through this struct and a misspelt name does not compile.  The
+// exercise buttons are made from the exercise catalogue instead: each takes
+// the control name, caption and grid cell of its catalogue entry.
+#include <vector>
+
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -14,6 +18,13 @@ class QToolButton;
 namespace tesmoran {
 
 class DragLabel;
+struct Exercise;
+
+// An exercise button and the catalogue entry it runs.
+struct ExerciseButton {
+  const Exercise* exercise = nullptr;
+  QPushButton* button = nullptr;
+};
 
 struct Form1Controls {
   // The icon column, top to bottom: exit question, file window, save, print,
@@ -36,12 +47,9 @@ struct Form1Controls {
   QPlainTextEdit* Text2 = nullptr;
   QPushButton *Befehl17 = nullptr, *Befehl22 = nullptr;
 
-  // The exercise buttons, row by row; their captions and actions come from
-  // the exercise catalogue.
-  QPushButton *Befehl1 = nullptr, *Befehl3 = nullptr, *Befehl19 = nullptr, *Befehl12 = nullptr, *Befehl14 = nullptr,
-              *Befehl2 = nullptr, *Befehl29 = nullptr, *Befehl18 = nullptr, *Befehl16 = nullptr, *Befehl13 = nullptr,
-              *Befehl6 = nullptr, *Befehl4 = nullptr, *Befehl8 = nullptr, *Befehl15 = nullptr, *Befehl9 = nullptr,
-              *Befehl7 = nullptr, *Befehl10 = nullptr, *Befehl11 = nullptr, *Befehl5 = nullptr, *Befehl31 = nullptr;
+  // The exercise buttons, one for each entry of the exercise catalogue and
+  // in the catalogue's order.
+  std::vector<ExerciseButton> exercises;
 
   // The word list group: label, list and the seven word-list buttons.
   QLabel* Bezeichnung1 = nullptr;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QWidget>
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -35,16 +36,21 @@ constexpr int kSmallButtonHeight = 255;
 constexpr int kLabelHeight = 255;
 constexpr int kIconSize = 495;
 constexpr int kIconLeft = 120;
+// From one exercise button to the next in a row, and to the next row.
+constexpr int kGridColumnStep = 1560;
+constexpr int kGridRowStep = 480;
+
+using ExerciseButtons = std::vector<ExerciseButton>;
 
 // Which member of Form1Controls a row of the table fills.
 using Member = std::variant<QToolButton* Form1Controls::*, QPushButton* Form1Controls::*, DragLabel* Form1Controls::*,
                             QLabel* Form1Controls::*, QPlainTextEdit* Form1Controls::*,
-                            QListWidget* Form1Controls::*, QFrame* Form1Controls::*>;
+                            QListWidget* Form1Controls::*, QFrame* Form1Controls::*, ExerciseButtons Form1Controls::*>;
 
 struct ControlPlace {
   const char* name;  // the member's name, which the control carries as its object name
   Member member;
-  int left, top, width, height;  // units
+  int left, top, width, height;  // units; for the exercise buttons, the button in the grid's top left cell
 };
 
 // A member together with its name: the name cannot differ from the member.
@@ -80,18 +86,7 @@ const std::vector<ControlPlace>& Form1Places() {
       {TESMORAN_CONTROL(Bezeichnung2), 3375, 3000, 2745, kLabelHeight},
       Button(TESMORAN_CONTROL(Befehl22), 6120, 3000, 2415, kSmallButtonHeight),
       {TESMORAN_CONTROL(Text2), 840, 3240, 7695, 2655},
-      Button(TESMORAN_CONTROL(Befehl1), 840, 6000, 1455), Button(TESMORAN_CONTROL(Befehl3), 2400, 6000, 1455),
-      Button(TESMORAN_CONTROL(Befehl19), 3960, 6000, 1455), Button(TESMORAN_CONTROL(Befehl12), 5520, 6000, 1455),
-      Button(TESMORAN_CONTROL(Befehl14), 7080, 6000, 1455),
-      Button(TESMORAN_CONTROL(Befehl2), 840, 6480, 1455), Button(TESMORAN_CONTROL(Befehl29), 2400, 6480, 1455),
-      Button(TESMORAN_CONTROL(Befehl18), 3960, 6480, 1455), Button(TESMORAN_CONTROL(Befehl16), 5520, 6480, 1455),
-      Button(TESMORAN_CONTROL(Befehl13), 7080, 6480, 1455),
-      Button(TESMORAN_CONTROL(Befehl6), 840, 6960, 1455), Button(TESMORAN_CONTROL(Befehl4), 2400, 6960, 1455),
-      Button(TESMORAN_CONTROL(Befehl8), 3960, 6960, 1455), Button(TESMORAN_CONTROL(Befehl15), 5520, 6960, 1455),
-      Button(TESMORAN_CONTROL(Befehl9), 7080, 6960, 1455),
-      Button(TESMORAN_CONTROL(Befehl7), 840, 7440, 1455), Button(TESMORAN_CONTROL(Befehl10), 2400, 7440, 1455),
-      Button(TESMORAN_CONTROL(Befehl11), 3960, 7440, 1455), Button(TESMORAN_CONTROL(Befehl5), 5520, 7440, 1455),
-      Button(TESMORAN_CONTROL(Befehl31), 7080, 7440, 1455),
+      {TESMORAN_CONTROL(exercises), 840, 6000, 1455, kButtonHeight},
       {TESMORAN_CONTROL(Bezeichnung1), 8760, 120, 2295, kLabelHeight},
       {TESMORAN_CONTROL(Liste2), 8760, 360, 2295, 5550},
       Button(TESMORAN_CONTROL(Befehl21), 8760, 6000, 1095), Button(TESMORAN_CONTROL(Befehl24), 9960, 6000, 1095),
@@ -196,7 +191,8 @@ void DressSingleControls(const Form1Controls& c) {
 }
 
 // The table fills every member of Form1Controls exactly once: no member
-// twice, and as many rows as the struct has members (all of them pointers).
+// twice, and as many rows as the struct has members (all of them pointers
+// but the exercise buttons).
 void CheckEveryControlPlacedOnce() {
   const std::vector<ControlPlace>& places = Form1Places();
   for (auto place = places.begin(); place != places.end(); ++place) {
@@ -204,26 +200,76 @@ void CheckEveryControlPlacedOnce() {
       if (later->member == place->member) throw std::logic_error(std::string("Zweimal platziert: ") + later->name);
     }
   }
-  if (places.size() != sizeof(Form1Controls) / sizeof(QWidget*)) {
-    throw std::logic_error("Nicht jedes Steuerelement des Hauptfensters ist platziert");
+  constexpr std::size_t kMembers = (sizeof(Form1Controls) - sizeof(ExerciseButtons)) / sizeof(QWidget*) + 1;
+  if (places.size() != kMembers) throw std::logic_error("Nicht jedes Steuerelement des Hauptfensters ist platziert");
+}
+
+// Every entry of the catalogue gets a button of its own in a cell of its own.
+void CheckExerciseGrid(const std::vector<Exercise>& catalogue) {
+  for (auto entry = catalogue.begin(); entry != catalogue.end(); ++entry) {
+    const std::string name = entry->button;
+    if (name.empty()) throw std::logic_error("Eine Übung des Katalogs hat keinen Knopfnamen");
+    const GridCell cell = entry->cell;
+    if (cell.row < 0 || cell.row >= kExerciseGridRows || cell.column < 0 || cell.column >= kExerciseGridColumns) {
+      throw std::logic_error("Außerhalb des Übungsrasters: " + name);
+    }
+    for (const ControlPlace& place : Form1Places()) {
+      if (name == place.name) throw std::logic_error("Name eines anderen Steuerelements: " + name);
+    }
+    for (auto earlier = catalogue.begin(); earlier != entry; ++earlier) {
+      if (name == earlier->button) throw std::logic_error("Zwei Übungen für einen Knopf: " + name);
+      if (cell == earlier->cell) throw std::logic_error("Zwei Übungen auf einem Feld des Rasters: " + name);
+    }
   }
+}
+
+// Row by row, each row from the left: the tab order of the exercise buttons.
+bool BeforeInTabOrder(const ExerciseButton& a, const ExerciseButton& b) {
+  const GridCell& ca = a.exercise->cell;
+  const GridCell& cb = b.exercise->cell;
+  return ca.row != cb.row ? ca.row < cb.row : ca.column < cb.column;
+}
+
+// The exercise buttons in the order of the catalogue, made in tab order;
+// `grid` is the place of the button in the top left cell.
+ExerciseButtons MakeExerciseButtons(QWidget& form, const ControlPlace& grid, const std::vector<Exercise>& catalogue) {
+  ExerciseButtons buttons;
+  for (const Exercise& exercise : catalogue) buttons.push_back({&exercise, nullptr});
+  std::vector<ExerciseButton*> tabOrder;
+  for (ExerciseButton& b : buttons) tabOrder.push_back(&b);
+  std::sort(tabOrder.begin(), tabOrder.end(), [](const auto* a, const auto* b) { return BeforeInTabOrder(*a, *b); });
+  for (ExerciseButton* made : tabOrder) {
+    const Exercise& exercise = *made->exercise;
+    made->button = new QPushButton(&form);
+    Dress(*made->button);
+    made->button->setObjectName(QString::fromLatin1(exercise.button));
+    made->button->setGeometry(UnitsToPixels(grid.left + exercise.cell.column * kGridColumnStep),
+                              UnitsToPixels(grid.top + exercise.cell.row * kGridRowStep), UnitsToPixels(grid.width),
+                              UnitsToPixels(grid.height));
+  }
+  return buttons;
 }
 
 }  // namespace
 
-Form1Controls BuildForm1Controls(QWidget& form) {
+Form1Controls BuildForm1Controls(QWidget& form, const std::vector<Exercise>& catalogue) {
   CheckEveryControlPlacedOnce();
+  CheckExerciseGrid(catalogue);
   Form1Controls controls;
   for (const ControlPlace& place : Form1Places()) {
     std::visit(
         [&](auto member) {
-          using T = std::remove_pointer_t<std::remove_reference_t<decltype(controls.*member)>>;
-          T* control = Make<T>(form, place);
-          control->setObjectName(QString::fromLatin1(place.name));
-          control->setGeometry(UnitsToPixels(place.left), UnitsToPixels(place.top), UnitsToPixels(place.width),
-                               UnitsToPixels(place.height));
-          if constexpr (std::is_same_v<T, QFrame>) control->lower();
-          controls.*member = control;
+          if constexpr (std::is_same_v<decltype(member), ExerciseButtons Form1Controls::*>) {
+            controls.*member = MakeExerciseButtons(form, place, catalogue);
+          } else {
+            using T = std::remove_pointer_t<std::remove_reference_t<decltype(controls.*member)>>;
+            T* control = Make<T>(form, place);
+            control->setObjectName(QString::fromLatin1(place.name));
+            control->setGeometry(UnitsToPixels(place.left), UnitsToPixels(place.top), UnitsToPixels(place.width),
+                                 UnitsToPixels(place.height));
+            if constexpr (std::is_same_v<T, QFrame>) control->lower();
+            controls.*member = control;
+          }
         },
         place.member);
   }
@@ -236,6 +282,9 @@ QPushButton* ButtonNamed(const Form1Controls& controls, std::string_view name) {
     const auto* button = std::get_if<QPushButton* Form1Controls::*>(&place.member);
     if (button && name == place.name) return controls.**button;
   }
+  for (const ExerciseButton& exercise : controls.exercises) {
+    if (name == exercise.exercise->button) return exercise.button;
+  }
   return nullptr;
 }
 
@@ -244,6 +293,10 @@ std::vector<QPushButton*> AllButtons(const Form1Controls& controls) {
   for (const ControlPlace& place : Form1Places()) {
     if (const auto* button = std::get_if<QPushButton* Form1Controls::*>(&place.member)) {
       buttons.push_back(controls.**button);
+    } else if (std::holds_alternative<ExerciseButtons Form1Controls::*>(place.member)) {
+      ExerciseButtons tabOrder = controls.exercises;
+      std::sort(tabOrder.begin(), tabOrder.end(), BeforeInTabOrder);
+      for (const ExerciseButton& exercise : tabOrder) buttons.push_back(exercise.button);
     }
   }
   return buttons;

@@ -7,6 +7,7 @@
 
 #include "ui/main/Form1Controls.h"
 #include "ui/common/Units.h"
+#include "worksheet/ExerciseFrame.h"
 
 class QWidget;
 
@@ -17,6 +18,9 @@ inline constexpr int kFormWidthUnits = 11270;
 inline constexpr int kFormHeightUnits = 8310;
 // Height of the working-mode list while it is shown.
 inline constexpr int kWorkingModeListHeightUnits = 510;
+// The grid of exercise buttons under the solution text.
+inline constexpr int kExerciseGridRows = 4;
+inline constexpr int kExerciseGridColumns = 5;
 
 // The client area: the outer size less the frame.
 constexpr int ClientWidthPixels() { return UnitsToPixels(kFormWidthUnits) - kFrameWidthPixels; }
@@ -25,9 +29,13 @@ constexpr int ClientHeightPixels() { return UnitsToPixels(kFormHeightUnits) - kF
 // Creates every control of the main window as a child of the form, in tab
 // order (icons, the original text group, the solution text group, the
 // exercise buttons row by row, the word list group), each named, placed and
-// coloured; the frames lie behind everything.  Captions are left to
-// CaptionForm1Controls.
-Form1Controls BuildForm1Controls(QWidget& form);
+// coloured; the frames lie behind everything.  There is one exercise button
+// for each entry of the catalogue, named by the entry and placed in its grid
+// cell.  Captions are left to CaptionForm1Controls.  Throws
+// std::logic_error naming the entry's button when an entry has no button
+// name, the name of another control or of an earlier entry, or a cell
+// outside the grid or taken by an earlier entry.
+Form1Controls BuildForm1Controls(QWidget& form, const std::vector<Exercise>& catalogue);
 
 // The button of the main window that carries this name; nullptr when no
 // button does.

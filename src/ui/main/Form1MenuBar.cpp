@@ -9,9 +9,8 @@
 #include <algorithm>
 
 #include "platform/qt/QtText.h"
-#include "ui/main/Form1Captions.h"
 #include "ui/common/IconButton.h"
-#include "worksheet/ExerciseCatalogue.h"
+#include "worksheet/ExerciseFrame.h"
 
 namespace tesmoran {
 
@@ -29,18 +28,18 @@ QAction* Entry(QMenu& menu, const QString& text, QAbstractButton* control, const
 // The exercise buttons in the order of the grid's columns: the buttons of
 // one column belong together (capitals, reversals, letters, words, gaps).
 void AddExercises(QMenu& menu, const Form1Controls& controls) {
-  auto buttons = ExerciseButtons(controls, ExerciseCatalogue());
-  std::sort(buttons.begin(), buttons.end(), [](const auto& a, const auto& b) {
-    const QPoint pa = a.first->pos(), pb = b.first->pos();
+  std::vector<ExerciseButton> buttons = controls.exercises;
+  std::sort(buttons.begin(), buttons.end(), [](const ExerciseButton& a, const ExerciseButton& b) {
+    const QPoint pa = a.button->pos(), pb = b.button->pos();
     return pa.x() != pb.x() ? pa.x() < pb.x() : pa.y() < pb.y();
   });
-  int column = buttons.empty() ? 0 : buttons.front().first->x();
-  for (const auto& [button, exercise] : buttons) {
-    if (button->x() != column) {
+  int column = buttons.empty() ? 0 : buttons.front().button->x();
+  for (const ExerciseButton& b : buttons) {
+    if (b.button->x() != column) {
       menu.addSeparator();
-      column = button->x();
+      column = b.button->x();
     }
-    Entry(menu, ToQString(exercise->caption), button);
+    Entry(menu, ToQString(b.exercise->caption), b.button);
   }
 }
 

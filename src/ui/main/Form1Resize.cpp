@@ -61,11 +61,7 @@ Form1Stretch::Form1Stretch(const Form1Controls& c) : originalText_(c.Text1), tas
   add(c.Figur3, kNone, kText, kUpper, kAllHeight);
   // The exercise grid stays under the solution text at the left; its frame
   // keeps the width of the text groups' frames.
-  for (QPushButton* b : {c.Befehl1,  c.Befehl3,  c.Befehl19, c.Befehl12, c.Befehl14, c.Befehl2, c.Befehl29,
-                         c.Befehl18, c.Befehl16, c.Befehl13, c.Befehl6,  c.Befehl4,  c.Befehl8, c.Befehl15,
-                         c.Befehl9,  c.Befehl7,  c.Befehl10, c.Befehl11, c.Befehl5,  c.Befehl31}) {
-    add(b, kNone, kNone, kAllHeight, kAllHeight);
-  }
+  for (const ExerciseButton& exercise : c.exercises) add(exercise.button, kNone, kNone, kAllHeight, kAllHeight);
   add(c.Figur4, kNone, kText, kAllHeight, kAllHeight);
   // The word list takes the rest of the width and the whole extra height;
   // its buttons stay under it at its left edge.
