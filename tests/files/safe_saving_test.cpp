@@ -10,8 +10,6 @@
 #include <memory>
 
 #include "FilesTestSupport.h"
-#include "files/Printing.h"
-#include "files/SolutionFile.h"
 
 namespace tesmoran {
 namespace {
@@ -19,21 +17,12 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ExpectBox;
 
-class SafeSavingTest : public ::testing::Test {
+// Saving with a look at what the folder holds afterwards.
+class SafeSavingTest : public testing::SolutionTextTest {
  protected:
-  // Yes to the question, `name` in the input box; OK to an error when `fails`.
-  void SaveAs(const Text& solution, const Text& name, bool fails = false) {
-    ui.AnswerMessage(kAnswerYes).AnswerInput(name);
-    if (fails) ui.AnswerMessage();
-    SaveSolutionText(solution, ui, printers);
-  }
   std::size_t EntriesIn(const fs::path& folder) const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
   }
-
-  testing::ScratchDir dir;
-  testing::ScriptedUi ui;
-  testing::RecordingProvider printers;
 };
 
 TEST_F(SafeSavingTest, NameOf250BytesSaves) {
