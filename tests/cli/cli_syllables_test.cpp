@@ -24,7 +24,8 @@ std::string Repeated(const std::string& piece, int times) {
   return text;
 }
 
-// An exception file that is removed again.
+// An exception file that is removed again; each test its own, as ctest runs
+// tests side by side.
 class ExceptionsFile {
  public:
   explicit ExceptionsFile(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
@@ -32,7 +33,8 @@ class ExceptionsFile {
   const std::string& Path() const { return path_; }
 
  private:
-  std::string path_ = ::testing::TempDir() + "silben-ausnahmen-test.txt";
+  std::string path_ = ::testing::TempDir() + "silben-ausnahmen-" +
+                      ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
 };
 
 TEST(CliSilben, WritesTheTextWithItsSyllables) {
@@ -50,24 +52,14 @@ TEST(CliSilben, WritesTheTextWithItsSyllables) {
       {"CR LF removed like every control character", {}, "Oma\r\nAbend", "O-maA-bend\n"},
       {"word outside ISO-8859-1 stays whole", {}, "Łódź Kaffee", "Łódź Kaf-fee\n"},
       {"text option", {"--text", "Oma"}, "", "O-ma\n"},
-      {"line-break syllables keep single edge letters on",
-       {"--schreibsilben"},
-       "Oma liest am Abend, Kaffee.",
+      {"line-break syllables keep single edge letters on", {"--schreibsilben"}, "Oma liest am Abend, Kaffee.",
        "Oma liest am Abend, Kaf-fee.\n"},
       {"each line an entry", {"--words"}, "Abend\r\nÜbung\nKaffee\n", "A-bend\nÜ-bung\nKaf-fee\n"},
       // More lines than the window's word list holds, the last without a line end.
-      {"many entries",
-       {"--words"},
-       Repeated("Abend\nKaffee\r\n", 20000) + "Igel",
+      {"many entries", {"--words"}, Repeated("Abend\nKaffee\r\n", 20000) + "Igel",
        Repeated("A-bend\nKaf-fee\n", 20000) + "I-gel\n"},
-      {"code page 1252",
-       {"--encoding", "cp1252"},
-       "\xDC"
-       "bung",
-       "\xDC-bung\n"},
-      {"exceptions in every case form",
-       {"--ausnahmen", exceptions.Path(), "--text", "Abend und ABEND"},
-       "",
+      {"code page 1252", {"--encoding", "cp1252"}, "\xDC" "bung", "\xDC-bung\n"},
+      {"exceptions in every case form", {"--ausnahmen", exceptions.Path(), "--text", "Abend und ABEND"}, "",
        "Aben-d und ABEN-D\n"},
   };
   for (const auto& c : cases) {
@@ -98,10 +90,7 @@ TEST(CliSilben, BadCallsWriteNothingAndSayWhy) {
     int code;
     std::string errPart;
   } cases[] = {
-      {"unreadable exceptions file",
-       {"--ausnahmen", "/nonexistent/ausnahmen.txt", "--text", "Oma"},
-       "",
-       1,
+      {"unreadable exceptions file", {"--ausnahmen", "/nonexistent/ausnahmen.txt", "--text", "Oma"}, "", 1,
        "gibt es nicht"},
       {"unknown option", {"--silben", "--text", "Oma"}, "", 2, "--silben"},
       {"value given to a switch", {"--schreibsilben=ja", "--text", "Oma"}, "", 2, "--schreibsilben"},

@@ -79,17 +79,6 @@ class Form1MenuTest : public QObject {
     QCOMPARE(clicked, QStringList{control});
   }
 
-  // The result replaces the solution text as one undo step.
-  void exerciseEntryDeliversOneUndoStep() {
-    Window w;
-    PasteInto(w.form, "Text1", "Der Hund bellt.");
-    PasteInto(w.form, "Text2", "alt");
-    Entry(w.form, "&Übungen", "Rückwärtstext")->trigger();
-    QCOMPARE(FieldText(w.form, "Text2"), Text(U".tlleb dnuH reD"));
-    Field(w.form, "Text2")->undo();
-    QCOMPARE(FieldText(w.form, "Text2"), Text(U"alt"));
-  }
-
   void ctrlQAsksTheExitQuestion() {
     Window w;
     ShowActive(w.form);
