@@ -38,6 +38,17 @@ ino_t InodeOf(const fs::path& file) {
   return ::stat(file.c_str(), &info) == 0 ? info.st_ino : 0;
 }
 
+// The old file stays whole until the new one is complete: a program that
+// has it open (or a crash halfway) never meets a half-written file.
+TEST_F(SafeSavingTest, FileWithOneNameIsReplacedWholeNotWrittenOver) {
+  dir.Write("blatt.txt", "alter Inhalt\r\n");
+  std::ifstream reader(dir.path / "blatt.txt", std::ios::binary);
+  SaveAs(U"neu", U"blatt.txt");
+  EXPECT_EQ(dir.Read("blatt.txt"), "neu\r\n");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), "alter Inhalt\r\n") << "written over in place";
+  EXPECT_EQ(EntriesIn(dir.path), 1u) << "no temporary file left";
+}
+
 TEST_F(SafeSavingTest, FileWithSeveralHardLinksStaysOneFile) {
   dir.Write("blatt.txt", "alter, längerer Inhalt\r\n");
   fs::create_hard_link(dir.path / "blatt.txt", dir.path / "zweiter-name.txt");

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own commands on the two text fields, without a window:
-// the line breaks a field takes and the dropped label.  The clipboard and
-// copy commands are driven through the window in form1_test.cpp.
+// the line breaks a field takes, pasting and the dropped label.  The copy
+// commands are driven through the window in form1_test.cpp.
 #include <gtest/gtest.h>
 
+#include "ScriptedUi.h"
 #include "worksheet/EditingCommands.h"
 
 namespace tesmoran {
@@ -40,6 +41,20 @@ TEST(WithFieldLineBreaks, EveryLineBreakBecomesCrLf) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(WithFieldLineBreaks(row.in), row.out);
   }
+}
+
+// The window's field gives every line break as CR LF again; the worksheet
+// must hold them so before any field does.
+TEST(PasteCommands, TakeTheClipboardWithFieldLineBreaks) {
+  testing::ScriptedUi ui;
+  ui.clipboard = U"eins\rzwei\ndrei";
+  Worksheet ws = MarkedSheet(U"Der Hund", 4, 4, U"alt");
+  PasteIntoSolution(ws, ui);
+  EXPECT_EQ(ws.Text2, U"eins\r\nzwei\r\ndrei");
+  EXPECT_EQ(ws.Text1.selLength, 4u);
+  PasteIntoOriginal(ws, ui);
+  EXPECT_EQ(ws.Text1.text, U"eins\r\nzwei\r\ndrei");
+  EXPECT_EQ(ws.Text1.selLength, 0u);
 }
 
 TEST(DropOnSolution, OnlyTheOriginalLabelAppendsItsMarkedPartOrWholeText) {
