@@ -5,26 +5,15 @@
 
 #include <sstream>
 
-#include "app/cli/Cli.h"
+#include "CliRun.h"
 #include "app/cli/CliOptions.h"
 #include "app/cli/CliTextIo.h"
 
 namespace tesmoran {
 namespace {
 
-struct CallResult {
-  int code = -1;
-  std::string out, err;
-};
-
-CallResult RunWith(const std::vector<std::string>& args, const std::string& input = std::string()) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int code = RunCli(args, in, out, err);
-  return {code, out.str(), err.str()};
-}
-
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+using testing::CliRun;
+using testing::RunCliWith;
 
 struct UsageCase {
   const char* name;
@@ -58,21 +47,13 @@ const UsageCase kUsageCases[] = {
      "Aufruf: tesmoran-cli wortliste [--text TEXT] [--encoding utf-8|cp1252]"},
 };
 
-TEST(CliUsageError, NamesWhatWasWrongWithExitCode2AndNoOutput) {
+TEST(CliUsageError, NamesWhatWasWrongAndTheUsageWithExitCode2AndNoOutput) {
   for (const UsageCase& c : kUsageCases) {
     SCOPED_TRACE(c.name);
-    const CallResult run = RunWith(c.args, "Hund");
+    const CliRun run = RunCliWith(c.args, "Hund");
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(FirstLine(run.err), c.firstLine);
-  }
-}
-
-TEST(CliUsageError, ShowsTheUsageOfTheCommandAndWhereTheHelpIs) {
-  for (const UsageCase& c : kUsageCases) {
-    SCOPED_TRACE(c.name);
-    const std::string err = RunWith(c.args, "Hund").err;
-    EXPECT_EQ(err, c.firstLine + "\n" + c.usageLine + "\nMehr dazu: tesmoran-cli --help\n");
+    EXPECT_EQ(run.err, c.firstLine + "\n" + c.usageLine + "\nMehr dazu: tesmoran-cli --help\n");
   }
 }
 
@@ -93,7 +74,7 @@ TEST(CliDiagnostics, EveryMessageEndsWithANewline) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const CallResult run = RunWith(c.args, c.input);
+    const CliRun run = RunCliWith(c.args, c.input);
     ASSERT_FALSE(run.err.empty());
     EXPECT_EQ(run.err.back(), '\n');
     EXPECT_EQ(run.err.find("\n\n"), std::string::npos) << run.err;
@@ -119,7 +100,7 @@ TEST(CliByteOrderMark, ALeadingUtf8MarkIsNotPartOfTheText) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const CallResult run = RunWith(c.args, c.input);
+    const CliRun run = RunCliWith(c.args, c.input);
     EXPECT_EQ(run.out, c.out);
     EXPECT_EQ(run.err, c.err);
   }
@@ -133,7 +114,7 @@ TEST(CliLongInput, IsReadAndWrittenWhole) {
     input += (i % 3 == 0) ? "\xC3\xA4" : "b";  // ä, b
     expected += (i % 3 == 0) ? "\xC3\x84" : "B";  // Ä, B
   }
-  const CallResult run = RunWith({"grossletter"}, input);
+  const CliRun run = RunCliWith({"grossletter"}, input);
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out, expected + "\n");
 }
@@ -171,7 +152,7 @@ TEST(CliLongInput, EveryExerciseGivesTheSameResultAsOnAShortText) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const CallResult run = RunWith(c.args, Repeated(c.piece, c.times));
+    const CliRun run = RunCliWith(c.args, Repeated(c.piece, c.times));
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.err, "");
     const std::string expected = Repeated(c.result, c.times);
@@ -183,7 +164,7 @@ TEST(CliLongInput, AnInvalidByteFarIntoTheTextWritesNothingAndNamesItsOffset) {
   const std::string input = Repeated("Hund ", 40000) + "\xC3";
   for (const char* exercise : {"grossletter", "umkehrwort", "abc-woerter", "rueckwaertstext"}) {
     SCOPED_TRACE(exercise);
-    const CallResult run = RunWith({exercise}, input);
+    const CliRun run = RunCliWith({exercise}, input);
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("(Byte 0xC3 an Stelle 200000)"), std::string::npos) << run.err;

@@ -9,17 +9,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/cli/Cli.h"
+#include "CliRun.h"
 
 namespace tesmoran {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int code = -1;
-  std::string out, err;
-};
+using testing::CliRun;
 
 // Standard input as an endless stream of zero bytes, like /dev/zero.
 class EndlessZeros : public std::streambuf {
@@ -33,12 +30,6 @@ class EndlessZeros : public std::streambuf {
  private:
   char block_[4096];
 };
-
-CliRun RunLimited(const std::vector<std::string>& args, std::istream& in, std::size_t limit) {
-  std::ostringstream out, err;
-  const int code = RunCli(args, in, out, err, limit);
-  return {code, out.str(), err.str()};
-}
 
 struct LimitCase {
   const char* name;
@@ -68,7 +59,7 @@ TEST(CliInputLimits, RefusesWhatIsNoFileOrTooLarge) {
   for (const LimitCase& c : cases) {
     SCOPED_TRACE(c.name);
     std::istringstream in;
-    const CliRun run = RunLimited(c.args, in, 64);
+    const CliRun run = testing::RunCliOn(c.args, in, 64);
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;
@@ -85,7 +76,7 @@ TEST(CliInputLimits, EndlessStandardInputStopsAtTheLimit) {
     std::istream in(&zeros);
     std::vector<std::string> args = {command};
     if (std::string(command) == "ersetzen") args.insert(args.end(), {"--search", "a", "--replacement", "b"});
-    const CliRun run = RunLimited(args, in, 1 << 16);
+    const CliRun run = testing::RunCliOn(args, in, 1 << 16);
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("die Eingabe ist größer als 64 KiB; nichts geschrieben"), std::string::npos) << run.err;
@@ -94,7 +85,7 @@ TEST(CliInputLimits, EndlessStandardInputStopsAtTheLimit) {
 
 TEST(CliInputLimits, InputAtTheLimitIsRead) {
   std::istringstream in(std::string(64, 'a'));
-  const CliRun run = RunLimited({"grossletter"}, in, 64);
+  const CliRun run = testing::RunCliOn({"grossletter"}, in, 64);
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out, std::string(64, 'A') + "\n");
 }

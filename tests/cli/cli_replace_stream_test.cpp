@@ -4,9 +4,7 @@
 // what the worksheet's search and replace gives.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/cli/Cli.h"
+#include "CliRun.h"
 #include "text/Cp1252.h"
 #include "text/Utf8.h"
 #include "worksheet/ExerciseFrame.h"
@@ -15,17 +13,8 @@
 namespace tesmoran {
 namespace {
 
-struct CliResult {
-  int code = -1;
-  std::string out, err;
-};
-
-CliResult RunCliWith(const std::vector<std::string>& args, const std::string& input) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int code = RunCli(args, in, out, err);
-  return {code, out.str(), err.str()};
-}
+using testing::CliRun;
+using testing::RunCliWith;
 
 // About 300 KB of lines with letters of one to four bytes, tabs and line
 // breaks: the result spans many of the blocks that are written at once.
@@ -60,7 +49,7 @@ TEST(CliReplace, OnePassOnLongTextsWritesWhatTheWorksheetReplaces) {
     Text source = text;
     if (!utf8) std::erase(source, U'😀');
     const auto encode = [utf8](TextView t) { return utf8 ? EncodeUtf8(t) : *EncodeCp1252(t); };
-    const CliResult result = RunCliWith(
+    const CliRun result = RunCliWith(
         {"ersetzen", "--encoding", c.encoding, "--search", encode(c.search), "--replacement", encode(c.replacement)},
         c.bom + encode(source));
     EXPECT_EQ(result.code, 0);
@@ -73,7 +62,7 @@ TEST(CliReplace, OnePassOnLongTextsWritesWhatTheWorksheetReplaces) {
 
 TEST(CliReplace, OnePassWritesNothingWhenALateByteIsInvalid) {
   const std::string bytes = EncodeUtf8(LongText());
-  const CliResult result = RunCliWith({"ersetzen", "--search", "Hund", "--replacement", "Kater"}, bytes + "ab\xC3(");
+  const CliRun result = RunCliWith({"ersetzen", "--search", "Hund", "--replacement", "Kater"}, bytes + "ab\xC3(");
   EXPECT_EQ(result.code, 1);
   EXPECT_EQ(result.out, "");
   EXPECT_NE(result.err.find("die Eingabe ist kein gültiges UTF-8 (Byte 0xC3 an Stelle " +

@@ -1,111 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tesmoran-cli silben, in-process.
+// tesmoran-cli silben, in-process: the text with its syllables, the
+// options, the user's exception file and the calls that write nothing.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
-#include "app/cli/Cli.h"
+#include "CliRun.h"
 
 namespace tesmoran {
 namespace {
 
-struct CliRun {
-  int code = -1;
-  std::string out, err;
-};
+using testing::CliRun;
 
 CliRun Silben(std::vector<std::string> options, const std::string& input = std::string()) {
   options.insert(options.begin(), "silben");
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int code = RunCli(options, in, out, err);
-  return {code, out.str(), err.str()};
+  return testing::RunCliWith(options, input);
 }
 
-struct SentenceCase {
-  const char* name;
-  std::string input;   // UTF-8 on standard input
-  std::string output;  // standard output
-};
-
-TEST(CliSilben, PrintsTheSentenceWithItsReadingSyllables) {
-  const SentenceCase cases[] = {
-      {"plain sentence", "Oma liest am Abend.", "O-ma liest am A-bend.\n"},
-      {"capitals kept", "OMA und Igel", "O-MA und I-gel\n"},
-      {"umlauts", "Übung über Äpfel", "Ü-bung ü-ber Äp-fel\n"},
-      {"sharp s", "Die Straße, die Füße!", "Die Stra-ße, die Fü-ße!\n"},
-      {"punctuation stays", "„Oma?“ – (Abend)", "„O-ma?“ – (A-bend)\n"},
-      {"CR LF removed like every control character", "Oma\r\nAbend", "O-maA-bend\n"},
-      {"word outside ISO-8859-1 stays whole", "Łódź Kaffee", "Łódź Kaf-fee\n"},
-  };
-  for (const SentenceCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    const CliRun run = Silben({}, c.input);
-    EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.out, c.output);
-    EXPECT_EQ(run.err, "");
-  }
+std::string Repeated(const std::string& piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
 }
 
-TEST(CliSilben, TakesTheTextFromTheTextOption) {
-  const CliRun run = Silben({"--text", "Oma"});
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out, "O-ma\n");
-}
-
-TEST(CliSilben, LineBreakSyllablesKeepSingleEdgeLettersOn) {
-  const CliRun run = Silben({"--schreibsilben", "--text", "Oma liest am Abend, Kaffee."});
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out, "Oma liest am Abend, Kaf-fee.\n");
-}
-
-TEST(CliSilben, WordsHyphenatesEachLineAsAnEntry) {
-  const CliRun run = Silben({"--words"}, "Abend\r\nÜbung\nKaffee\n");
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out, "A-bend\nÜ-bung\nKaf-fee\n");
-}
-
-TEST(CliSilben, WordsTakesMoreLinesThanTheWindowsListHolds) {
-  std::string input, expected;
-  for (int i = 0; i < 40000; ++i) {
-    input += i % 2 == 0 ? "Abend\n" : "Kaffee\r\n";
-    expected += i % 2 == 0 ? "A-bend\n" : "Kaf-fee\n";
-  }
-  input += "Igel";  // the last line without a line end
-  expected += "I-gel\n";
-  const CliRun run = Silben({"--words"}, input);
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out, expected);
-  EXPECT_EQ(run.err, "");
-}
-
-TEST(CliSilben, WordsWithABadByteLateInTheInputWriteNothing) {
-  std::string input;
-  for (int i = 0; i < 10000; ++i) input += "Abend\n";
-  input += "\xFF\n";
-  const CliRun run = Silben({"--words"}, input);
-  EXPECT_EQ(run.code, 1);
-  EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find("60000"), std::string::npos) << run.err;
-}
-
-TEST(CliSilben, WordsOnAnEmptyInputSayThatThereIsNoText) {
-  const CliRun run = Silben({"--words"}, "");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find("Kein Originaltext"), std::string::npos) << run.err;
-}
-
-TEST(CliSilben, Cp1252InputAndOutput) {
-  const CliRun run = Silben({"--encoding", "cp1252"},
-                            "\xDC"
-                            "bung");
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out, "\xDC-bung\n");
-}
-
+// An exception file that is removed again; each test its own, as ctest runs
+// tests side by side.
 class ExceptionsFile {
  public:
   explicit ExceptionsFile(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
@@ -113,15 +33,42 @@ class ExceptionsFile {
   const std::string& Path() const { return path_; }
 
  private:
-  std::string path_ = ::testing::TempDir() + "silben-ausnahmen-test.txt";
+  std::string path_ = ::testing::TempDir() + "silben-ausnahmen-" +
+                      ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
 };
 
-TEST(CliSilben, ExceptionsFileOverridesThePatterns) {
-  const ExceptionsFile file("# eigene\nAben-d\n");
-  const CliRun run = Silben({"--ausnahmen", file.Path(), "--text", "Abend und ABEND"});
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out, "Aben-d und ABEN-D\n");
-  EXPECT_EQ(run.err, "");
+TEST(CliSilben, WritesTheTextWithItsSyllables) {
+  const ExceptionsFile exceptions("# eigene\nAben-d\n");
+  const struct {
+    const char* name;
+    std::vector<std::string> options;
+    std::string input, output;
+  } cases[] = {
+      {"plain sentence", {}, "Oma liest am Abend.", "O-ma liest am A-bend.\n"},
+      {"capitals kept", {}, "OMA und Igel", "O-MA und I-gel\n"},
+      {"umlauts", {}, "Übung über Äpfel", "Ü-bung ü-ber Äp-fel\n"},
+      {"sharp s", {}, "Die Straße, die Füße!", "Die Stra-ße, die Fü-ße!\n"},
+      {"punctuation stays", {}, "„Oma?“ – (Abend)", "„O-ma?“ – (A-bend)\n"},
+      {"CR LF removed like every control character", {}, "Oma\r\nAbend", "O-maA-bend\n"},
+      {"word outside ISO-8859-1 stays whole", {}, "Łódź Kaffee", "Łódź Kaf-fee\n"},
+      {"text option", {"--text", "Oma"}, "", "O-ma\n"},
+      {"line-break syllables keep single edge letters on", {"--schreibsilben"}, "Oma liest am Abend, Kaffee.",
+       "Oma liest am Abend, Kaf-fee.\n"},
+      {"each line an entry", {"--words"}, "Abend\r\nÜbung\nKaffee\n", "A-bend\nÜ-bung\nKaf-fee\n"},
+      // More lines than the window's word list holds, the last without a line end.
+      {"many entries", {"--words"}, Repeated("Abend\nKaffee\r\n", 20000) + "Igel",
+       Repeated("A-bend\nKaf-fee\n", 20000) + "I-gel\n"},
+      {"code page 1252", {"--encoding", "cp1252"}, "\xDC" "bung", "\xDC-bung\n"},
+      {"exceptions in every case form", {"--ausnahmen", exceptions.Path(), "--text", "Abend und ABEND"}, "",
+       "Aben-d und ABEN-D\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CliRun run = Silben(c.options, c.input);
+    EXPECT_EQ(run.code, 0);
+    EXPECT_TRUE(run.out == c.output) << run.out.substr(0, 200);
+    EXPECT_EQ(run.err, "");
+  }
 }
 
 TEST(CliSilben, MalformedExceptionsLineIsReportedOnceAndTheRestHolds) {
@@ -135,24 +82,25 @@ TEST(CliSilben, MalformedExceptionsLineIsReportedOnceAndTheRestHolds) {
   EXPECT_EQ(run.err.find(report, first + 1), std::string::npos) << run.err;
 }
 
-struct FailureCase {
-  const char* name;
-  std::vector<std::string> options;
-  int code;
-  std::string errPart;
-};
-
 TEST(CliSilben, BadCallsWriteNothingAndSayWhy) {
-  const FailureCase cases[] = {
-      {"unreadable exceptions file", {"--ausnahmen", "/nonexistent/ausnahmen.txt", "--text", "Oma"}, 1,
+  const struct {
+    const char* name;
+    std::vector<std::string> options;
+    std::string input;
+    int code;
+    std::string errPart;
+  } cases[] = {
+      {"unreadable exceptions file", {"--ausnahmen", "/nonexistent/ausnahmen.txt", "--text", "Oma"}, "", 1,
        "gibt es nicht"},
-      {"unknown option", {"--silben", "--text", "Oma"}, 2, "--silben"},
-      {"value given to a switch", {"--schreibsilben=ja", "--text", "Oma"}, 2, "--schreibsilben"},
-      {"bad encoding", {"--encoding", "latin9", "--text", "Oma"}, 2, "--encoding"},
+      {"unknown option", {"--silben", "--text", "Oma"}, "", 2, "--silben"},
+      {"value given to a switch", {"--schreibsilben=ja", "--text", "Oma"}, "", 2, "--schreibsilben"},
+      {"bad encoding", {"--encoding", "latin9", "--text", "Oma"}, "", 2, "--encoding"},
+      {"bad byte late in the entries", {"--words"}, Repeated("Abend\n", 10000) + "\xFF\n", 1, "60000"},
+      {"no entries", {"--words"}, "", 1, "Kein Originaltext"},
   };
-  for (const FailureCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const CliRun run = Silben(c.options);
+    const CliRun run = Silben(c.options, c.input);
     EXPECT_EQ(run.code, c.code);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;

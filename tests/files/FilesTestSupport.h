@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Shared pieces of the file tests: a scratch directory and printers that
-// record what they are given.
+// Shared pieces of the file tests: a scratch directory, printers that
+// record what they are given and the saving of the solution text.
 #include <unistd.h>
 
 #include <deque>
@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedUi.h"
+#include "files/Printing.h"
+#include "files/SolutionFile.h"
 #include "platform/Printer.h"
 #include "text/Utf8.h"
 
@@ -97,6 +99,23 @@ struct RecordingProvider : PrinterProvider {
 
   long failAtLine = -1;
   std::deque<PrintRecord> made;
+};
+
+// Saving and printing the solution text in a scratch directory, with
+// scripted boxes and recording printers.
+class SolutionTextTest : public ::testing::Test {
+ protected:
+  // Yes to the question, `name` in the input box; OK to the error when `fails`.
+  void SaveAs(const Text& solution, const Text& name, bool fails = false) {
+    ui.AnswerMessage(kAnswerYes).AnswerInput(name);
+    if (fails) ui.AnswerMessage();
+    SaveSolutionText(solution, ui, printers);
+  }
+  void Print(const Text& solution) { PrintSolutionText(solution, ui, printers); }
+
+  ScratchDir dir;
+  ScriptedUi ui;
+  RecordingProvider printers;
 };
 
 // While it lives, this process acts as the user "nobody" when it runs as

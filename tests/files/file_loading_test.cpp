@@ -99,16 +99,6 @@ TEST_F(LoadSelectedFileTest, AsksOnlyAboveTheByteLimitAndNoKeepsEverything) {
   EXPECT_EQ(preview, Text(31000, U'a'));
 }
 
-TEST_F(LoadSelectedFileTest, StopsReadingAfterTheCharacterLimit) {
-  // Lines of 99 letters: each field adds 100 characters with its space.
-  std::string file;
-  for (int i = 0; i < 400; ++i) file += std::string(99, 'x') + "\r\n";
-  ui.AnswerMessage(kAnswerYes);
-  ASSERT_TRUE(Load(file));
-  // 311 fields make 31100 > 31000 characters; the last space goes.
-  EXPECT_EQ(preview.size(), 31099u);
-}
-
 TEST_F(LoadSelectedFileTest, UnreadableFileShowsTheLoadErrorAndKeepsThePreview) {
   const std::pair<const char*, std::optional<std::string>> rows[] = {
       {"empty file", ""},

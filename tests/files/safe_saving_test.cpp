@@ -10,8 +10,6 @@
 #include <memory>
 
 #include "FilesTestSupport.h"
-#include "files/Printing.h"
-#include "files/SolutionFile.h"
 
 namespace tesmoran {
 namespace {
@@ -19,21 +17,12 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ExpectBox;
 
-class SafeSavingTest : public ::testing::Test {
+// Saving with a look at what the folder holds afterwards.
+class SafeSavingTest : public testing::SolutionTextTest {
  protected:
-  // Yes to the question, `name` in the input box; OK to an error when `fails`.
-  void SaveAs(const Text& solution, const Text& name, bool fails = false) {
-    ui.AnswerMessage(kAnswerYes).AnswerInput(name);
-    if (fails) ui.AnswerMessage();
-    SaveSolutionText(solution, ui, printers);
-  }
   std::size_t EntriesIn(const fs::path& folder) const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
   }
-
-  testing::ScratchDir dir;
-  testing::ScriptedUi ui;
-  testing::RecordingProvider printers;
 };
 
 TEST_F(SafeSavingTest, NameOf250BytesSaves) {
@@ -47,6 +36,17 @@ TEST_F(SafeSavingTest, NameOf250BytesSaves) {
 ino_t InodeOf(const fs::path& file) {
   struct stat info {};
   return ::stat(file.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+// The old file stays whole until the new one is complete: a program that
+// has it open (or a crash halfway) never meets a half-written file.
+TEST_F(SafeSavingTest, FileWithOneNameIsReplacedWholeNotWrittenOver) {
+  dir.Write("blatt.txt", "alter Inhalt\r\n");
+  std::ifstream reader(dir.path / "blatt.txt", std::ios::binary);
+  SaveAs(U"neu", U"blatt.txt");
+  EXPECT_EQ(dir.Read("blatt.txt"), "neu\r\n");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), "alter Inhalt\r\n") << "written over in place";
+  EXPECT_EQ(EntriesIn(dir.path), 1u) << "no temporary file left";
 }
 
 TEST_F(SafeSavingTest, FileWithSeveralHardLinksStaysOneFile) {

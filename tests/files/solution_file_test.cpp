@@ -8,33 +8,13 @@
 #include "FilesTestSupport.h"
 #include "files/FileLoading.h"
 #include "files/PrintLines.h"
-#include "files/Printing.h"
-#include "files/SolutionFile.h"
 
 namespace tesmoran {
 namespace {
 
 using testing::ExpectBox;
 
-class SolutionTextTest : public ::testing::Test {
- protected:
-  // Yes to the question, `name` in the input box; OK to the error when `fails`.
-  void SaveAs(const Text& solution, const Text& name, bool fails = false) {
-    solutionText = solution;
-    ui.AnswerMessage(kAnswerYes).AnswerInput(name);
-    if (fails) ui.AnswerMessage();
-    SaveSolutionText(solutionText, ui, printers);
-  }
-  // Prints `solution` with the answers queued before.
-  void Print(const Text& solution) {
-    PrintSolutionText(solution, ui, printers);
-  }
-
-  testing::ScratchDir dir;
-  testing::ScriptedUi ui;
-  Text solutionText;
-  testing::RecordingProvider printers;
-};
+using testing::SolutionTextTest;
 
 TEST_F(SolutionTextTest, SavingAsksThenOverwritesTheNamedFileSilently) {
   dir.Write("TESMORAN.TXT", std::string(500, 'z'));

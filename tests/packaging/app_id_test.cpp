@@ -29,7 +29,7 @@ std::string Find(const std::string& text, const std::string& pattern) {
 std::string Desktop() { return ReadFile(kData + "/de.tesmoran.Tesmoran.desktop"); }
 std::string Metainfo() { return ReadFile(kData + "/de.tesmoran.Tesmoran.metainfo.xml.in"); }
 
-TEST(ApplicationId, IsTheSameInEveryFile) {
+TEST(ApplicationId, IsTheSameInEveryFileAndTheMenuEntryStartsTheProgram) {
   const struct {
     const char* name;
     std::string value, expected;
@@ -38,6 +38,9 @@ TEST(ApplicationId, IsTheSameInEveryFile) {
       {"metainfo id", Find(Metainfo(), R"(<id>([^<]*)</id>)"), "de.tesmoran.Tesmoran"},
       {"metainfo launchable", Find(Metainfo(), R"(<launchable type="desktop-id">([^<]*)<)"),
        "de.tesmoran.Tesmoran.desktop"},
+      // The menu entry starts the program with the chosen file and offers it for plain text.
+      {"menu entry command", Find(Desktop(), R"(\nExec=([^\n]*))"), "tesmoran %f"},
+      {"menu entry file types", Find(Desktop(), R"(\nMimeType=([^\n]*))"), "text/plain;"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -47,14 +50,6 @@ TEST(ApplicationId, IsTheSameInEveryFile) {
 
 TEST(ApplicationId, HasItsScalableIcon) {
   EXPECT_TRUE(std::filesystem::is_regular_file(kData + "/icons/de.tesmoran.Tesmoran.svg"));
-}
-
-TEST(MenuEntry, StartsTheProgramWithTheChosenFile) {
-  EXPECT_EQ(Find(Desktop(), R"(\nExec=([^\n]*))"), "tesmoran %f");
-}
-
-TEST(MenuEntry, OffersItselfForPlainText) {
-  EXPECT_EQ(Find(Desktop(), R"(\nMimeType=([^\n]*))"), "text/plain;");
 }
 
 }  // namespace

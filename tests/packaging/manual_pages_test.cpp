@@ -72,22 +72,4 @@ TEST_F(ManualPage, NamesNoOptionTheHelpLacks) {
   for (const auto& option : page_) EXPECT_TRUE(help_.count(option)) << option << " is unknown to --help";
 }
 
-TEST(LongOptionScan, FindsOptionsButNotHyphenatedWords) {
-  const struct {
-    const char* name;
-    std::string text;
-    std::set<std::string> options;
-  } rows[] = {
-      {"option after a bracket", "[--text TEXT]", {"--text"}},
-      {"manual page escape", Unescaped(R"(.BR \-\-encoding " utf-8")"), {"--encoding"}},
-      {"hyphenated word", "luecken-woerter abc-nr-woerter", {}},
-      {"dashes inside a word", "Wort--Wort", {}},
-      {"option with a hyphen", "--no-list and --words", {"--no-list", "--words"}},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(LongOptions(row.text), row.options);
-  }
-}
-
 }  // namespace

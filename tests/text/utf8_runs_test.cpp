@@ -33,23 +33,6 @@ TEST(DecodeUtf8, NamesTheFirstInvalidByteWhereverTheAsciiRunsEnd) {
   }
 }
 
-TEST(DecodeUtf8, DecodesLettersBetweenAndInsideAsciiRuns) {
-  const struct {
-    const char* name;
-    std::string bytes;
-    Text text;
-  } cases[] = {
-      {"letter at the eighth byte", "abcdefg\xC3\xA4", U"abcdefgä"},
-      {"letter across the run edge", "abcdef\xE2\x82\xAC" "gh", U"abcdef€gh"},
-      {"four-byte letter between runs", "abcdefgh\xF0\x9F\x98\x80" "ijklmnop", U"abcdefgh😀ijklmnop"},
-      {"runs only", "Der Hund bellt laut.", U"Der Hund bellt laut."},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(DecodeUtf8(c.bytes), c.text);
-  }
-}
-
 // The encoder takes blocks of sixteen ASCII characters at once and the
 // decoder runs of sixteen or eight ASCII bytes: a letter of each length at
 // every place of a longer text must come out as it does on its own.

