@@ -14,7 +14,7 @@ constexpr Char kNeutral = U'x';
 
 }  // namespace
 
-std::vector<Segment> WordSegments(TextView text, const TextTransform& transform) {
+std::vector<Segment> WordSegments(TextView text, const ButtonTransform& transform) {
   std::vector<Segment> segments;
   Text scanned;
   std::size_t outEnd = 0;
@@ -36,7 +36,7 @@ std::vector<Segment> WordSegments(TextView text, const TextTransform& transform)
   return segments;
 }
 
-std::vector<Segment> CharacterSegments(TextView text, const TextTransform& transform) {
+std::vector<Segment> CharacterSegments(TextView text, const ButtonTransform& transform) {
   std::vector<Segment> segments;
   segments.reserve(text.size());
   Text before;  // the result for the character before, alone
@@ -54,7 +54,7 @@ std::vector<Segment> CharacterSegments(TextView text, const TextTransform& trans
   return segments;
 }
 
-std::vector<Segment> GapMarkSegments(TextView text, const TextTransform& transform) {
+std::vector<Segment> GapMarkSegments(TextView text, const ButtonTransform& transform) {
   Text probe(text);
   std::replace(probe.begin(), probe.end(), U'_', kNeutral);
   const Text probed = transform(probe);
@@ -70,7 +70,7 @@ std::vector<Segment> GapMarkSegments(TextView text, const TextTransform& transfo
   return segments;
 }
 
-std::vector<Segment> RemovalSegments(TextView text, const TextTransform& transform) {
+std::vector<Segment> RemovalSegments(TextView text, const ButtonTransform& transform) {
   const Text result = transform(Text(text));
   std::vector<Segment> segments;
   segments.reserve(text.size());
@@ -83,7 +83,7 @@ std::vector<Segment> RemovalSegments(TextView text, const TextTransform& transfo
   return segments;
 }
 
-std::vector<std::size_t> SentenceCuts(TextView text, const TextTransform& everySentenceBackwards) {
+std::vector<std::size_t> SentenceCuts(TextView text, const ButtonTransform& everySentenceBackwards) {
   const Text backwards = everySentenceBackwards(Text(text));
   std::vector<std::size_t> ends;
   std::size_t start = 0;
@@ -107,7 +107,7 @@ std::vector<std::size_t> SentenceCuts(TextView text, const TextTransform& everyS
 }
 
 std::vector<Segment> SentenceSegments(TextView text, const std::vector<std::size_t>& ends,
-                                      const TextTransform& transform) {
+                                      const ButtonTransform& transform) {
   // A one-letter sentence in front: its end mark is the one the real
   // sentence follows.
   const Text lead = U"x.";

@@ -217,7 +217,7 @@ void AddSentences(const PracticeExercise& exercise, TextView text, const std::ve
   }
 }
 
-std::vector<Segment> Trace(Tracing tracing, const Text& text, const TextTransform& transform,
+std::vector<Segment> Trace(Tracing tracing, const Text& text, const ButtonTransform& transform,
                            const std::vector<std::size_t>& ends) {
   switch (tracing) {
     case Tracing::kWords: return WordSegments(text, transform);
@@ -282,7 +282,7 @@ PracticeSection BuildPracticeSection(const PracticeExercise& exercise, const Tex
   PracticeSection section;
   section.exercise = &exercise;
   section.caption = button.caption;
-  const TextTransform transform = [&](const Text& t) { return button.onText(t, answer); };
+  const ButtonTransform transform = [&](const Text& t) { return button.onText(t, answer); };
   // Each exercise with a random part is traced word by word, so that the
   // words draw in the order the button's run would.
   const std::vector<Segment> segments = Trace(exercise.tracing, text, transform, sentenceEnds);
@@ -300,7 +300,7 @@ PracticeSection BuildPracticeSection(const PracticeExercise& exercise, const Tex
 PracticeSet BuildPracticeSet(const Text& text, const std::vector<const PracticeExercise*>& exercises,
                              const Answer& answer) {
   PracticeSet set;
-  const TextTransform backwards = [](const Text& t) { return EverySentenceBackwards().onText(t, Answer()); };
+  const ButtonTransform backwards = [](const Text& t) { return EverySentenceBackwards().onText(t, Answer()); };
   const std::vector<std::size_t> ends = SentenceCuts(text, backwards);
   std::size_t from = 0;
   for (std::size_t end : ends) {
