@@ -12,15 +12,6 @@
 namespace tesmoran {
 namespace {
 
-Text WithoutControlChars(TextView text) {
-  Text kept;
-  kept.reserve(text.size());
-  for (Char c : text) {
-    if (!IsControlChar(c)) kept.push_back(c);
-  }
-  return kept;
-}
-
 bool HasLetter(TextView text) {
   return std::any_of(text.begin(), text.end(),
                      [](Char c) { return IsVowel(c) || IsConsonant(c) || ToUpperChar(c) != ToLowerChar(c); });
@@ -39,12 +30,12 @@ class SectionBuilder {
     const bool newLine = HoldsLineBreak(text_.substr(from, to - from));
     std::vector<PracticePiece>& pieces = section_.pieces;
     if (!pieces.empty() && !pieces.back().item && !newLine) {
-      pieces.back().shown.append(WithoutControlChars(out));
+      pieces.back().shown.append(StripControlChars(out));
       pieces.back().to = to;
       return;
     }
     PracticePiece piece;
-    piece.shown = WithoutControlChars(out);
+    piece.shown = StripControlChars(out);
     Place(piece, from, to);
     pieces.push_back(std::move(piece));
   }
@@ -127,7 +118,7 @@ void AddWordUnit(const PracticeExercise& exercise, TextView text, const WordUnit
       return;
     }
   } else {
-    piece.shown = WithoutControlChars(OutputOf(unit));
+    piece.shown = StripControlChars(OutputOf(unit));
     piece.answer = SpokenForm(word);
     if (HasLetter(piece.answer) && (exercise.everyWord || piece.shown != piece.answer)) {
       builder.Item(std::move(piece), unit.from, unit.to);
@@ -179,7 +170,7 @@ void AddWordGaps(TextView text, const std::vector<Segment>& segments, SectionBui
       builder.Plain(from, to, out);
       continue;
     }
-    piece.shown = WithoutControlChars(out);
+    piece.shown = StripControlChars(out);
     builder.Item(std::move(piece), from, to);
   }
 }
@@ -193,7 +184,7 @@ void AddSentences(const PracticeExercise& exercise, TextView text, const std::ve
     Text out;
     for (; k < segments.size() && segments[k].to <= end; ++k) out.append(segments[k].out);
     PracticePiece piece;
-    piece.shown = WithoutControlChars(out);
+    piece.shown = StripControlChars(out);
     piece.answer = SpokenForm(text.substr(from, end - from));
     bool item = piece.shown != piece.answer && !piece.answer.empty();
     if (exercise.form == ItemForm::kTiles) {

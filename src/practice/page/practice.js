@@ -92,10 +92,8 @@
 
   // ---- the items: each has node, check(), solve(), reset(), hint(), lock(on) ----
 
-  function gapItem(piece, answer) {
-    const node = el('span', 'item');
-    const input = textField('feld', Math.ceil(Array.from(piece.t).length / 2) + 1, 'Lücke');
-    node.appendChild(input);
+  // An item answered by typing the whole answer into one field.
+  function typedItem(node, input, answer) {
     return {
       node, answer, bankWord: answer,
       check: () => norm(input.value) === norm(answer),
@@ -106,6 +104,13 @@
     };
   }
 
+  function gapItem(piece, answer) {
+    const node = el('span', 'item');
+    const input = textField('feld', Math.ceil(Array.from(piece.t).length / 2) + 1, 'Lücke');
+    node.appendChild(input);
+    return typedItem(node, input, answer);
+  }
+
   function wordItem(piece, answer) {
     const node = el('span', 'item wortpaar');
     const shown = el('span', 'vorlage', piece.t);
@@ -113,14 +118,7 @@
     node.appendChild(shown);
     const input = textField('feld', Array.from(answer).length + 1, 'Wort zu „' + piece.t + '“');
     node.appendChild(input);
-    return {
-      node, answer, bankWord: answer,
-      check: () => norm(input.value) === norm(answer),
-      solve: () => { input.value = answer; },
-      reset: () => { input.value = ''; },
-      hint: () => { input.value = nextLetter(input.value, answer); input.focus(); },
-      lock: (on) => { input.readOnly = on; },
-    };
+    return typedItem(node, input, answer);
   }
 
   function nextLetter(value, answer) {
