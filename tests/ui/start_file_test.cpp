@@ -64,24 +64,17 @@ class StartFileTest : public QObject {
     QCOMPARE(FieldText(w.form, "Text1"), Text(U"vorher"));
   }
 
-  void longFileAsksFirst_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<Text>("loaded");
-    QTest::newRow("No keeps the text") << int(kAnswerNo) << Text(U"vorher");
-    QTest::newRow("Yes loads the file") << int(kAnswerYes) << Text(30000, U'a') + U" " + Text(1000, U'b');
-  }
-  void longFileAsksFirst() {
-    QFETCH(int, answer);
-    QFETCH(Text, loaded);
+  // No to the question keeps everything: file_loading_test.cpp.
+  void longFileAsksFirstAndYesLoadsIt() {
     QTemporaryDir dir;
     Window w;
     PasteInto(w.form, "Text1", "vorher");
-    w.ui.AnswerMessage(answer);
+    w.ui.AnswerMessage(kAnswerYes);
     // 31001 bytes: one more than loads without a question.
     LoadStartFile(w.form, WriteFile(dir, "lang.txt", QByteArray(30000, 'a') + "\n" + QByteArray(1000, 'b')));
     QCOMPARE(w.ui.Shown().size(), std::size_t{1});
     QCOMPARE(w.ui.Shown().front().style, int(style::kYesNoQuestion));  // its wording: file_loading_test.cpp
-    QCOMPARE(FieldText(w.form, "Text1"), loaded);
+    QCOMPARE(FieldText(w.form, "Text1"), Text(30000, U'a') + U" " + Text(1000, U'b'));
   }
 
   // Which files cannot be loaded: file_loading_test.cpp.
