@@ -121,8 +121,9 @@ class SolutionTextTest : public ::testing::Test {
 };
 
 // The load error for the file Brief.txt.
-inline const Text kLoadError = U"BRIEF.TXT\n\r--------------------------------------\n\r"
-                               U"Dateifehler beim Laden!\n\rText wird nicht geladen!";
+inline const Text kLoadError =
+    U"BRIEF.TXT\n\r--------------------------------------\n\r"
+    U"Dateifehler beim Laden!\n\rText wird nicht geladen!";
 
 // Loading Brief.txt from a scratch directory into a preview, with scripted boxes.
 class LoadSelectedFileTest : public ::testing::Test {

@@ -221,10 +221,8 @@ class Form1Test : public QObject {
     QCOMPARE(list->count(), 48);
     for (bool shown : {true, false, true}) {
       Click(form, "Bild1");
-      QCOMPARE(list->isVisible(), shown);
-      QCOMPARE(list->height(), Px(2670));
+      QCOMPARE(list->isVisible(), shown);  // where it lies: form1_growth_test.cpp
     }
-    QVERIFY(list->geometry().contains(Field(form, "Text1")->geometry()));
   }
 
   // Each double-click hides the list and adds one more line, also in the
