@@ -9,12 +9,14 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "ScriptedUi.h"
+#include "files/FileLoading.h"
 #include "files/Printing.h"
 #include "files/SolutionFile.h"
 #include "platform/Printer.h"
@@ -116,6 +118,28 @@ class SolutionTextTest : public ::testing::Test {
   ScratchDir dir;
   ScriptedUi ui;
   RecordingProvider printers;
+};
+
+// The load error for the file Brief.txt.
+inline const Text kLoadError =
+    U"BRIEF.TXT\n\r--------------------------------------\n\r"
+    U"Dateifehler beim Laden!\n\rText wird nicht geladen!";
+
+// Loading Brief.txt from a scratch directory into a preview, with scripted boxes.
+class LoadSelectedFileTest : public ::testing::Test {
+ protected:
+  // Writes Brief.txt (removes it for no bytes), chooses and loads it.
+  bool Load(const std::optional<std::string>& bytes) {
+    if (bytes) dir.Write("Brief.txt", *bytes);
+    if (!bytes) fs::remove(dir.path / "Brief.txt");
+    selection = SelectFile(dir.Directory(), U"Brief.txt");
+    return LoadSelectedFile(selection, preview, ui);
+  }
+
+  ScratchDir dir;
+  ScriptedUi ui;
+  FileSelection selection;
+  Text preview = U"Text1";
 };
 
 // While it lives, this process acts as the user "nobody" when it runs as

@@ -87,19 +87,7 @@ TEST(DecodeTextFile, Utf16WithoutZeroBytesToldByItsScript) {
   for (const DecodeRow& row : rows) ExpectDecodes(row);
 }
 
-class LoadEncodingTest : public ::testing::Test {
- protected:
-  bool Load(const std::string& bytes) {
-    dir.Write("Brief.txt", bytes);
-    selection = SelectFile(dir.Directory(), U"Brief.txt");
-    return LoadSelectedFile(selection, preview, ui);
-  }
-
-  testing::ScratchDir dir;
-  testing::ScriptedUi ui;
-  FileSelection selection;
-  Text preview = U"Text1";
-};
+using LoadEncodingTest = testing::LoadSelectedFileTest;
 
 // Each field adds 100 characters with its space: 311 fields make 31100 >
 // 31000 characters, so the loading stops there and the last space goes.
@@ -123,9 +111,7 @@ TEST_F(LoadEncodingTest, LoadingStopsAtTheCharacterLimitAndIgnoresTheBytesBehind
 }
 
 TEST_F(LoadEncodingTest, BrokenUtf16NamesTheReasonUnderTheLoadError) {
-  const Text error =
-      U"BRIEF.TXT\n\r--------------------------------------\n\r"
-      U"Dateifehler beim Laden!\n\rText wird nicht geladen!\n\r";
+  const Text error = testing::kLoadError + U"\n\r";
   const std::tuple<const char*, std::string, Text> rows[] = {
       {"mark, unpaired surrogate", "\xFF\xFE" + Utf16(u"Hallo \xDC00 Welt", false),
        U"Die Datei ist als UTF-16 gespeichert, enthält aber Zeichen, die kein Text sind."},

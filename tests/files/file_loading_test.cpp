@@ -56,24 +56,8 @@ TEST(DecodeTextFile, KeepsTabsDropsAFinalEndMarkAndReadsAFileCutShort) {
 using testing::ExpectBox;
 using testing::ScriptedUi;
 
-const Text kLoadError = U"BRIEF.TXT\n\r--------------------------------------\n\r"
-                        U"Dateifehler beim Laden!\n\rText wird nicht geladen!";
-
-class LoadSelectedFileTest : public ::testing::Test {
- protected:
-  // Writes Brief.txt (removes it for no bytes), chooses and loads it.
-  bool Load(const std::optional<std::string>& bytes) {
-    if (bytes) dir.Write("Brief.txt", *bytes);
-    if (!bytes) std::filesystem::remove(dir.path / "Brief.txt");
-    selection = SelectFile(dir.Directory(), U"Brief.txt");
-    return LoadSelectedFile(selection, preview, ui);
-  }
-
-  testing::ScratchDir dir;
-  ScriptedUi ui;
-  FileSelection selection;
-  Text preview = U"Text1";
-};
+using testing::kLoadError;
+using testing::LoadSelectedFileTest;
 
 TEST_F(LoadSelectedFileTest, LoadsTheSameGermanTextFromEveryEncoding) {
   const std::pair<const char*, std::string> rows[] = {

@@ -60,18 +60,13 @@ class ControlsTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<Pick>("pick");
     QTest::newRow("icon Bild8") << "Bild8" << Pick([](const Form1Controls& c) { return c.Bild8; });
-    QTest::newRow("icon Bild3") << "Bild3" << Pick([](const Form1Controls& c) { return c.Bild3; });
     QTest::newRow("exercise button Befehl14")
         << "Befehl14" << Pick([](const Form1Controls& c) { return ButtonNamed(c, "Befehl14"); });
     QTest::newRow("word-list button Befehl30") << "Befehl30" << Pick([](const Form1Controls& c) { return c.Befehl30; });
-    QTest::newRow("copy button Befehl26") << "Befehl26" << Pick([](const Form1Controls& c) { return c.Befehl26; });
     QTest::newRow("original text Text1") << "Text1" << Pick([](const Form1Controls& c) { return c.Text1; });
-    QTest::newRow("solution text Text2") << "Text2" << Pick([](const Form1Controls& c) { return c.Text2; });
     QTest::newRow("dragged label Bezeichnung7")
         << "Bezeichnung7" << Pick([](const Form1Controls& c) { return c.Bezeichnung7; });
     QTest::newRow("task list Liste1") << "Liste1" << Pick([](const Form1Controls& c) { return c.Liste1; });
-    QTest::newRow("word list Liste2") << "Liste2" << Pick([](const Form1Controls& c) { return c.Liste2; });
-    QTest::newRow("mode list Liste3") << "Liste3" << Pick([](const Form1Controls& c) { return c.Liste3; });
     QTest::newRow("frame Figur5") << "Figur5" << Pick([](const Form1Controls& c) { return c.Figur5; });
   }
   void controlsMemberIsTheControlOfItsName() {

@@ -159,10 +159,7 @@ class TestHelpAbout : public QObject {
     TSMLABEL* about = OpenAbout(form);
     const QString firstLine = Child<QLabel>(*about, "Bezeichnung7")->text().section(QLatin1Char('\n'), 0, 0);
     QVERIFY2(firstLine.startsWith(QStringLiteral("TESMORAN ")), qPrintable(firstLine));
-    const QString aboutVersion = firstLine.mid(9);
-    QCOMPARE(aboutVersion, QStringLiteral("1.0"));
-    const QString endTitle = ToQString(Text(kEndTitle));
-    QCOMPARE(endTitle.section(QStringLiteral(", Version "), 1), aboutVersion);
+    QCOMPARE(ToQString(Text(kEndTitle)).section(QStringLiteral(", Version "), 1), firstLine.mid(9));
   }
 };
 

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <functional>
 
 #include "form1_test_support.h"
 #include "worksheet/EditingCommands.h"
@@ -38,7 +39,11 @@ struct ShownWindow : Window {
   void Key(Qt::Key key) { QTest::keyClick(Win(), key); }
 };
 
+using Gesture = std::function<void(ShownWindow&)>;
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Gesture)
 
 class NoLostWorkTest : public QObject {
   Q_OBJECT
@@ -47,58 +52,46 @@ class NoLostWorkTest : public QObject {
   void initTestCase() { InstallQtTestFailureHandler(); }
 
   // With the list shown, neither moving the highlight nor pressing on one
-  // entry and letting go on the other chooses; "Großletter" then still
-  // appends, as the caption says.
+  // entry and letting go on the other chooses, nor Escape or a click
+  // elsewhere; Return on the highlighted entry does.  "Großletter" then
+  // works as the caption says.
   void onlyAPickChangesTheWorkingMode_data() {
-    QTest::addColumn<bool>("mouse");
-    QTest::newRow("arrow up, then Escape") << false;
-    QTest::newRow("press on one entry, release on the other") << true;
-  }
-  void onlyAPickChangesTheWorkingMode() {
-    QFETCH(bool, mouse);
-    ShownWindow w;
-    Click(w.form, "Bild7");
-    if (mouse) {
+    QTest::addColumn<Gesture>("gesture");
+    QTest::addColumn<bool>("hides");
+    QTest::addColumn<int>("highlighted");  // the entry highlighted afterwards
+    QTest::addColumn<int>("mode");
+    QTest::newRow("arrow up, then Escape") << Gesture([](ShownWindow& w) {
+      w.Key(Qt::Key_Up);
+      w.Key(Qt::Key_Escape);
+    }) << true << int(kModeReplace) << int(kModeExtend);
+    QTest::newRow("press on one entry, release on the other") << Gesture([](ShownWindow& w) {
       QTest::mousePress(w.Win(), Qt::LeftButton, {}, RowCentre(w.Modes(), kModeExtend));
       QTest::mouseMove(w.Win(), RowCentre(w.Modes(), kModeReplace));
       QTest::mouseRelease(w.Win(), Qt::LeftButton, {}, RowCentre(w.Modes(), kModeReplace));
-    } else {
-      w.Key(Qt::Key_Up);
-      w.Key(Qt::Key_Escape);
-    }
-    QCOMPARE(w.Modes()->currentRow(), int(kModeReplace));
-    Click(w.form, "Befehl1");  // "Großletter"
-    QCOMPARE(FieldText(w.form, "Text2"), Text(U"X\r\nABC"));
-    QCOMPARE(w.form.windowTitle(), kExtendCaption);
-  }
-
-  void escapeOrAClickElsewhereHidesTheModeList_data() {
-    QTest::addColumn<bool>("escape");
-    QTest::newRow("Escape") << true;
-    QTest::newRow("click on the original text") << false;
-  }
-  void escapeOrAClickElsewhereHidesTheModeList() {
-    QFETCH(bool, escape);
-    ShownWindow w;
-    Click(w.form, "Bild7");
-    if (escape) {
-      w.Key(Qt::Key_Escape);
-    } else {
+    }) << false << int(kModeReplace) << int(kModeExtend);
+    QTest::newRow("click on the original text") << Gesture([](ShownWindow& w) {
       QTest::mouseClick(w.Win(), Qt::LeftButton, {}, InWindow(*Field(w.form, "Text1"), {5, 5}));
-    }
-    QVERIFY(w.Modes()->isHidden());
-    QCOMPARE(w.form.Sheet().Liste3, int(kModeExtend));
+    }) << true << int(kModeExtend) << int(kModeExtend);
+    QTest::newRow("arrow up, then Return") << Gesture([](ShownWindow& w) {
+      w.Key(Qt::Key_Up);
+      w.Key(Qt::Key_Return);
+    }) << true << int(kModeReplace) << int(kModeReplace);
   }
-
-  void returnOnTheHighlightedModeChoosesIt() {
+  void onlyAPickChangesTheWorkingMode() {
+    QFETCH(Gesture, gesture);
+    QFETCH(bool, hides);
+    QFETCH(int, highlighted);
+    QFETCH(int, mode);
     ShownWindow w;
     Click(w.form, "Bild7");
-    w.Key(Qt::Key_Up);
-    w.Key(Qt::Key_Return);
-    QVERIFY(w.Modes()->isHidden());
-    QCOMPARE(w.form.windowTitle(), QStringLiteral("T E S M O R A N : Lösungstext ersetzen"));
-    Click(w.form, "Befehl1");
-    QCOMPARE(FieldText(w.form, "Text2"), Text(U"ABC"));
+    gesture(w);
+    if (hides) QVERIFY(w.Modes()->isHidden());
+    QCOMPARE(w.Modes()->currentRow(), highlighted);
+    QCOMPARE(w.form.Sheet().Liste3, mode);
+    Click(w.form, "Befehl1");  // "Großletter"
+    QCOMPARE(FieldText(w.form, "Text2"), Text(mode == kModeExtend ? U"X\r\nABC" : U"ABC"));
+    QCOMPARE(w.form.windowTitle(),
+             mode == kModeExtend ? kExtendCaption : QStringLiteral("T E S M O R A N : Lösungstext ersetzen"));
   }
 
   void plainTextFromAnotherProgramIsDroppedIntoTheOriginalText() {

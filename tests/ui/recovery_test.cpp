@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 #include "form1_test_support.h"
@@ -23,13 +24,10 @@ namespace {
 
 constexpr const char* kTypingSession = "--typing-session";
 
-// The permission bits as the file system reports them, without the
-// QFile-specific "user" bits.
-QFileDevice::Permissions ModeBits(const QString& path) {
-  const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                   QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther |
-                   QFileDevice::ExeOther;
-  return QFile::permissions(path) & all;
+// The permission bits as the file system reports them.
+int ModeBits(const QString& path) {
+  namespace fs = std::filesystem;
+  return static_cast<int>(fs::status(QFile::encodeName(path).toStdString()).permissions() & fs::perms::mask);
 }
 
 QByteArray Bytes(const QString& path) {
@@ -187,12 +185,11 @@ class RecoveryTest : public QObject {
     QTest::keyClicks(Field(w.form, "Text1"), QStringLiteral("Paul liest."));
     writer.WriteNow();
     ::umask(previousMask);
-    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    QCOMPARE(ModeBits(folder), ownerOnly | QFileDevice::ExeOwner);
-    QCOMPARE(ModeBits(writer.FilePath()), ownerOnly);
+    QCOMPARE(ModeBits(folder), 0700);
+    QCOMPARE(ModeBits(writer.FilePath()), 0600);
     QString lock = writer.FilePath();
     lock.replace(QStringLiteral(".tesmoran"), QStringLiteral(".lock"));
-    QCOMPARE(ModeBits(lock), ownerOnly);
+    QCOMPARE(ModeBits(lock), 0600);
   }
 
   void twoRunningProgramsKeepTwoFiles() {

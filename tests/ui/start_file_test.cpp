@@ -52,64 +52,40 @@ class StartFileTest : public QObject {
     QCOMPARE(StartFileArgument(arguments), file);
   }
 
-  void fileBecomesTheOriginalTextInOneUndoStep_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<Text>("loaded");
-    QTest::newRow("lines joined, commas gone")
-        << QByteArray("Der Hund, die Katze\r\nund die Maus.") << Text(U"Der Hund die Katze und die Maus.");
-    QTest::newRow("code page 1252") << QByteArray("Gr\xfc\xdf" "e") << Text(U"Grüße");
-    QTest::newRow("UTF-8") << QByteArray("Gr\xc3\xbc\xc3\x9f" "e") << Text(U"Grüße");
-  }
+  // The decoding and joining of lines themselves: file_loading_test.cpp.
   void fileBecomesTheOriginalTextInOneUndoStep() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(Text, loaded);
     QTemporaryDir dir;
     Window w;
     PasteInto(w.form, "Text1", "vorher");
-    LoadStartFile(w.form, WriteFile(dir, "brief.txt", bytes));
-    QCOMPARE(FieldText(w.form, "Text1"), loaded);
+    LoadStartFile(w.form, WriteFile(dir, "brief.txt", "Der Hund, die Katze\r\nund die Gr\xfc\xdf" "e."));
+    QCOMPARE(FieldText(w.form, "Text1"), Text(U"Der Hund die Katze und die Grüße."));
     QCOMPARE(w.ui.Shown().size(), std::size_t{0});
     Field(w.form, "Text1")->undo();  // one undo step brings the text back
     QCOMPARE(FieldText(w.form, "Text1"), Text(U"vorher"));
   }
 
-  void longFileAsksFirst_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<Text>("loaded");
-    QTest::newRow("No keeps the text") << int(kAnswerNo) << Text(U"vorher");
-    QTest::newRow("Yes loads the file") << int(kAnswerYes) << Text(30000, U'a') + U" " + Text(1000, U'b');
-  }
-  void longFileAsksFirst() {
-    QFETCH(int, answer);
-    QFETCH(Text, loaded);
+  // No to the question keeps everything: file_loading_test.cpp.
+  void longFileAsksFirstAndYesLoadsIt() {
     QTemporaryDir dir;
     Window w;
     PasteInto(w.form, "Text1", "vorher");
-    w.ui.AnswerMessage(answer);
+    w.ui.AnswerMessage(kAnswerYes);
     // 31001 bytes: one more than loads without a question.
     LoadStartFile(w.form, WriteFile(dir, "lang.txt", QByteArray(30000, 'a') + "\n" + QByteArray(1000, 'b')));
     QCOMPARE(w.ui.Shown().size(), std::size_t{1});
     QCOMPARE(w.ui.Shown().front().style, int(style::kYesNoQuestion));  // its wording: file_loading_test.cpp
-    QCOMPARE(FieldText(w.form, "Text1"), loaded);
+    QCOMPARE(FieldText(w.form, "Text1"), Text(30000, U'a') + U" " + Text(1000, U'b'));
   }
 
-  void fileThatCannotBeLoadedIsReportedAndLosesNothing_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("exists");
-    QTest::newRow("missing file") << "fehlt.txt" << false;
-    QTest::newRow("empty file") << "leer.txt" << true;
-  }
+  // Which files cannot be loaded: file_loading_test.cpp.
   void fileThatCannotBeLoadedIsReportedAndLosesNothing() {
-    QFETCH(QString, name);
-    QFETCH(bool, exists);
     QTemporaryDir dir;
-    const QString path = exists ? WriteFile(dir, name, QByteArray()) : dir.filePath(name);
     Window w;
     PasteInto(w.form, "Text1", "vorher");
     w.ui.AnswerMessage(kAnswerOk);
-    LoadStartFile(w.form, path);
+    LoadStartFile(w.form, dir.filePath("fehlt.txt"));
     QCOMPARE(w.ui.Shown().size(), std::size_t{1});
-    QCOMPARE(w.ui.Shown().front().prompt, LoadError(FromQString(name.toUpper())));
+    QCOMPARE(w.ui.Shown().front().prompt, LoadError(U"FEHLT.TXT"));
     QCOMPARE(w.ui.Shown().front().style, 16);
     QCOMPARE(FieldText(w.form, "Text1"), Text(U"vorher"));
   }

@@ -17,10 +17,8 @@
 #include <QTimer>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <thread>
 
 #include "form1_test_support.h"
@@ -35,29 +33,10 @@ namespace {
 
 const std::string kMissingFile = "/nonexistent/hyph_de_DE.dic";
 
-// Holds the loading thread until opened.
-class Gate {
- public:
-  void Open() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    open_ = true;
-    opened_.notify_all();
-  }
-  void Wait() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    opened_.wait(lock, [this] { return open_; });
-  }
-
- private:
-  std::mutex mutex_;
-  std::condition_variable opened_;
-  bool open_ = false;
-};
-
-// What the loading thread shares with the test.
+// What the loading thread shares with the test: it waits until `open`.
 struct LoadState {
   std::atomic<int> loads{0};
-  Gate gate;
+  std::atomic<bool> open{false};
 };
 
 // The main window whose engine loads behind a gate, counting the readings.
@@ -68,14 +47,14 @@ struct LoadingWindow {
       ++state->loads;
       // The first window of the run really reads the file meanwhile.
       HyphenPatterns::Load load = HyphenPatterns::Open(path);
-      state->gate.Wait();
+      while (!state->open) std::this_thread::sleep_for(std::chrono::milliseconds(1));
       return load;
     });
     form.show();
     QApplication::setActiveWindow(&form);
   }
   // Lets the thread finish before the window waits for it.
-  ~LoadingWindow() { state->gate.Open(); }
+  ~LoadingWindow() { state->open = true; }
   SyllableEngineLoader& Loader() { return SyllableEngineLoader::Of(form); }
   int Loads() const { return state->loads.load(); }
 
@@ -174,7 +153,7 @@ class SyllableLoadingTest : public QObject {
     QVERIFY(BusyCursorShown());
     QVERIFY2(RoundTripMs() < 100, "the window stopped answering while a command waits");
 
-    w.state->gate.Open();
+    w.state->open = true;
     QTRY_VERIFY_WITH_TIMEOUT(w.Loader().IsReady(), 30000);
     QCOMPARE(FieldText(w.form, "Text2"), Text(U"O-ma liest am A-bend."));
     QVERIFY(!QApplication::overrideCursor());
@@ -196,7 +175,7 @@ class SyllableLoadingTest : public QObject {
     QVERIFY(BusyCursorShown());
     QVERIFY2(RoundTripMs() < 100, "the window stopped answering while the worksheet waits");
 
-    w.state->gate.Open();
+    w.state->open = true;
     QTRY_VERIFY_WITH_TIMEOUT(ArbeitsblattWindow::Instance() != nullptr, 30000);
     ArbeitsblattWindow* sheet = ArbeitsblattWindow::Instance();
     QVERIFY(sheet->isVisible());
@@ -220,7 +199,7 @@ class SyllableLoadingTest : public QObject {
   void aMissingPatternFileIsReportedOnlyWhenSyllablesAreAsked() {
     QFETCH(bool, worksheet);
     LoadingWindow w(kMissingFile);
-    w.state->gate.Open();
+    w.state->open = true;
     w.Loader().Start();
     QTRY_VERIFY_WITH_TIMEOUT(w.Loader().IsReady(), 5000);
     QVERIFY(w.ui.Shown().empty());
@@ -251,7 +230,7 @@ class SyllableLoadingTest : public QObject {
   void anEditedExceptionListHoldsAtOnce() {
     QFile::remove(SyllableExceptionsPath());
     LoadingWindow w;
-    w.state->gate.Open();
+    w.state->open = true;
     w.Loader().Start();
     QTRY_VERIFY_WITH_TIMEOUT(w.Loader().IsReady(), 30000);
     PasteInto(w.form, "Text2", QStringLiteral("Oma"));

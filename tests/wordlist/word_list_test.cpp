@@ -51,22 +51,13 @@ void ExpectBox(const testing::ShownBox& box, const Text& prompt, const Text& tit
   EXPECT_EQ(box.style, style);
 }
 
-TEST(BuildWordList, ReportsEveryBuildAndNeedsAText) {
+TEST(BuildWordList, NeedsAText) {
   Worksheet ws;
   ws.Liste4 = {U"gesichert"};
-  auto boxes = Build(ws);
+  const auto boxes = Build(ws);
   ASSERT_EQ(boxes.size(), 1u);
   ExpectBox(boxes[0], U"Es ist keine Text vorhanden!", U"Liste erstellen", 0);
   EXPECT_EQ(ws.Liste4, Texts{U"gesichert"});
-  ws.Text1.Set(U"Der Hund bellt. Der hund, der Hund!");
-  const Texts expected = {U"Der", U"Hund", U"bellt", U"hund", U"der"};
-  for (const Text message : {U" 5 neue Wörter gefunden!", U" 0 neue Wörter gefunden!"}) {
-    SCOPED_TRACE(EncodeUtf8(message));
-    boxes = Build(ws);
-    EXPECT_EQ(ws.Liste2.Texts(), expected);
-    ASSERT_EQ(boxes.size(), 1u);
-    ExpectBox(boxes[0], message, U"Wörterliste", 0);
-  }
 }
 
 struct BuildCase {
@@ -108,7 +99,7 @@ TEST(BuildWordList, AppendsNewCleanedWordsCountsThemAndRewritesTheBackup) {
     EXPECT_EQ(ws.Liste4, c.after);
     ASSERT_EQ(boxes.size(), 1u);
     const std::string count = std::to_string(c.after.size() - c.before.size());
-    EXPECT_EQ(boxes[0].prompt, U" " + Text(count.begin(), count.end()) + U" neue Wörter gefunden!");
+    ExpectBox(boxes[0], U" " + Text(count.begin(), count.end()) + U" neue Wörter gefunden!", U"Wörterliste", 0);
     // The marked passage stays in the text; only the marking ends, the caret behind it.
     EXPECT_EQ(ws.Text1.text, c.text);
     EXPECT_EQ(ws.Text1.selLength, 0u);

@@ -3,10 +3,9 @@
 // show, with which texts, when, and what they change.
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "ScriptedUi.h"
 #include "exercises/Random.h"
+#include "exercises/ShuffleAndAlphabet.h"
 #include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
@@ -186,53 +185,26 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"Befehl29", kSame, kReverseWord, U"Rückwärtssatz"}),
     ButtonName<ListCase>);
 
-// Drawing without replacement, one draw from the front of `draws` per
-// character and one for an empty word.
-Text DrawnWithout(Text rest, std::deque<double>& draws) {
-  Text out;
-  do {
-    const auto p = static_cast<std::size_t>(draws.front() * static_cast<double>(rest.size()));
-    draws.pop_front();
-    if (rest.empty()) break;
-    out.push_back(rest[p]);
-    rest.erase(p, 1);
-  } while (!rest.empty());
-  return out;
-}
-
-// The run's draws after a reset of the random source.
-std::deque<double> FirstDraws(std::size_t count) {
+// "Purzel-Wörter" draws at random: its button gives what the word shuffle
+// gives from the same first draws (the drawing itself: transformations_test.cpp
+// and in_place_transformations_test.cpp), on the text or on every entry as one word.
+TEST(PurzelWoerter, ShufflesTheTextOrEveryEntryWithTheRunsFirstDraws) {
   ResetRandomForTesting();
-  std::deque<double> draws;
-  while (draws.size() < count) draws.push_back(NextRandom());
-  return draws;
-}
-
-// The text word by word with the delimiters kept, from the run's first draws.
-TEST(PurzelWoerter, ShufflesTheWordsOfTheTextWithTheRunsFirstDraws) {
-  std::deque<double> draws = FirstDraws(18);
-  Text expected;
-  for (const auto& [word, delimiter] : {std::pair<Text, Text>{U"Der", U" "}, {U"Hund", U","}, {U"", U" "},
-                                        {U"bellt", U"."}, {U"Äpfel", U""}}) {
-    expected += DrawnWithout(word, draws) + delimiter;
-  }
+  const Text text = ShuffleWords(Text(U"Der Hund, bellt.Äpfel"));
   ScriptedUi ui;
   Worksheet ws = Sheet(U"Der Hund, bellt.Äpfel");
   ResetRandomForTesting();
   RunExercise(Button("Befehl9"), ws, ui);
-  EXPECT_EQ(ws.Text2, expected);
-}
+  EXPECT_EQ(ws.Text2, text);
 
-// Every entry as one word, delimiters included, from the run's first draws.
-TEST(PurzelWoerter, ShufflesEveryEntryAsOneWordWithTheRunsFirstDraws) {
-  std::deque<double> draws = FirstDraws(10);
-  const std::vector<Text> expected = {DrawnWithout(U"Sonne", draws), DrawnWithout(U"a.b c", draws)};
-  ScriptedUi ui;
-  Worksheet ws = Sheet(U"", {U"Sonne", U"a.b c"}, /*selectFirst=*/true);
   ResetRandomForTesting();
-  RunExercise(Button("Befehl9"), ws, ui);
-  EXPECT_EQ(ws.Liste2.Texts(), expected);
-  EXPECT_EQ(ws.Text2, U"alt");
+  const Text first = ShuffleWord(U"Sonne"), second = ShuffleWord(U"a.b c");
+  Worksheet list = Sheet(U"", {U"Sonne", U"a.b c"}, /*selectFirst=*/true);
+  ResetRandomForTesting();
+  RunExercise(Button("Befehl9"), list, ui);
+  EXPECT_EQ(list.Liste2.Texts(), (std::vector<Text>{first, second}));
+  EXPECT_EQ(list.Text2, U"alt");
+  ResetRandomForTesting();
 }
 
 }  // namespace

@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The exercise frame around every exercise: what it takes, what it delivers
-// and what one press reports back to its caller.
+// The exercise frame around every exercise: what it takes, what it delivers,
+// what one press reports back to its caller, and the command line's way
+// through it, which moves the texts instead of copying them.
 #include <gtest/gtest.h>
 
 #include "ScriptedUi.h"
+#include "exercises/Random.h"
+#include "platform/FixedAnswerUi.h"
 #include "text/CaseMap.h"
+#include "worksheet/ExerciseCatalogue.h"
 #include "worksheet/ExerciseFrame.h"
 
 namespace tesmoran {
 namespace {
 
 using testing::ScriptedUi;
-using testing::ShownBox;
-using Kind = ShownBox::Kind;
 
 Exercise Upper(ListPath path = ListPath::kTransformEntries) {
   const auto upper = [](const Text& t, const Answer&) { return ToUpper(t); };
@@ -41,6 +43,32 @@ TEST(RunExercise, WorksOnTheMarkedPartOrElseTheWholeText) {
   Worksheet whole = Sheet(U"Der Hund\r\nbellt.");
   ASSERT_TRUE(TakeWorkText(whole, ui));
   EXPECT_EQ(whole.WorkText, U"Der Hund\r\nbellt.");
+  // The command line's way, which moves the texts instead of copying them.
+  Worksheet consumed = Sheet(U"Der Hund bellt.");
+  consumed.Text1.selStart = 4;
+  consumed.Text1.selLength = 4;
+  ASSERT_TRUE(TakeWorkText(consumed, ui, TextUse::kConsume));
+  EXPECT_EQ(consumed.WorkText, U"Hund");
+  EXPECT_EQ(consumed.Text1.text, U"Der Hund bellt.");
+}
+
+// The command line's way through every exercise gets the same solution text.
+TEST(RunExercise, ConsumingTheTextsGivesEveryExerciseTheSameSolution) {
+  const Text original = U"Der Hund bellt.\r\nDie Katze schläft im Garten! Äpfel, Öl und Straße.\r\n";
+  for (const Exercise& exercise : ExerciseCatalogue()) {
+    SCOPED_TRACE(exercise.button);
+    Worksheet kept = Sheet(original), consumed = Sheet(original);
+    FixedAnswerUi ui(true, U"e");
+    ResetRandomForTesting();  // the same shuffles on both ways
+    const ExerciseOutcome keptOutcome = RunExercise(exercise, kept, ui).outcome;
+    ResetRandomForTesting();
+    EXPECT_EQ(RunExercise(exercise, consumed, ui, TextUse::kConsume).outcome, keptOutcome);
+    EXPECT_EQ(consumed.Text2, kept.Text2);
+    if (keptOutcome != ExerciseOutcome::kDelivered) continue;
+    EXPECT_EQ(kept.Text1.text, original);
+    EXPECT_FALSE(kept.Text2.empty());
+    EXPECT_TRUE(consumed.Text1.text.empty() && consumed.WorkText.empty());
+  }
 }
 
 TEST(StripControlChars, DropsCodesBelow32AndKeepsEverythingElse) {
@@ -66,60 +94,7 @@ TEST(DeliverWorkText, WritesTheSolutionTextByMode) {
     ws.WorkText = row.work;
     DeliverWorkText(ws);
     EXPECT_EQ(ws.Text2, row.after);
-  }
-}
-
-TEST(DeliverWorkText, KeepsTheStrippedWorkText) {
-  Worksheet ws = Sheet(U"x", U"alt", kModeExtend);
-  ws.WorkText = U"A\r\nB\tC";
-  DeliverWorkText(ws);
-  EXPECT_EQ(ws.WorkText, U"ABC");
-}
-
-TEST(RunExercise, EmptyOriginalTextShowsOneMessageAndChangesNothing) {
-  for (int mode : {kModeReplace, kModeExtend}) {
-    SCOPED_TRACE(mode == kModeReplace ? "replace mode" : "extend mode");
-    ScriptedUi ui;
-    ui.AnswerMessage();
-    Worksheet ws = Sheet(U"", U"Lösung", mode, {U"Hund"});
-    ws.WorkText = U"vorher";
-    RunExercise(Upper(), ws, ui);
-    EXPECT_EQ(ws.Text2, U"Lösung");
-    EXPECT_EQ(ws.WorkText, U"vorher");
-    EXPECT_EQ(ws.Liste2.EntryText(0), U"Hund");
-    ASSERT_EQ(ui.Shown().size(), 1u);
-    EXPECT_EQ(ui.Shown()[0].prompt, U"Kein Originaltext vorhanden.\r");
-  }
-}
-
-TEST(RunExercise, TakesTheWordListPathOnlyWithASelectedEntry) {
-  const struct {
-    const char* name;
-    ListPath path;
-    bool selected;
-    Text solution, entry;  // the solution text and the first entry afterwards
-    bool message;          // the exercise's list message comes
-  } cases[] = {
-      {"entries transformed", ListPath::kTransformEntries, true, U"Lösung", U"KATZE", false},
-      {"nothing selected", ListPath::kTransformEntries, false, U"HUND", U"katze", false},
-      {"list refused", ListPath::kMessage, true, U"Lösung", U"katze", true},
-      {"text only", ListPath::kTextOnly, true, U"HUND", U"katze", false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    ScriptedUi ui;
-    if (c.message) ui.AnswerMessage();
-    Worksheet ws = Sheet(U"hund", U"Lösung", kModeReplace, {U"katze", U"ä", U"maus"});
-    ws.Liste2.SetSelected(1, c.selected);
-    RunExercise(Upper(c.path), ws, ui);
-    EXPECT_EQ(ws.Text2, c.solution);
-    EXPECT_EQ(ws.Liste2.EntryText(0), c.entry);
-    EXPECT_EQ(ws.Liste2.IsSelected(1), c.selected);
-    EXPECT_FALSE(ws.Liste2.IsSelected(0) || ws.Liste2.IsSelected(2));
-    ASSERT_EQ(ui.Shown().size(), c.message ? 1u : 0u);
-    if (!c.message) continue;
-    EXPECT_EQ(ui.Shown()[0].prompt, U"Für Einzelwörter unsinnig.");
-    EXPECT_EQ(ui.Shown()[0].title, U"Großletter");
+    EXPECT_EQ(ws.WorkText, StripControlChars(row.work));  // kept, stripped
   }
 }
 
@@ -183,6 +158,7 @@ TEST(RunExercise, ReportsWhatItDidAndWhetherOnTheWordList) {
     EXPECT_EQ(result.outcome, c.expected);
     EXPECT_EQ(result.onWordList, c.onWordList);
     EXPECT_EQ(ws.Text2, c.solution);
+    EXPECT_EQ(ws.Liste2.EntryText(0), c.name == std::string("list rewritten") ? U"Maus!" : U"Maus");
   }
 }
 
