@@ -21,34 +21,15 @@ namespace {
 
 // About 150 KB, three pieces, of fragments in a fixed pseudo-random order:
 // mostly long words, so that a cut in the wrong place is likely to split
-// one, and between them runs of delimiters and spaces, end marks alone and
-// mixed, line breaks and letters that take more than one byte in UTF-8;
-// every character is one of code page 1252.
+// one, and between them runs of delimiters and spaces, end marks alone,
+// doubled and mixed, line breaks and letters that take more than one byte
+// in UTF-8; every character is one of code page 1252.
 Text LongText() {
-  const Text fragments[] = {U"Donaudampfschiff",
-                            U"Straße",
-                            U"Äpfel",
-                            U"Schulranzen",
-                            U"Hund",
-                            U"bellt",
-                            U"Überraschung",
-                            U" ",
-                            U" ",
-                            U"  ",
-                            U". ",
-                            U"!",
-                            U"?!",
-                            U"\r\n",
-                            U",",
-                            U"€x",
-                            U".Öl",
-                            U"::",
-                            U"!!",
-                            U"?.",
-                            U"-",
-                            U"\t",
-                            U"a",
-                            U"ä"};
+  // clang-format off
+  const Text fragments[] = {U"Donaudampfschiff", U"Straße", U"Äpfel", U"Schulranzen", U"Hund", U"bellt",
+                            U"Überraschung", U" ", U" ", U"  ", U". ", U"!", U"?!", U"\r\n", U",", U"€x", U".Öl",
+                            U"::", U"!!", U"?.", U"-", U"\t", U"a", U"ä", U"?!?", U"!\r\n", U": "};
+  // clang-format on
   Text text;
   std::uint32_t seed = 4711;
   while (text.size() < 150000) {

@@ -7,22 +7,16 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/cli/Cli.h"
+#include "CliRun.h"
 
 namespace tesmoran {
 namespace {
 
-struct PageRun {
-  int code = -1;
-  std::string out, err;
-};
+using PageRun = testing::CliRun;
 
 PageRun RunPage(std::vector<std::string> options, const std::string& input = std::string()) {
   options.insert(options.begin(), "uebungsseite");
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int code = RunCli(options, in, out, err);
-  return {code, out.str(), err.str()};
+  return testing::RunCliWith(options, input);
 }
 
 std::string Bytes(const std::filesystem::path& path) {
@@ -64,6 +58,8 @@ TEST(CliUebungsseite, AllLevelsWriteOneFileEach) {
   const std::pair<const char*, const char*> rows[] = {
       {"s-leicht.html", "\"stufe\":0"}, {"s-mittel.html", "\"stufe\":1"}, {"s-schwer.html", "\"stufe\":2"}};
   for (const auto& [name, level] : rows) EXPECT_NE(Bytes(folder / name).find(level), std::string::npos) << name;
+  // No exercise chosen: the gap text.
+  EXPECT_NE(Bytes(folder / "s-leicht.html").find("\"name\":\"Lückentext\""), std::string::npos);
 }
 
 TEST(CliUebungsseite, WrongCallsAndInputsEndWithTheirCode) {
