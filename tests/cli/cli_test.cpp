@@ -111,9 +111,7 @@ std::string Lines(int count) {  // «a», «a», ...
 
 const std::vector<CliCase> kExerciseRuns = {
     {"", "", 2, "", "keine Übung angegeben\n"}, {"grossbuchstaben", "a", 2, "", "unbekannte Übung „grossbuchstaben“\n"},
-    {"grossletter --frage ja", "a", 2, "", "unbekannte Option „--frage“\n"},
     {"lueckentext --answer=no", "Tom hat Hunger.", 0, "______ hat ____________.\n", ""},
-    {"grossletter --text", "a", 2, "", "die Option „--text“ braucht einen Wert\n"},
     {"lueckentext --answer vielleicht", "a", 2, "", "erwartet yes oder no (auch ja oder nein), nicht „vielleicht“\n"},
     {"grossletter --encoding latin9", "a", 2, "", "„--encoding“ erwartet utf-8 oder cp1252, nicht „latin9“\n"},
     {"lueckentext --letters e", "a", 2, "", "fragt nach keinen Zeichen; --letters passt nicht dazu\n"},
