@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "CliRun.h"
+#include "TestFiles.h"
 #include "app/cli/CliOptions.h"
 #include "app/cli/CliTextIo.h"
 
@@ -13,6 +14,7 @@ namespace tesmoran {
 namespace {
 
 using testing::CliRun;
+using testing::Repeated;
 using testing::RunCliWith;
 
 struct UsageCase {
@@ -93,12 +95,6 @@ TEST(CliLongInput, IsReadAndWrittenWhole) {
   const CliRun run = RunCliWith({"grossletter"}, input);
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out, expected + "\n");
-}
-
-std::string Repeated(const std::string& piece, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += piece;
-  return text;
 }
 
 // Texts many times longer than a piece that tesmoran-cli runs at once, where

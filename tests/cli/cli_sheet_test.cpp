@@ -11,11 +11,14 @@
 #include <sstream>
 
 #include "CliRun.h"
+#include "TestFiles.h"
 
 namespace tesmoran {
 namespace {
 
 using SheetRun = testing::CliRun;
+using testing::FileBytes;
+using testing::ShellOutput;
 
 SheetRun RunSheet(std::vector<std::string> options) {
   options.insert(options.begin(), "arbeitsblatt");
@@ -23,23 +26,6 @@ SheetRun RunSheet(std::vector<std::string> options) {
 }
 
 int Sheet(std::vector<std::string> options) { return RunSheet(std::move(options)).code; }
-
-std::string Output(const std::string& command) {
-  std::string result;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.append(buffer, n);
-    pclose(pipe);
-  }
-  return result;
-}
-
-std::string Bytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
 
 // The file without the line that holds its creation date.
 std::string WithoutCreationDate(std::string pdf) {
@@ -56,11 +42,11 @@ TEST(CliArbeitsblatt, OriginalAddsTheAnswerKeyPage) {
                                                "ft.";
   const std::string pdf = TempPdf("cli-sheet-key.pdf");
   ASSERT_EQ(Sheet({"--pdf", pdf, "--original", original, "--text", "Der I_el schl_ft."}), 0);
-  const std::string info = Output("pdfinfo '" + pdf + "'");
+  const std::string info = ShellOutput("pdfinfo '" + pdf + "'");
   const std::size_t pages = info.find("Pages:");
   ASSERT_NE(pages, std::string::npos) << info;
   EXPECT_EQ(std::stoi(info.substr(pages + 6)), 2) << info;
-  EXPECT_NE(Output("pdftotext -f 2 '" + pdf + "' -").find("Der Igel schläft."), std::string::npos);
+  EXPECT_NE(ShellOutput("pdftotext -f 2 '" + pdf + "' -").find("Der Igel schläft."), std::string::npos);
   std::remove(pdf.c_str());
   std::remove(original.c_str());
 }
@@ -74,7 +60,7 @@ TEST(CliArbeitsblatt, SameInputGivesTheSameFileButItsDate) {
   b.insert(b.begin(), {"--pdf", second});
   ASSERT_EQ(Sheet(a), 0);
   ASSERT_EQ(Sheet(b), 0);
-  const std::string one = Bytes(first), two = Bytes(second);
+  const std::string one = FileBytes(first), two = FileBytes(second);
   ASSERT_FALSE(one.empty());
   EXPECT_TRUE(WithoutCreationDate(one) == WithoutCreationDate(two));
   std::remove(first.c_str());
@@ -164,10 +150,10 @@ TEST(CliArbeitsblatt, ReadOnlyPdfIsRefusedAndUntouched) {
   fs::remove(pdf);
   std::ofstream(pdf, std::ios::binary) << "alte Seiten";
   fs::permissions(pdf, static_cast<fs::perms>(0444));
-  const std::string said = Output(CliAsUser("arbeitsblatt --pdf '" + pdf + "' --text Oma"));
+  const std::string said = ShellOutput(CliAsUser("arbeitsblatt --pdf '" + pdf + "' --text Oma"));
   EXPECT_NE(said.find("Keine Berechtigung zum Schreiben."), std::string::npos) << said;
   EXPECT_NE(said.find("exit 1"), std::string::npos) << said;
-  EXPECT_EQ(Bytes(pdf), "alte Seiten");
+  EXPECT_EQ(FileBytes(pdf), "alte Seiten");
   EXPECT_EQ(fs::status(pdf).permissions() & fs::perms::mask, static_cast<fs::perms>(0444));
   fs::remove(pdf);
 }
@@ -175,11 +161,11 @@ TEST(CliArbeitsblatt, ReadOnlyPdfIsRefusedAndUntouched) {
 TEST(CliArbeitsblatt, DrawsOffscreenWhateverTheDisplaySays) {
   const std::string pdf = TempPdf("cli-sheet-no-display.pdf");
   fs::remove(pdf);
-  const std::string said =
-      Output("env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:4711 '" TESMORAN_CLI_PATH "' arbeitsblatt --pdf '" +
-             pdf + "' --text Oma 2>&1; echo \"exit $?\"");
+  const std::string said = ShellOutput("env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:4711 '" TESMORAN_CLI_PATH
+                                       "' arbeitsblatt --pdf '" +
+                                       pdf + "' --text Oma 2>&1; echo \"exit $?\"");
   EXPECT_EQ(said, "exit 0\n") << "nothing of Qt's on standard error";
-  EXPECT_TRUE(Bytes(pdf).starts_with("%PDF-"));
+  EXPECT_TRUE(FileBytes(pdf).starts_with("%PDF-"));
   fs::remove(pdf);
 }
 

@@ -9,21 +9,17 @@
 #include <fstream>
 
 #include "CliRun.h"
+#include "TestFiles.h"
 
 namespace tesmoran {
 namespace {
 
 using testing::CliRun;
+using testing::Repeated;
 
 CliRun Silben(std::vector<std::string> options, const std::string& input = std::string()) {
   options.insert(options.begin(), "silben");
   return testing::RunCliWith(options, input);
-}
-
-std::string Repeated(const std::string& piece, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += piece;
-  return text;
 }
 
 // An exception file that is removed again; each test its own, as ctest runs

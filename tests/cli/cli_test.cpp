@@ -2,12 +2,10 @@
 // tesmoran-cli in-process on a given standard input, and as a program.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <sstream>
 
 #include "CliRun.h"
+#include "TestFiles.h"
 #include "app/cli/CliCommand.h"
 #include "text/Utf8.h"
 #include "worksheet/ExerciseCatalogue.h"
@@ -171,24 +169,15 @@ TEST(CliHelp, ListsEveryExerciseAndTheSubCommandsOnStandardOutput) {
   }
 }
 
-// Runs a shell command line around the real program; returns its exit code.
-int RunShell(const std::string& command, std::string& out) {
-  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-  if (pipe == nullptr) return -1;
-  char buffer[256];
-  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  const int status = pclose(pipe);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
+// The real program in a shell, with its exit code after its output.
 TEST(CliProgram, RunsAsAProgramOnStandardInputAndArguments) {
   const std::string program = std::string("'") + TESMORAN_CLI_PATH + "'";
-  std::string out;
-  EXPECT_EQ(RunShell("printf 'Stra\\303\\237e\\r\\nab' | " + program + " grossletter", out), 0);
-  EXPECT_EQ(out, "STRAßEAB\n");
-  out.clear();
-  EXPECT_EQ(RunShell(program + " ersetzen --search Hund --replacement Kater --text 'Der Hund und der hund'", out), 0);
-  EXPECT_EQ(out, "Der Kater und der hund\n");
+  const std::string exitCode = " 2>/dev/null; echo \"exit $?\"";
+  EXPECT_EQ(testing::ShellOutput("printf 'Stra\\303\\237e\\r\\nab' | " + program + " grossletter" + exitCode),
+            "STRAßEAB\nexit 0\n");
+  EXPECT_EQ(testing::ShellOutput(program + " ersetzen --search Hund --replacement Kater --text 'Der Hund und der hund'" +
+                                 exitCode),
+            "Der Kater und der hund\nexit 0\n");
 }
 
 }  // namespace
