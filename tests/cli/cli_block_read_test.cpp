@@ -8,7 +8,7 @@
 #include <sstream>
 #include <streambuf>
 
-#include "app/cli/Cli.h"
+#include "CliRun.h"
 #include "exercises/Random.h"
 
 namespace tesmoran {
@@ -16,10 +16,7 @@ namespace {
 
 constexpr std::size_t kBlock = std::size_t{1} << 16;  // the command line's read block
 
-struct CliRun {
-  int code = -1;
-  std::string out, err;
-};
+using testing::CliRun;
 
 // The bytes of a string as a pipe gives them: no seeking, so no length.
 class PipeBuffer : public std::streambuf {
@@ -33,10 +30,8 @@ class PipeBuffer : public std::streambuf {
 };
 
 CliRun RunOn(const std::vector<std::string>& args, std::istream& in) {
-  std::ostringstream out, err;
   ResetRandomForTesting();  // both ways draw the same shuffles
-  const int code = RunCli(args, in, out, err);
-  return {code, out.str(), err.str()};
+  return testing::RunCliOn(args, in);
 }
 
 struct BlockCase {

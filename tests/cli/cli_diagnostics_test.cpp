@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "CliRun.h"
+#include "TestFiles.h"
 #include "app/cli/CliOptions.h"
 #include "app/cli/CliTextIo.h"
 
@@ -13,6 +14,7 @@ namespace tesmoran {
 namespace {
 
 using testing::CliRun;
+using testing::Repeated;
 using testing::RunCliWith;
 
 struct UsageCase {
@@ -57,30 +59,6 @@ TEST(CliUsageError, NamesWhatWasWrongAndTheUsageWithExitCode2AndNoOutput) {
   }
 }
 
-TEST(CliDiagnostics, EveryMessageEndsWithANewline) {
-  const struct {
-    const char* name;
-    std::vector<std::string> args;
-    std::string input;
-  } cases[] = {
-      {"empty text", {"grossletter"}, ""},
-      {"list message", {"bandwurmtext", "--words"}, "Hund\n"},
-      {"no letters", {"buchstaben"}, "Hund"},
-      {"invalid input", {"kleinletter"}, "\xFF"},
-      {"no word-list form", {"umkehrwort", "--words"}, "Hund\n"},
-      {"empty word list text", {"wortliste"}, ""},
-      {"missing replacement", {"ersetzen", "--search", "a"}, "a"},
-      {"usage", {"ersetzen", "--foo"}, ""},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const CliRun run = RunCliWith(c.args, c.input);
-    ASSERT_FALSE(run.err.empty());
-    EXPECT_EQ(run.err.back(), '\n');
-    EXPECT_EQ(run.err.find("\n\n"), std::string::npos) << run.err;
-  }
-}
-
 TEST(CliByteOrderMark, ALeadingUtf8MarkIsNotPartOfTheText) {
   const struct {
     const char* name;
@@ -119,36 +97,19 @@ TEST(CliLongInput, IsReadAndWrittenWhole) {
   EXPECT_EQ(run.out, expected + "\n");
 }
 
-std::string Repeated(const std::string& piece, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += piece;
-  return text;
-}
-
-// Texts many times longer than a piece that tesmoran-cli runs at once: the
-// result is the worked example's result as many times over.
-TEST(CliLongInput, EveryExerciseGivesTheSameResultAsOnAShortText) {
+// Texts many times longer than a piece that tesmoran-cli runs at once, where
+// the cut rules' comparison does not reach: a word longer than a piece,
+// characters outside code page 1252 and control characters.
+TEST(CliLongInput, GivesTheShortTextsResultAsManyTimesOver) {
   const struct {
     const char* name;
     std::vector<std::string> args;
     std::string piece, result;
     int times;
   } cases[] = {
-      {"upper case", {"grossletter"}, "Straße über Äpfel ", "STRAßE ÜBER ÄPFEL ", 9000},
-      {"lower case", {"kleinletter"}, "a\tÄ ß", "aä ß", 30000},
-      {"vowels", {"selbstlaute"}, "Öl-Fass: 3 Äpfel?", "Ö__a__:  Ä__e_?", 9000},
-      {"consonants", {"mitlaute"}, "Öl-Fass: 3 Äpfel?", "_lF_ss:  _pf_l?", 9000},
-      {"vowels and consonants", {"mitsel-woerter"}, "Straße, 3 Äpfel", "MMMSMS, M SMMSM", 9000},
-      {"chosen letters", {"buchstaben", "--letters", "eE"}, "Der Esel geht.", "D_r _s_l g_ht.", 9000},
-      {"words reversed", {"umkehrwort"}, "Hund, Katze. ", "dnuH, eztaK. ", 15000},
+      {"lower case without tabs", {"kleinletter"}, "a\tÄ ß", "aä ß", 30000},
       {"one long word reversed", {"umkehrwort"}, "ab", "ba", 90000},  // «abab…ab» -> «baba…ba»
       {"whole text reversed", {"rueckwaertstext"}, "Öl-Fass: 😀 Äpfel!\r\n", "!lefpÄ 😀 :ssaF-lÖ", 9000},
-      {"words joined", {"bandwurmtext"}, "Der  Hund bellt.\r\n", "Der Hundbellt.", 9000},
-      {"letters sorted", {"abc-woerter"}, "Straße, Äpfel! ", "aerSßt, Äeflp! ", 9000},
-      {"every other letter a gap", {"luecken-woerter"}, "Straße, Äpfel! ", "S_r_ß_, Ä_f_l! ", 9000},
-      {"word frames", {"wortrahmen"}, "Straße, Äpfel! ", "S____e, Ä___l! ", 9000},
-      {"letter numbers", {"abc-nr-woerter"}, "Straße, Äpfel! ", "19+20+18+1+19+5, 1+16+6+5+12! ", 9000},
-      {"code page 1252", {"grossletter", "--encoding", "cp1252"}, "Stra\xdf" "e \xe4 ", "STRA\xdf" "E \xc4 ", 30000},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -207,19 +168,17 @@ TEST(ParseOptions, AValueThatLooksLikeAnOptionIsStillTheValue) {
   EXPECT_FALSE(options->Has("--words"));
 }
 
+// Further refusals are checked through the whole command above.
 TEST(ParseOptions, RefusesAWrongArgumentAndNamesIt) {
   const struct {
     const char* name;
     std::vector<std::string> args;
     std::string error;
   } cases[] = {
-      {"unknown", {"--wort"}, "unbekannte Option „--wort“"},
       {"unknown with value", {"--wort=1"}, "unbekannte Option „--wort“"},
       {"missing value", {"--words", "--text"}, "die Option „--text“ braucht einen Wert"},
-      {"switch with value", {"--words=1"}, "die Option „--words“ nimmt keinen Wert"},
       {"not a choice", {"--answer", "Yes"}, "die Option „--answer“ erwartet yes oder no, nicht „Yes“"},
       {"empty choice", {"--answer="}, "die Option „--answer“ erwartet yes oder no, nicht „“"},
-      {"plain word", {"Hund"}, "überzähliges Argument „Hund“ (Optionen beginnen mit --)"},
       {"single dash", {"-w"}, "überzähliges Argument „-w“ (Optionen beginnen mit --)"},
   };
   for (const auto& c : cases) {

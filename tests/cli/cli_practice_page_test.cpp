@@ -7,30 +7,20 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/cli/Cli.h"
+#include "CliRun.h"
+#include "TestFiles.h"
 
 namespace tesmoran {
 namespace {
 
-struct PageRun {
-  int code = -1;
-  std::string out, err;
-};
+using PageRun = testing::CliRun;
 
 PageRun RunPage(std::vector<std::string> options, const std::string& input = std::string()) {
   options.insert(options.begin(), "uebungsseite");
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int code = RunCli(options, in, out, err);
-  return {code, out.str(), err.str()};
+  return testing::RunCliWith(options, input);
 }
 
-std::string Bytes(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
+using testing::FileBytes;
 
 // A fresh folder of its own for each test.
 std::filesystem::path Folder(const char* name) {
@@ -48,7 +38,7 @@ TEST(CliUebungsseite, WritesOnePageFromStandardInput) {
       "ft.");
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.out, "");
-  const std::string page = Bytes(folder / "s.html");
+  const std::string page = FileBytes(folder / "s.html");
   EXPECT_NE(page.find("<title>Igel</title>"), std::string::npos);
   EXPECT_NE(page.find("\"stufe\":2"), std::string::npos);
   EXPECT_NE(page.find("\"name\":\"L\xC3\xBC"
@@ -63,7 +53,9 @@ TEST(CliUebungsseite, AllLevelsWriteOneFileEach) {
   EXPECT_FALSE(std::filesystem::exists(folder / "s.html"));
   const std::pair<const char*, const char*> rows[] = {
       {"s-leicht.html", "\"stufe\":0"}, {"s-mittel.html", "\"stufe\":1"}, {"s-schwer.html", "\"stufe\":2"}};
-  for (const auto& [name, level] : rows) EXPECT_NE(Bytes(folder / name).find(level), std::string::npos) << name;
+  for (const auto& [name, level] : rows) EXPECT_NE(FileBytes(folder / name).find(level), std::string::npos) << name;
+  // No exercise chosen: the gap text.
+  EXPECT_NE(FileBytes(folder / "s-leicht.html").find("\"name\":\"Lückentext\""), std::string::npos);
 }
 
 TEST(CliUebungsseite, WrongCallsAndInputsEndWithTheirCode) {
@@ -107,7 +99,7 @@ TEST(CliUebungsseite, AFailedWriteLeavesTheExistingFilesUntouched) {
   const PageRun run = RunPage({"--html", (folder / "s.html").string(), "--stufe", "alle", "--text", "Der Hund."});
   EXPECT_EQ(run.code, 1);
   EXPECT_NE(run.err.find("s-mittel.html"), std::string::npos) << run.err;
-  EXPECT_EQ(Bytes(folder / "s-leicht.html"), "alt");
+  EXPECT_EQ(FileBytes(folder / "s-leicht.html"), "alt");
   EXPECT_FALSE(std::filesystem::exists(folder / "s-schwer.html"));
 }
 

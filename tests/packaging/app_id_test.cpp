@@ -4,21 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
+
+#include "TestFiles.h"
 
 namespace {
 
-const std::string kData = TESMORAN_DATA_DIR;
+using tesmoran::testing::FileBytes;
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+const std::string kData = TESMORAN_DATA_DIR;
 
 // The first match of the pattern's first group, or "(none)".
 std::string Find(const std::string& text, const std::string& pattern) {
@@ -26,8 +21,8 @@ std::string Find(const std::string& text, const std::string& pattern) {
   return std::regex_search(text, m, std::regex(pattern)) ? m[1].str() : "(none)";
 }
 
-std::string Desktop() { return ReadFile(kData + "/de.tesmoran.Tesmoran.desktop"); }
-std::string Metainfo() { return ReadFile(kData + "/de.tesmoran.Tesmoran.metainfo.xml.in"); }
+std::string Desktop() { return FileBytes(kData + "/de.tesmoran.Tesmoran.desktop"); }
+std::string Metainfo() { return FileBytes(kData + "/de.tesmoran.Tesmoran.metainfo.xml.in"); }
 
 TEST(ApplicationId, IsTheSameInEveryFileAndTheMenuEntryStartsTheProgram) {
   const struct {

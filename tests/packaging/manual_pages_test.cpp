@@ -4,34 +4,18 @@
 // around them.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 
+#include "TestFiles.h"
 #include "app/cli/CliCommand.h"
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // The help of the command, or of one of its sub-commands.
 std::string HelpOutput(const std::string& subCommand = std::string()) {
-  const std::string command = std::string(TESMORAN_CLI_PATH) + " " + subCommand + " --help 2>&1";
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
+  return tesmoran::testing::ShellOutput(std::string(TESMORAN_CLI_PATH) + " " + subCommand + " --help 2>&1");
 }
 
 // A manual page writes a hyphen as "\-"; the plain text has "-".
@@ -57,7 +41,7 @@ class ManualPage : public ::testing::Test {
     for (const tesmoran::CliCommand& sub : tesmoran::CliCommands()) {
       for (const auto& option : LongOptions(HelpOutput(std::string(sub.name)))) help_.insert(option);
     }
-    page_ = LongOptions(Unescaped(ReadFile(TESMORAN_DATA_DIR "/man/tesmoran-cli.1")));
+    page_ = LongOptions(Unescaped(tesmoran::testing::FileBytes(TESMORAN_DATA_DIR "/man/tesmoran-cli.1")));
     ASSERT_TRUE(help_.count("--help")) << "no help output: " << Listed(help_);
     ASSERT_TRUE(page_.count("--help")) << "manual page not read: " << Listed(page_);
   }

@@ -28,39 +28,29 @@ std::vector<Row> Flow(TextView text, const FlowSpacing& spacing = kTenChars) {
   return FlowLine(SplitSheetText(text, WordMarking{}).front(), FixedMeasure(), spacing);
 }
 
-TEST(FlowLine, WordsMoveWholeToTheNextRow) {
-  struct Case {
+// Words move whole to the next row; only a word wider than a row is cut,
+// and a character wider than a row stands alone on its row.
+TEST(FlowLine, WordsMoveWholeToTheNextRowAndOnlyTooWideOnesAreCut) {
+  const FlowSpacing tiny{5, 10, 3};
+  const struct {
     const char* name;
     Text line;
     std::vector<Text> rows;
-  };
-  const Case cases[] = {
+    FlowSpacing spacing = kTenChars;
+  } cases[] = {
       {"two rows", U"Oma liest am Abend", {U"Oma|liest", U"am|Abend"}},
       {"exactly full row", U"abcde fghi", {U"abcde|fghi"}},
       {"one over full", U"abcde fghij", {U"abcde", U"fghij"}},
       {"empty line", U"", {U""}},
       {"spaces only", U"   ", {U""}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(RowTexts(Flow(c.line)), c.rows);
-  }
-}
-
-TEST(FlowLine, OnlyAWordWiderThanARowIsCut) {
-  struct Case {
-    const char* name;
-    Text line;
-    std::vector<Text> rows;
-  };
-  const Case cases[] = {
-      {"alone", U"Bandwurmtextlang", {U"Bandwurmte", U"xtlang"}},
-      {"after a short word", U"ab Bandwurmtextlang", {U"ab", U"Bandwurmte", U"xtlang"}},
+      {"too wide alone", U"Bandwurmtextlang", {U"Bandwurmte", U"xtlang"}},
+      {"too wide after a short word", U"ab Bandwurmtextlang", {U"ab", U"Bandwurmte", U"xtlang"}},
       {"next word follows the rest", U"Bandwurmtextlang zu", {U"Bandwurmte", U"xtlang|zu"}},
+      {"characters wider than a row", U"abc", {U"a", U"b", U"c"}, tiny},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(RowTexts(Flow(c.line)), c.rows);
+    EXPECT_EQ(RowTexts(Flow(c.line, c.spacing)), c.rows);
   }
 }
 
@@ -125,11 +115,6 @@ TEST(FlowLine, ACutWordKeepsItsPiecesAndTheirInk) {
   }
   EXPECT_EQ(RowTexts(rows), (std::vector<Text>{U"Band", U"w|urm", U"text"}));
   EXPECT_EQ(inks, (std::vector<Ink>{Ink::kFirst, Ink::kFirst, Ink::kSecond, Ink::kSecond}));
-}
-
-TEST(FlowLine, ACharacterWiderThanARowStandsAloneOnItsRow) {
-  const FlowSpacing tiny{5, 10, 3};
-  EXPECT_EQ(RowTexts(Flow(U"abc", tiny)), (std::vector<Text>{U"a", U"b", U"c"}));
 }
 
 TEST(FlowLine, PlacesWordsAfterSpacesWithTheExtraWordSpacing) {

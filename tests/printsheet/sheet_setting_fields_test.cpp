@@ -17,51 +17,48 @@ std::size_t Entries(std::string_view list) { return std::size_t(std::count(list.
 
 std::string Named(const SheetSettingField& f) { return std::string(f.key); }
 
-TEST(SheetSettingFields, EachRowPointsAtTheMemberItsKindNeeds) {
+// Each row on its own: the one member its kind needs, a start value within
+// its range, a caption entry for every index of a choice, and only numbers,
+// texts, choices and switches as options.
+TEST(SheetSettingFields, EachRowFitsItsKind) {
   for (const SheetSettingField& f : SheetSettingFields()) {
     SCOPED_TRACE(Named(f));
     const int pointers = (f.number != nullptr) + (f.choice.get != nullptr) + (f.flag != nullptr) + (f.text != nullptr) +
                          (f.colour != nullptr);
     EXPECT_EQ(pointers, 1);
-    switch (f.kind) {
-      case FieldKind::kNumber: EXPECT_TRUE(f.number); break;
-      case FieldKind::kChoice: EXPECT_TRUE(f.choice.get && f.choice.set); break;
-      case FieldKind::kSwitch: EXPECT_TRUE(f.flag); break;
-      case FieldKind::kText:
-      case FieldKind::kFont: EXPECT_TRUE(f.text); break;
-      case FieldKind::kColour: EXPECT_TRUE(f.colour); break;
-    }
-  }
-}
-
-TEST(SheetSettingFields, EveryStartValueLiesInItsRange) {
-  for (const SheetSettingField& f : SheetSettingFields()) {
-    SCOPED_TRACE(Named(f));
+    const bool takesValue = f.kind == FieldKind::kNumber || f.kind == FieldKind::kText || f.kind == FieldKind::kFont;
     if (f.kind == FieldKind::kNumber || f.kind == FieldKind::kChoice || f.kind == FieldKind::kSwitch) {
       EXPECT_LE(f.range.min, f.range.standard);
       EXPECT_LE(f.range.standard, f.range.max);
     }
-    if (f.kind == FieldKind::kSwitch) {
-      EXPECT_TRUE(f.range.min == 0 && f.range.max == 1);
+    switch (f.kind) {
+      case FieldKind::kNumber: EXPECT_TRUE(f.number); break;
+      case FieldKind::kChoice:
+        EXPECT_TRUE(f.choice.get && f.choice.set);
+        EXPECT_EQ(f.range.min, 0);
+        EXPECT_EQ(Entries(f.caption), std::size_t(f.range.max) + 1);
+        // As a switch it can only mean "the other one".
+        if (!f.option.empty()) {
+          EXPECT_EQ(f.placeholder.empty() ? 2u : Entries(f.placeholder), std::size_t(f.range.max) + 1);
+        }
+        break;
+      case FieldKind::kSwitch:
+        EXPECT_TRUE(f.flag);
+        EXPECT_TRUE(f.range.min == 0 && f.range.max == 1);
+        break;
+      case FieldKind::kFont: EXPECT_FALSE(f.textStandard.empty()); [[fallthrough]];
+      case FieldKind::kText: EXPECT_TRUE(f.text); break;
+      case FieldKind::kColour:
+        EXPECT_TRUE(f.colour);
+        EXPECT_TRUE(f.option.empty());
+        break;
     }
-    if (f.kind == FieldKind::kFont) {
-      EXPECT_FALSE(f.textStandard.empty());
+    if (!f.option.empty() && (takesValue || f.kind == FieldKind::kSwitch)) {
+      EXPECT_EQ(f.placeholder.empty(), !takesValue);
     }
   }
   // So nothing that clamping does can change a fresh installation's settings.
   EXPECT_EQ(Clamped(SheetSettings()), SheetSettings());
-}
-
-TEST(SheetSettingFields, AChoiceHasAnEntryForEveryIndex) {
-  for (const SheetSettingField& f : SheetSettingFields()) {
-    if (f.kind != FieldKind::kChoice) continue;
-    SCOPED_TRACE(Named(f));
-    EXPECT_EQ(f.range.min, 0);
-    EXPECT_EQ(Entries(f.caption), std::size_t(f.range.max) + 1);
-    if (f.option.empty()) continue;
-    // As a switch it can only mean "the other one".
-    EXPECT_EQ(f.placeholder.empty() ? 2u : Entries(f.placeholder), std::size_t(f.range.max) + 1);
-  }
 }
 
 TEST(SheetSettingFields, KeysNamesMembersAndOptionsAreUnique) {
@@ -100,18 +97,6 @@ TEST(SheetSettingFields, TheRowsOfOneBoxFollowEachOther) {
     EXPECT_FALSE(closed.contains(f.group));
     closed.insert(open);
     open = f.group;
-  }
-}
-
-TEST(SheetSettingFields, OnlyNumbersTextsChoicesAndSwitchesAreOptions) {
-  for (const SheetSettingField& f : SheetSettingFields()) {
-    if (f.option.empty()) continue;
-    SCOPED_TRACE(Named(f));
-    EXPECT_NE(f.kind, FieldKind::kColour);
-    const bool takesValue = f.kind == FieldKind::kNumber || f.kind == FieldKind::kText || f.kind == FieldKind::kFont;
-    if (takesValue || f.kind == FieldKind::kSwitch) {
-      EXPECT_EQ(f.placeholder.empty(), !takesValue);
-    }
   }
 }
 

@@ -10,10 +10,7 @@ namespace {
 
 using testing::TableSyllabifier;
 
-const TableSyllabifier kSyllables({{U"Abend", {1}},
-                                   {U"Abend.", {1}},
-                                   {U"Banane", {2, 4}},
-                                   {U"„Oma", {2}}});
+const TableSyllabifier kSyllables({{U"Abend", {1}}, {U"Abend.", {1}}, {U"Banane", {2, 4}}, {U"„Oma", {2}}});
 
 std::vector<Text> WordTexts(const SourceLine& line) {
   std::vector<Text> words;
@@ -58,54 +55,36 @@ TEST(SplitWord, EveryGapMarkIsAPieceOfItsOwn) {
   EXPECT_EQ(pieces, expected);
 }
 
-TEST(SplitWord, ColoursAlternatePerSyllableAndPunctuationStaysBlack) {
-  struct Row {
+TEST(SplitWord, MarksTheSyllablesAsChosen) {
+  const WordMarking colours{SyllableMarks::kColours, SyllableKind::kReading, &kSyllables};
+  const WordMarking arcs{SyllableMarks::kArcs, SyllableKind::kReading, &kSyllables};
+  const WordMarking hyphens{SyllableMarks::kHyphens, SyllableKind::kReading, &kSyllables};
+  const Ink first = Ink::kFirst, second = Ink::kSecond, black = Ink::kBlack;
+  const struct {
     const char* name;
     Text word;
-    std::vector<Piece> pieces;
-  };
-  const Row rows[] = {
-      {"two syllables", U"Abend", {{U"A", Ink::kFirst}, {U"bend", Ink::kSecond}}},
-      {"full stop black", U"Abend.", {{U"A", Ink::kFirst}, {U"bend", Ink::kSecond}, {U".", Ink::kBlack}}},
-      {"third syllable first colour again",
-       U"Banane",
-       {{U"Ba", Ink::kFirst}, {U"na", Ink::kSecond}, {U"ne", Ink::kFirst}}},
-      {"opening quote black", U"„Oma", {{U"„", Ink::kBlack}, {U"O", Ink::kFirst}, {U"ma", Ink::kSecond}}},
-      {"one syllable", U"Hund", {{U"Hund", Ink::kFirst}}},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(SplitWord(row.word, WordMarking{SyllableMarks::kColours, SyllableKind::kReading, &kSyllables}),
-              row.pieces);
-  }
-}
-
-TEST(SplitWord, ArcsGoUnderEachSyllableInBlack) {
-  const std::vector<Piece> expected = {{U"Ba", Ink::kBlack, true}, {U"na", Ink::kBlack, true},
-                                       {U"ne", Ink::kBlack, true}};
-  EXPECT_EQ(SplitWord(U"Banane", WordMarking{SyllableMarks::kArcs, SyllableKind::kReading, &kSyllables}), expected);
-}
-
-TEST(SplitWord, HyphensStandBetweenTheSyllables) {
-  Text drawn;
-  for (const Piece& p : SplitWord(U"Banane", WordMarking{SyllableMarks::kHyphens, SyllableKind::kReading, &kSyllables}))
-    drawn += p.text;
-  EXPECT_EQ(drawn, U"Ba-na-ne");
-}
-
-TEST(SplitWord, NoMarksWithoutAnEngineOrWithMarksOff) {
-  struct Row {
-    const char* name;
     WordMarking marking;
+    std::vector<Piece> pieces;
+  } rows[] = {
+      {"two syllables", U"Abend", colours, {{U"A", first}, {U"bend", second}}},
+      {"full stop black", U"Abend.", colours, {{U"A", first}, {U"bend", second}, {U".", black}}},
+      {"third syllable first colour again", U"Banane", colours, {{U"Ba", first}, {U"na", second}, {U"ne", first}}},
+      {"opening quote black", U"„Oma", colours, {{U"„", black}, {U"O", first}, {U"ma", second}}},
+      {"one syllable", U"Hund", colours, {{U"Hund", first}}},
+      {"arcs under each syllable in black",
+       U"Banane",
+       arcs,
+       {{U"Ba", black, true}, {U"na", black, true}, {U"ne", black, true}}},
+      {"hyphens between the syllables",
+       U"Banane",
+       hyphens,
+       {{U"Ba", black}, {U"-", black}, {U"na", black}, {U"-", black}, {U"ne", black}}},
+      {"marks off", U"Abend.", {SyllableMarks::kNone, SyllableKind::kReading, &kSyllables}, {{U"Abend.", black}}},
+      {"no engine", U"Abend.", {SyllableMarks::kColours, SyllableKind::kReading, nullptr}, {{U"Abend.", black}}},
   };
-  const Row rows[] = {
-      {"marks off", {SyllableMarks::kNone, SyllableKind::kReading, &kSyllables}},
-      {"no engine", {SyllableMarks::kColours, SyllableKind::kReading, nullptr}},
-  };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    const std::vector<Piece> expected = {{U"Abend.", Ink::kBlack, false, false}};
-    EXPECT_EQ(SplitWord(U"Abend.", row.marking), expected);
+    EXPECT_EQ(SplitWord(row.word, row.marking), row.pieces);
   }
 }
 

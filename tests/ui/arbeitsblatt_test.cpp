@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Arbeitsblatt window driven through its controls offscreen: the preview
-// follows the settings, the settings are kept, the PDF is saved or its
-// failure reported, printing goes to the chosen printer or reports that
-// there is none, and the syllable exceptions are edited.
+// follows the settings within 200 ms, the settings are kept, the PDF is
+// saved or its failure reported, printing goes to the chosen printer or
+// reports that there is none, and the syllable exceptions are edited.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -53,7 +53,7 @@ class FakePrinters : public PrinterProvider {
 std::vector<double> BodyBaselines(const SheetDocument& doc) {
   std::vector<double> ys;
   for (const TextRun& run : doc.pages.at(0).runs) {
-    if (run.role == FontRole::kBody) ys.push_back(run.baseline);
+    if (run.role == FontRole::kBody && (ys.empty() || ys.back() != run.baseline)) ys.push_back(run.baseline);
   }
   return ys;
 }
@@ -149,21 +149,11 @@ class TestArbeitsblatt : public QObject {
     delete sheet;
   }
 
-  void thePreviewFollowsASettingWithin200Ms() {
-    ArbeitsblattWindow& w = Open(U"mm\r\nmm");
-    const int revision = w.PreviewRevision();
-    const QImage before = w.Preview().PageImage(0);
-    Child<QSpinBox>(w, "groesse")->setValue(24);
-    QTRY_VERIFY_WITH_TIMEOUT(w.PreviewRevision() > revision, 200);
-    const auto ys = BodyBaselines(w.Document());
-    QCOMPARE(int(ys.size()), 2);
-    QCOMPARE(ys[1] - ys[0], 36.0);  // 24 pt at 150 %
-    QVERIFY(w.Preview().PageImage(0) != before);
-  }
-
   void theControlsShapeThePages_data() {
     QTest::addColumn<QString>("control");
-    for (const char* row : {"titel", "namedatum", "loesung", "schreibzeilen", "papier"}) QTest::newRow(row) << row;
+    for (const char* row : {"groesse", "titel", "namedatum", "loesung", "schreibzeilen", "papier"}) {
+      QTest::newRow(row) << row;
+    }
   }
   void theControlsShapeThePages() {
     QFETCH(QString, control);
@@ -173,6 +163,12 @@ class TestArbeitsblatt : public QObject {
       std::function<bool(Doc)> holds;
     };
     const std::map<QString, Step> steps = {
+        {"groesse",
+         {[](auto& w) { Child<QSpinBox>(w, "groesse")->setValue(24); },
+          [](Doc d) {
+            const auto ys = BodyBaselines(d);
+            return ys.size() == 2 && ys[1] - ys[0] == 36.0;  // 24 pt at 150 %
+          }}},
         {"titel",
          {[](auto& w) { Child<QLineEdit>(w, "titel")->setText("Im Zoo"); },
           [](Doc d) { return d.pages[0].runs[0].text == U"Im Zoo"; }}},
@@ -189,11 +185,16 @@ class TestArbeitsblatt : public QObject {
          {[](auto& w) { Child<QComboBox>(w, "papier")->setCurrentIndex(1); },
           [](Doc d) { return d.size.width == 612.0; }}},
     };
-    ArbeitsblattWindow& w = Open(U"O_a", U"Oma");
+    ArbeitsblattWindow& w = Open(U"O_a\r\nmm", U"Oma\r\nmm");
     const Step& step = steps.at(control);
+    const int revision = w.PreviewRevision();
+    const QImage before = w.Preview().PageImage(0);
     QVERIFY(!step.holds(w.Document()));
     step.change(w);
     QTRY_VERIFY_WITH_TIMEOUT(step.holds(w.Document()), 200);
+    QVERIFY(w.PreviewRevision() > revision);
+    // The answer key comes on a page of its own.
+    if (control != "loesung") QVERIFY(w.Preview().PageImage(0) != before);
   }
 
   void theSettingsAreKeptBetweenRuns() {

@@ -43,16 +43,6 @@ class TestSheetSettingsPanel : public QObject {
     QCOMPARE(changes.count(), 0);
   }
 
-  void showingBringsNumbersIntoRange() {
-    SheetSettingsPanel panel;
-    SheetSettings wild = panel.Settings();
-    wild.fontSize = 500;
-    wild.writingRows = -2;
-    panel.Show(wild);
-    QCOMPARE(panel.Settings().fontSize, Control<QSpinBox>(panel, "groesse")->maximum());
-    QCOMPARE(panel.Settings().writingRows, 0);
-  }
-
   void aChangeByTheTeacherIsAnnounced() {
     SheetSettingsPanel panel;
     QSignalSpy changes(&panel, &SheetSettingsPanel::Changed);
