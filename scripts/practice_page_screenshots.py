@@ -3,7 +3,7 @@
 page at 1280 x 800 and on a phone at 390 x 844, with a few gaps filled in
 and checked.
 
-    /usr/bin/python3 practice_page_screenshots.py PATH/TO/tesmoran-cli docs/
+    /usr/bin/python3 scripts/practice_page_screenshots.py PATH/TO/tesmoran-cli docs/
 """
 import os
 import sys
@@ -11,7 +11,7 @@ import time
 
 from selenium.webdriver.common.by import By
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'browser'))
 from BrowserSupport import PageMaker, start_browser, stop_browser  # noqa: E402
 
 TEXT = ('Der Igel sucht im Herbst ein warmes Nest. Er sammelt Laub, Moos und kleine Äste.\n'
