@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The syllable engine loads on a thread of its own: the main window answers
-// while it loads, a "Silben trennen" or worksheet asked for meanwhile runs
+// while it loads, a "Silben trennen" or printed sheet asked for meanwhile runs
 // once it is there, the pattern file is read once, and a missing file is
 // reported only when syllables are asked for.
 #include <QAction>
@@ -90,7 +90,7 @@ bool BusyCursorShown() {
 
 QAction* MenuEntry(const Form1& form) { return form.findChild<QAction*>(QStringLiteral("silbenTrennenMenue")); }
 
-void OpenWorksheet(const Form1& form) {
+void OpenSheetWindow(const Form1& form) {
   for (QAction* action : form.findChildren<QAction*>()) {
     if (action->text() == QStringLiteral("Arbeitsblatt gestalten…")) return action->trigger();
   }
@@ -165,7 +165,7 @@ class SyllableLoadingTest : public QObject {
     QCOMPARE(w.Loads(), 1);
   }
 
-  void theWorksheetAskedBeforeReadyOpensWithSyllablesOnceLoaded() {
+  void theSheetAskedBeforeReadyOpensWithSyllablesOnceLoaded() {
     LoadingWindow w;
     QVERIFY(QTest::qWaitForWindowActive(&w.form));
     w.Loader().Start();
@@ -173,7 +173,7 @@ class SyllableLoadingTest : public QObject {
     QTest::keyClick(&w.form, Qt::Key_P, Qt::ControlModifier);
     QVERIFY(!ArbeitsblattWindow::Instance());
     QVERIFY(BusyCursorShown());
-    QVERIFY2(RoundTripMs() < 100, "the window stopped answering while the worksheet waits");
+    QVERIFY2(RoundTripMs() < 100, "the window stopped answering while the printed sheet waits");
 
     w.state->open = true;
     QTRY_VERIFY_WITH_TIMEOUT(ArbeitsblattWindow::Instance() != nullptr, 30000);
@@ -183,7 +183,7 @@ class SyllableLoadingTest : public QObject {
     QVERIFY(!QApplication::overrideCursor());
     // Opening it again and splitting syllables read nothing more.
     const int revision = sheet->PreviewRevision();
-    OpenWorksheet(w.form);
+    OpenSheetWindow(w.form);
     QVERIFY(sheet->PreviewRevision() > revision);
     PasteInto(w.form, "Text1", QStringLiteral("Igel"));
     ByMenu(w.form);
@@ -192,12 +192,12 @@ class SyllableLoadingTest : public QObject {
   }
 
   void aMissingPatternFileIsReportedOnlyWhenSyllablesAreAsked_data() {
-    QTest::addColumn<bool>("worksheet");
+    QTest::addColumn<bool>("sheetWindow");
     QTest::newRow("Silben trennen") << false;
     QTest::newRow("Arbeitsblatt") << true;
   }
   void aMissingPatternFileIsReportedOnlyWhenSyllablesAreAsked() {
-    QFETCH(bool, worksheet);
+    QFETCH(bool, sheetWindow);
     LoadingWindow w(kMissingFile);
     w.state->open = true;
     w.Loader().Start();
@@ -207,8 +207,8 @@ class SyllableLoadingTest : public QObject {
     PasteInto(w.form, "Text1", QStringLiteral("Oma"));
     PasteInto(w.form, "Text2", QStringLiteral("alt"));
     w.ui.AnswerMessage();
-    if (worksheet) {
-      OpenWorksheet(w.form);
+    if (sheetWindow) {
+      OpenSheetWindow(w.form);
     } else {
       ByMenu(w.form);
     }
@@ -218,14 +218,14 @@ class SyllableLoadingTest : public QObject {
                   U"hyph_de_DE.dic“ fehlt. Bitte installieren Sie das Paket tesmoran neu."));
     QCOMPARE(w.ui.Shown()[0].title, Text(U"Silben trennen"));
     QCOMPARE(FieldText(w.form, "Text2"), Text(U"alt"));
-    if (worksheet) {
+    if (sheetWindow) {
       ArbeitsblattWindow* sheet = ArbeitsblattWindow::Instance();
       QVERIFY(sheet && sheet->isVisible());
       QVERIFY(Child<QLabel>(*sheet, "silbenhinweis")->isVisible());
     }
   }
 
-  // The exception list edited from the worksheet holds at once, in its open
+  // The exception list edited from the Arbeitsblatt window holds at once, in its open
   // preview and in "Silben trennen".
   void anEditedExceptionListHoldsAtOnce() {
     QFile::remove(SyllableExceptionsPath());
@@ -234,7 +234,7 @@ class SyllableLoadingTest : public QObject {
     w.Loader().Start();
     QTRY_VERIFY_WITH_TIMEOUT(w.Loader().IsReady(), 30000);
     PasteInto(w.form, "Text2", QStringLiteral("Oma"));
-    OpenWorksheet(w.form);
+    OpenSheetWindow(w.form);
     ArbeitsblattWindow* sheet = ArbeitsblattWindow::Instance();
     QVERIFY(sheet);
     Child<QComboBox>(*sheet, "silben")->setCurrentIndex(int(SyllableMarks::kColours));
