@@ -134,12 +134,15 @@ TEST(EspeakEngine, OptionsOutsideTheirRangeAreClamped) {
   EXPECT_EQ(clamped.pitch, 0);
   EXPECT_EQ(clamped.sentencePauseMs, 0);
   EXPECT_EQ(clamped.syllablePauseMs, SpeechOptions::kMaxPauseMs);
+  // Out of range speaks as fast as the fastest tempo in range.
   SpeechOptions fastest;
   fastest.wordsPerMinute = SpeechOptions::kMaxWordsPerMinute;
+  fastest.pitch = 0;
   const Text text = U"Wir lesen heute eine lange Geschichte vor.";
-  EXPECT_EQ(GermanSpeech().Synthesize(text, wild).samples.size() > 0, true);
-  EXPECT_NEAR(Seconds(GermanSpeech().Synthesize(text, {wild.Clamped()})),
-              Seconds(GermanSpeech().Synthesize(text, fastest)), 0.05);
+  const SpeechResult wildResult = GermanSpeech().Synthesize(text, wild);
+  EXPECT_TRUE(wildResult.error.empty());
+  // The library's output varies by a few samples from call to call.
+  EXPECT_NEAR(Seconds(wildResult), Seconds(GermanSpeech().Synthesize(text, fastest)), 0.01);
 }
 
 TEST(EspeakEngine, AMissingVoiceNamesTheDebianPackage) {
