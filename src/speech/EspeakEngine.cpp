@@ -62,6 +62,7 @@ void EmitWord(Run& run, const espeak_EVENT& event) {
 }
 
 int Collect(short* samples, int count, espeak_EVENT* events) {
+  if (currentRun == nullptr) return 1;
   Run& run = *currentRun;
   const std::size_t available = samples != nullptr && count > 0 ? static_cast<std::size_t>(count) : 0;
   std::size_t cursor = 0;  // inside this buffer
