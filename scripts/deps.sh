@@ -19,7 +19,7 @@ TESMORAN_PACKAGES=(
 TESMORAN_TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth poppler-utils
-  time wngerman
+  time wngerman sox
   lintian desktop-file-utils appstream
   clang libfuzzer-14-dev libclang-rt-14-dev
   chromium chromium-driver python3-selenium
