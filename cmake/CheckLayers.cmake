@@ -18,10 +18,11 @@
 #   exercises       the text transformations
 #   tasks           the task sentences
 #   syllables       the syllable engine on the German hyphenation patterns
+#   speech          reading aloud: the speech engine, its audio and word events
 #   worksheet       the session state, the exercise frame, its catalogue, the
 #                   editing commands, search and replace, "Silben trennen"
 #   printsheet      the printed sheet's page layout
-#   files           loading, saving, printing
+#   files           loading, saving, printing, spoken text as WAV files
 #   wordlist        building and editing the word list
 #   practice        the on-screen practice page: its exercise set and the
 #                   self-contained HTML file
@@ -40,15 +41,16 @@
 #   ui/recovery     the recovery file and the offer to restore it
 #   app             the program start
 cmake_policy(VERSION 3.22)
-set(_tesmoran_core_folders text platform exercises tasks syllables worksheet printsheet files wordlist practice)
+set(_tesmoran_core_folders text platform exercises tasks syllables speech worksheet printsheet files wordlist practice)
 set(_tesmoran_allowed_text "")
 set(_tesmoran_allowed_platform text)
 set(_tesmoran_allowed_exercises text)
 set(_tesmoran_allowed_tasks text)
 set(_tesmoran_allowed_syllables text)
+set(_tesmoran_allowed_speech text syllables)
 set(_tesmoran_allowed_worksheet text platform exercises syllables)
 set(_tesmoran_allowed_printsheet text syllables)
-set(_tesmoran_allowed_files text platform syllables)
+set(_tesmoran_allowed_files text platform syllables speech)
 set(_tesmoran_allowed_wordlist text platform worksheet)
 set(_tesmoran_allowed_practice text platform exercises tasks syllables worksheet files wordlist)
 set(_tesmoran_allowed_app/cli ${_tesmoran_core_folders})

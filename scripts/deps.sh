@@ -10,6 +10,7 @@ TESMORAN_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   qt6-translations-l10n qt6-qpa-plugins
   libhyphen-dev texlive-lang-german
+  libespeak-ng-dev espeak-ng-data
   fonts-liberation fonts-dejavu-core fonts-sil-andika
   python3 python3-fonttools python3-brotli
   librsvg2-bin file
@@ -18,7 +19,7 @@ TESMORAN_PACKAGES=(
 TESMORAN_TEST_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth poppler-utils
-  time wngerman
+  time wngerman sox
   lintian desktop-file-utils appstream
   clang libfuzzer-14-dev libclang-rt-14-dev
   chromium chromium-driver python3-selenium

@@ -50,6 +50,7 @@ int RunWordListCommand(const ParsedOptions& options, const CliContext& context);
 int RunReplaceCommand(const ParsedOptions& options, const CliContext& context);
 int RunSyllablesCommand(const ParsedOptions& options, const CliContext& context);
 int RunPracticePageCommand(const ParsedOptions& options, const CliContext& context);
+int RunReadAloudCommand(const ParsedOptions& options, const CliContext& context);
 // Defined beside the drawing (app/clisheet), or in CliSheetMissing.cpp in a build without Qt.
 int RunSheetCommand(const ParsedOptions& options, const CliContext& context);
 

@@ -56,6 +56,16 @@ const std::vector<CliCommand>& CliCommands() {
         {"--titel", true, "", ""}, {"--ohne-loesung", false, "", ""}, {"--silben", false, "", ""},
         TextOption(), EncodingOption()},
        RunPracticePageCommand},
+      {"vorlesen", "--wav DATEI [--tempo N] [--silbenweise] [--text T] [--encoding utf-8|cp1252]",
+       "liest den Text mit der deutschen Stimme vor und schreibt ihn als WAV-Datei",
+       "  Spricht den Text (--text oder Standardeingabe) mit der deutschen Stimme von espeak-ng\n"
+       "  und schreibt ihn als WAV-Datei (16 bit, mono). --tempo N ist das Sprechtempo in\n"
+       "  Wörtern je Minute, von 80 bis 250 (Vorgabe: 120); --silbenweise spricht jedes Wort\n"
+       "  in seinen Sprechsilben, mit einer kurzen Pause dazwischen. Ohne das Debian-Paket\n"
+       "  espeak-ng-data wird nichts geschrieben.\n",
+       {{"--wav", true, "", ""}, {"--tempo", true, "", ""}, {"--silbenweise", false, "", ""}, TextOption(),
+        EncodingOption()},
+       RunReadAloudCommand},
   };
   return commands;
 }
