@@ -37,6 +37,8 @@
 #   ui/syllables    loading the syllable engine, the exception editor
 #   ui/printsheet   the Arbeitsblatt window
 #   ui/practice     the window of the practice page
+#   ui/speech       reading aloud in the window: playback, the spoken word
+#                   marked, the menu "Vorlesen", audio files
 #   ui/main         the main window and its wiring to the other windows
 #   ui/recovery     the recovery file and the offer to restore it
 #   app             the program start
@@ -64,10 +66,12 @@ set(_tesmoran_allowed_ui/files ${_tesmoran_ui_base} ui/common)
 set(_tesmoran_allowed_ui/syllables ${_tesmoran_ui_base} ui/common)
 set(_tesmoran_allowed_ui/printsheet ${_tesmoran_ui_base} ui/common ui/syllables)
 set(_tesmoran_allowed_ui/practice ${_tesmoran_ui_base} ui/common)
-set(_tesmoran_allowed_ui/main ${_tesmoran_ui_base} ui/common ui/help ui/files ui/syllables ui/printsheet ui/practice)
+set(_tesmoran_allowed_ui/speech ${_tesmoran_ui_base} ui/common)
+set(_tesmoran_allowed_ui/main ${_tesmoran_ui_base} ui/common ui/help ui/files ui/syllables ui/printsheet ui/practice
+    ui/speech)
 set(_tesmoran_allowed_ui/recovery ${_tesmoran_ui_base} ui/common ui/main)
 set(_tesmoran_allowed_app ${_tesmoran_ui_base} ui/common ui/help ui/files ui/syllables ui/printsheet ui/practice
-    ui/main ui/recovery)
+    ui/speech ui/main ui/recovery)
 # These must not see Qt at all.
 set(_tesmoran_qt_free ${_tesmoran_core_folders} app/cli)
 

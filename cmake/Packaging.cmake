@@ -26,9 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the linked libraries do not reveal: the font of the printed
-# worksheet, the plug-ins that draw the icons, and the German captions of
-# the standard buttons.  The syllable patterns come with the package.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-sil-andika, libqt6svg6, qt6-translations-l10n")
+# worksheet, the plug-ins that draw the icons, the German captions of the
+# standard buttons and the German voice of reading aloud.  The syllable
+# patterns come with the package.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-sil-andika, libqt6svg6, qt6-translations-l10n, espeak-ng-data")
 # A monospaced face with the widths of the printed lines.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)

@@ -28,6 +28,13 @@ for path in "${expected[@]}"; do
   if grep -qxF "$path" <<<"$listing"; then pass "dpkg -c lists $path"; else fail "dpkg -c lacks $path"; fi
 done
 
+# Reading aloud needs the speech library with its German voice and the
+# sound output of Qt Multimedia.
+depends="$(dpkg-deb -f "$deb" Depends)"
+for needed in espeak-ng-data libespeak-ng1 libqt6multimedia6; do
+  if grep -qE "(^|, )$needed( |,|$)" <<<"$depends"; then pass "Depends: $needed"; else fail "Depends lacks $needed: $depends"; fi
+done
+
 unpacked="$(mktemp -d)"
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"

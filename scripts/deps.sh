@@ -7,7 +7,7 @@ set -euo pipefail
 # What building and running the program needs.
 TESMORAN_PACKAGES=(
   build-essential cmake ccache
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev qt6-multimedia-dev
   qt6-translations-l10n qt6-qpa-plugins
   libhyphen-dev texlive-lang-german
   libespeak-ng-dev espeak-ng-data

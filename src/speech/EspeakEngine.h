@@ -24,7 +24,7 @@ class EspeakEngine : public SpeechEngine {
 
   // Empty when the library starts and the voice is there, else the German
   // message saying what to install.
-  Text Availability() const;
+  Text Availability() const override;
 
  private:
   std::shared_ptr<const Syllabifier> syllabifier_;

@@ -66,6 +66,10 @@ class SpeechEngine {
   // An empty text (or one of spaces only) gives no audio and no error.
   virtual Text Speak(TextView text, const SpeechOptions& options, SpeechSink& sink) const = 0;
 
+  // Empty when the engine can speak, else the German message saying what is
+  // missing (and what to install).
+  virtual Text Availability() const { return {}; }
+
   // The whole audio in one buffer.
   SpeechResult Synthesize(TextView text, const SpeechOptions& options) const;
 };

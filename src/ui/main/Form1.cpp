@@ -46,6 +46,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), qtUi_(std::make_unique<QtUiServ
   FrameForm1(*this, *area, *menus.bar, controls_);
   WireSyllables(*this, menus.exercises);
   WirePractice(*this, menus.practicePage);
+  WireReadAloud(*this, menus.readAloud, menus.saveAudio);
   zoom_ = new TextZoom(*this, {controls_.Text1, controls_.Text2, controls_.Liste2});
 
   // Start: where the window was last time (or in the middle of the screen),

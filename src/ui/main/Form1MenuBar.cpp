@@ -59,11 +59,13 @@ Form1MenuBar BuildForm1MenuBar(QWidget& form, const Form1Controls& c, std::funct
   QObject::connect(menus.designSheet, &QAction::triggered, &form, std::move(designSheet));
   menus.practicePage = file->addAction(QStringLiteral("Übungsseite erstellen…"));
   menus.practicePage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+  menus.saveAudio = file->addAction(QStringLiteral("Als Audiodatei speichern…"));
   file->addSeparator();
   Entry(*file, QStringLiteral("Beenden"), c.Bild2, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   menus.exercises = menus.bar->addMenu(QStringLiteral("&Übungen"));
   AddExercises(*menus.exercises, c);
+  menus.readAloud = menus.bar->addMenu(QStringLiteral("&Vorlesen"));
 
   QMenu* help = menus.bar->addMenu(QStringLiteral("&Hilfe"));
   Entry(*help, QStringLiteral("Hilfe"), c.Bild4, QKeySequence(Qt::Key_F1));

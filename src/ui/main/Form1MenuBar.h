@@ -5,9 +5,11 @@
 // same boxes, the same undo step.
 //   Datei:   Text laden… (Bild5), Lösungstext speichern… (Bild6),
 //            Lösungstext drucken (Bild9), Arbeitsblatt gestalten… (Strg+P),
+//            Übungsseite erstellen… (Strg+U), Als Audiodatei speichern…,
 //            Beenden (Strg+Q, Bild2)
 //   Übungen: the twenty exercise buttons, column by column as the grid
 //            shows them
+//   Vorlesen: filled by the reading aloud's wiring
 //   Hilfe:   Hilfe (F1, Bild4), Info (Bild3)
 #include <functional>
 
@@ -28,6 +30,10 @@ struct Form1MenuBar {
   QAction* designSheet = nullptr;
   // "Übungsseite erstellen…" (Ctrl+U), connected by its window's wiring.
   QAction* practicePage = nullptr;
+  // "Als Audiodatei speichern…" and the menu "Vorlesen", connected and
+  // filled by the reading aloud's wiring.
+  QAction* saveAudio = nullptr;
+  QMenu* readAloud = nullptr;
 };
 
 // The menu bar of `form` for its controls; "Arbeitsblatt gestalten…" runs

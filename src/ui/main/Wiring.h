@@ -24,6 +24,9 @@ void WireFiles(Form1& form);           // Bild5, Bild6 and Bild9
 void WireSyllables(Form1& form, QMenu* exercises);
 // "Übungsseite erstellen…": the menu entry `open` opens the practice page's window.
 void WirePractice(Form1& form, QAction* open);
+// "Vorlesen": fills the menu `readAloud` and connects "Als Audiodatei
+// speichern…" (`saveAudio`).
+void WireReadAloud(Form1& form, QMenu* readAloud, QAction* saveAudio);
 
 // The syllable engine of a ready loader with the user's exception list;
 // null (after a message) when the pattern file is missing.

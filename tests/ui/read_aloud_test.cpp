@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reading aloud in the main window, with a stand-in for the sound output
+// that plays exactly as far as the test says: the marked word follows the
+// sound, Esc, a key or a click stops, and the text and its undo history are
+// as they were.  "Als Audiodatei speichern…" writes the spoken text.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <fstream>
+#include <memory>
+
+#include "form1_test_support.h"
+#include "speech/EspeakEngine.h"
+#include "ui/speech/AudioFileSaver.h"
+#include "ui/speech/ReadAloud.h"
+#include "ui/speech/SpokenWordMark.h"
+
+using namespace tesmoran;
+using namespace tesmoran::testing;
+
+namespace {
+
+// Plays only when told, by reading samples from the device as a sound card
+// would; can also pretend there is no sound card.
+class FakeOutput : public AudioOutput {
+ public:
+  explicit FakeOutput(QString missing = {}) : missing_(std::move(missing)) {}
+  QString Unavailable() const override { return missing_; }
+  QString Start(QIODevice& source, int sampleRate) override {
+    source_ = &source;
+    sampleRate_ = sampleRate;
+    played_ = 0;
+    return {};
+  }
+  qint64 PlayedSamples() const override { return played_; }
+  void Stop() override { source_ = nullptr; }
+
+  bool Playing() const { return source_ != nullptr; }
+  // Plays on until `samples` were played in all, or the speech ends.
+  void PlayTo(qint64 samples) {
+    QByteArray bytes;
+    while (source_ && played_ < samples) {
+      bytes = source_->read(2 * std::min<qint64>(samples - played_, 1 << 20));
+      if (bytes.isEmpty()) {
+        if (source_->atEnd()) return;
+        QTest::qWait(5);  // the engine has not caught up yet
+      }
+      played_ += bytes.size() / 2;
+    }
+  }
+
+ private:
+  QString missing_;
+  QIODevice* source_ = nullptr;
+  int sampleRate_ = 0;
+  qint64 played_ = 0;
+};
+
+QAction* ReadAloudEntry(Form1& form, const QString& text) {
+  for (QAction* menu : form.findChild<QMenuBar*>()->actions()) {
+    if (!menu->menu()) continue;
+    for (QAction* action : menu->menu()->actions()) {
+      if (action->text() == text) return action;
+    }
+  }
+  qFatal("no entry %s", qPrintable(text));
+}
+
+using Range = std::pair<int, int>;
+
+}  // namespace
+
+class ReadAloudTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<Window> w;
+  FakeOutput* output = nullptr;
+
+  QPlainTextEdit* Text1() { return Field(w->form, "Text1"); }
+  ReadAloud& Reader() { return ReadAloud::Of(w->form); }
+
+  // Starts reading by the menu entry once the voice is known to be there.
+  void Read(const QString& entry) {
+    QAction* action = ReadAloudEntry(w->form, entry);
+    QTRY_VERIFY(action->isEnabled());
+    action->trigger();
+    QTRY_VERIFY(output->Playing());
+  }
+
+ private Q_SLOTS:
+  void initTestCase() {
+    InstallQtTestFailureHandler();
+    UseScratchSettings();
+  }
+
+  void init() {
+    w = std::make_unique<Window>();
+    auto fake = std::make_unique<FakeOutput>();
+    output = fake.get();
+    Reader().SetAudioOutput(std::move(fake));
+    w->form.show();
+    QApplication::setActiveWindow(&w->form);
+    QVERIFY(QTest::qWaitForWindowActive(&w->form));
+    PasteInto(w->form, "Text1", QStringLiteral("Der Hund bellt.\nDie Katze läuft weg."));
+  }
+
+  void cleanup() { w.reset(); }
+
+  void markFollowsTheSoundWordByWordAndGoesAtTheEnd() {
+    const QString before = Text1()->toPlainText();
+    const int undoSteps = Text1()->document()->availableUndoSteps();
+    Read(QStringLiteral("Originaltext vorlesen"));
+    QVERIFY(ReadAloudEntry(w->form, QStringLiteral("Anhalten"))->isEnabled());
+    // Played in steps shorter than any word, each mark is seen, in order.
+    std::vector<Range> marks;
+    for (qint64 played = 1; Reader().Speaking() && played < 10 * 22050; played += 1000) {
+      output->PlayTo(played);
+      QTest::qWait(2 * ReadAloud::kFollowMs);
+      const std::optional<Range> mark = SpokenWordIn(*Text1());
+      if (mark && (marks.empty() || marks.back() != *mark)) marks.push_back(*mark);
+    }
+    const std::vector<Range> words = {{0, 3}, {4, 8}, {9, 14}, {16, 19}, {20, 25}, {26, 31}, {32, 35}};
+    QCOMPARE(marks, words);
+    QTRY_VERIFY(!Reader().Speaking());
+    QCOMPARE(SpokenWordIn(*Text1()), std::nullopt);
+    QCOMPARE(Text1()->toPlainText(), before);
+    QCOMPARE(Text1()->document()->availableUndoSteps(), undoSteps);
+    QVERIFY(!Text1()->textCursor().hasSelection());
+  }
+
+  void readsOnlyTheMarkedPart() {
+    MarkFieldPositions(w->form, "Text1", 20, 35);  // "Katze läuft weg"
+    Read(QStringLiteral("Originaltext vorlesen"));
+    output->PlayTo(1);
+    QTRY_COMPARE(SpokenWordIn(*Text1()), std::optional<Range>({20, 25}));
+    QCOMPARE(Text1()->textCursor().selectionStart(), 20);  // the user's marking stays
+    QCOMPARE(Text1()->textCursor().selectionEnd(), 35);
+  }
+
+  void solutionTextIsMarkedInItsOwnField() {
+    PasteInto(w->form, "Text2", QStringLiteral("Lösung"));
+    Read(QStringLiteral("Lösungstext vorlesen"));
+    output->PlayTo(1);
+    QTRY_COMPARE(SpokenWordIn(*Field(w->form, "Text2")), std::optional<Range>({0, 6}));
+    QCOMPARE(SpokenWordIn(*Text1()), std::nullopt);
+  }
+
+  void stopsOnEscAKeyOrAClick_data() {
+    QTest::addColumn<int>("how");
+    QTest::newRow("Esc") << 0;
+    QTest::newRow("a typed letter") << 1;
+    QTest::newRow("a click in the text") << 2;
+    QTest::newRow("the text replaced by the program") << 3;
+  }
+  void stopsOnEscAKeyOrAClick() {
+    QFETCH(int, how);
+    Read(QStringLiteral("Originaltext vorlesen"));
+    output->PlayTo(1);
+    QTRY_VERIFY(SpokenWordIn(*Text1()).has_value());
+    const QString before = Text1()->toPlainText();
+    Text1()->setFocus();
+    switch (how) {
+      case 0: QTest::keyClick(&w->form, Qt::Key_Escape); break;
+      case 1: QTest::keyClick(Text1(), Qt::Key_X); break;
+      case 2: QTest::mouseClick(Text1()->viewport(), Qt::LeftButton, {}, QPoint(5, 5)); break;
+      case 3: Text1()->setPlainText(QStringLiteral("Neu")); break;
+    }
+    QVERIFY(!Reader().Speaking());
+    QVERIFY(!output->Playing());
+    QCOMPARE(SpokenWordIn(*Text1()), std::nullopt);
+    // The key still typed its letter; Esc and the click changed nothing.
+    if (how == 1) QCOMPARE(Text1()->toPlainText().count(QLatin1Char('x')), 1);
+    if (how == 0 || how == 2) QCOMPARE(Text1()->toPlainText(), before);
+    QVERIFY(!ReadAloudEntry(w->form, QStringLiteral("Anhalten"))->isEnabled());
+  }
+
+  void emptyTextSaysSoAndPlaysNothing() {
+    PasteInto(w->form, "Text1", QStringLiteral("  \n "));
+    QAction* entry = ReadAloudEntry(w->form, QStringLiteral("Originaltext vorlesen"));
+    QTRY_VERIFY(entry->isEnabled());
+    w->ui.AnswerMessage();
+    entry->trigger();
+    QCOMPARE(w->ui.Shown().size(), std::size_t{1});
+    QCOMPARE(w->ui.Shown()[0].prompt, Text(U"Im Originaltext steht nichts, was vorgelesen werden kann."));
+    QVERIFY(!Reader().Speaking());
+  }
+
+  void withoutASoundOutputTheEntriesSayWhy() {
+    const QString why = QStringLiteral("Kein Lautsprecher oder Kopfhörer gefunden.");
+    Reader().SetAudioOutput(std::make_unique<FakeOutput>(why));
+    Reader().CheckAvailability(std::make_shared<const EspeakEngine>());
+    for (const char* text : {"Originaltext vorlesen", "Lösungstext vorlesen", "Silbenweise vorlesen"}) {
+      QAction* entry = ReadAloudEntry(w->form, QString::fromUtf8(text));
+      QTRY_COMPARE(entry->toolTip(), why);
+      QVERIFY(!entry->isEnabled());
+    }
+    // A file can still be made.
+    QVERIFY(ReadAloudEntry(w->form, QStringLiteral("Als Audiodatei speichern…"))->isEnabled());
+  }
+
+  void audioFileHoldsTheSpokenTextAndAFailedWriteKeepsTheOldFile() {
+    QTemporaryDir folder;
+    auto* saver = w->form.findChild<AudioFileSaver*>();
+    QVERIFY(saver);
+    QString target = folder.filePath(QStringLiteral("hund.wav"));
+    saver->chooseFile = [&target](QWidget*, const QString&) { return target; };
+    QAction* save = ReadAloudEntry(w->form, QStringLiteral("Als Audiodatei speichern…"));
+    QTRY_VERIFY(save->isEnabled());
+    QSignalSpy done(saver, &AudioFileSaver::Done);
+    save->trigger();
+    QTRY_COMPARE(done.size(), 1);
+    QCOMPARE(done[0][1].toString(), QString());
+    std::ifstream written(target.toStdString(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(written)), {});
+    QCOMPARE(bytes.substr(0, 4), std::string("RIFF"));
+    QVERIFY(bytes.size() > 22050);  // more than half a second of sound
+
+    // Into a folder that is not there: a message, and nothing else changes.
+    target = folder.filePath(QStringLiteral("fehlt/hund.wav"));
+    w->ui.AnswerMessage();
+    save->trigger();
+    QTRY_COMPARE(done.size(), 2);
+    QVERIFY(!done[1][1].toString().isEmpty());
+    QCOMPARE(w->ui.Shown().size(), std::size_t{1});
+    QVERIFY(ToQString(w->ui.Shown()[0].prompt).startsWith(QStringLiteral("Die Audiodatei „")));
+  }
+};
+
+QTEST_MAIN(ReadAloudTest)
+#include "read_aloud_test.moc"
