@@ -12,8 +12,9 @@ void SpeechBuffer::Begin(int sampleRate) {
 
 void SpeechBuffer::Samples(const int16_t* samples, std::size_t count) {
   const std::lock_guard<std::mutex> guard(mutex_);
-  if (stopped_) return;
-  pending_.insert(pending_.end(), samples, samples + count);
+  if (stopped_ || count == 0) return;
+  pieces_.emplace_back(samples, samples + count);
+  available_ += count;
   made_ += count;
 }
 
@@ -40,21 +41,25 @@ void SpeechBuffer::Stop() {
 
 std::size_t SpeechBuffer::Read(int16_t* out, std::size_t max) {
   const std::lock_guard<std::mutex> guard(mutex_);
-  const std::size_t count = std::min(max, pending_.size() - pendingStart_);
-  std::copy_n(pending_.begin() + static_cast<std::ptrdiff_t>(pendingStart_), count, out);
-  pendingStart_ += count;
-  // Let go of what was played once it is at least half the buffer, so that
-  // moving the rest down costs no more than the reading did.
-  if (pendingStart_ > 0 && pendingStart_ * 2 >= pending_.size()) {
-    pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(pendingStart_));
-    pendingStart_ = 0;
+  std::size_t copied = 0;
+  while (copied < max && !pieces_.empty()) {
+    const std::vector<int16_t>& front = pieces_.front();
+    const std::size_t count = std::min(max - copied, front.size() - readInFront_);
+    std::copy_n(front.begin() + static_cast<std::ptrdiff_t>(readInFront_), count, out + copied);
+    copied += count;
+    readInFront_ += count;
+    if (readInFront_ == front.size()) {
+      pieces_.pop_front();
+      readInFront_ = 0;
+    }
   }
-  return count;
+  available_ -= copied;
+  return copied;
 }
 
 std::size_t SpeechBuffer::Available() const {
   const std::lock_guard<std::mutex> guard(mutex_);
-  return pending_.size() - pendingStart_;
+  return available_;
 }
 
 bool SpeechBuffer::Finished() const {
@@ -64,7 +69,7 @@ bool SpeechBuffer::Finished() const {
 
 bool SpeechBuffer::Drained() const {
   const std::lock_guard<std::mutex> guard(mutex_);
-  return finished_ && pendingStart_ == pending_.size();
+  return finished_ && available_ == 0;
 }
 
 bool SpeechBuffer::Stopped() const {

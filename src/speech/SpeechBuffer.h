@@ -7,6 +7,7 @@
 // played are let go, so the buffer holds only what is still to come.
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -48,8 +49,9 @@ class SpeechBuffer : public SpeechSink {
  private:
   mutable std::mutex mutex_;
   int sampleRate_ = 0;
-  std::vector<int16_t> pending_;  // samples not read yet, from pendingStart_
-  std::size_t pendingStart_ = 0;  // index of the first one not read
+  std::deque<std::vector<int16_t>> pieces_;  // not played yet
+  std::size_t readInFront_ = 0;              // samples of the first piece already read
+  std::size_t available_ = 0;                // samples not read yet
   std::size_t made_ = 0;
   std::vector<SpeechEvent> events_;
   bool finished_ = false;

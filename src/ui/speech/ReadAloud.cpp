@@ -99,8 +99,10 @@ void ReadAloud::Follow() {
     return;
   }
   if (!playing_) {
+    // The output starts with a tenth of a second in hand, so that it does
+    // not run dry at once.
     const int rate = buffer_->SampleRate();
-    if (rate == 0) return;
+    if (rate == 0 || (buffer_->Available() < static_cast<std::size_t>(rate / 10) && !buffer_->Finished())) return;
     if (const QString why = output_->Start(*stream_, rate); !why.isEmpty()) {
       Stop();
       Q_EMIT Failed(why);
@@ -116,7 +118,11 @@ void ReadAloud::Follow() {
       MarkSpokenWord(*field_, range.first, range.second);
     }
   }
-  if (buffer_->Drained() && played >= buffer_->SamplesMade()) Stop();
+  // The output counts in time, not samples: the end is reached within a
+  // hundredth of a second.
+  if (buffer_->Drained() && played + static_cast<std::size_t>(buffer_->SampleRate() / 100) >= buffer_->SamplesMade()) {
+    Stop();
+  }
 }
 
 void ReadAloud::Watch(bool on) {

@@ -51,7 +51,7 @@ class SystemOutput : public AudioOutput {
 
   qint64 PlayedSamples() const override {
     if (!sink_) return 0;
-    return sink_->processedUSecs() * sampleRate_ / 1000000;
+    return (sink_->processedUSecs() * sampleRate_ + 500000) / 1000000;
   }
 
   void Stop() override {
