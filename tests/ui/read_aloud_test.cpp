@@ -69,6 +69,17 @@ QAction* ReadAloudEntry(Form1& form, const QString& text) {
 
 using Range = std::pair<int, int>;
 
+// An engine whose voice is missing (or there, for an empty reason).
+class VoicelessEngine : public SpeechEngine {
+ public:
+  explicit VoicelessEngine(Text why) : why_(std::move(why)) {}
+  Text Speak(TextView, const SpeechOptions&, SpeechSink&) const override { return why_; }
+  Text Availability() const override { return why_; }
+
+ private:
+  Text why_;
+};
+
 }  // namespace
 
 class ReadAloudTest : public QObject {
@@ -186,17 +197,31 @@ class ReadAloudTest : public QObject {
     QVERIFY(!Reader().Speaking());
   }
 
-  void withoutASoundOutputTheEntriesSayWhy() {
-    const QString why = QStringLiteral("Kein Lautsprecher oder Kopfhörer gefunden.");
-    Reader().SetAudioOutput(std::make_unique<FakeOutput>(why));
-    Reader().CheckAvailability(std::make_shared<const EspeakEngine>());
+  void withoutVoiceOrSoundOutputTheEntriesSayWhy_data() {
+    QTest::addColumn<QString>("noVoice");
+    QTest::addColumn<QString>("noOutput");
+    const QString voice = QStringLiteral("Die deutsche Stimme fehlt: bitte das Paket espeak-ng-data installieren.");
+    const QString output = QStringLiteral("Kein Lautsprecher oder Kopfhörer gefunden.");
+    QTest::newRow("no sound output") << QString() << output;
+    QTest::newRow("no voice") << voice << QString();
+    QTest::newRow("neither") << voice << output;
+  }
+  void withoutVoiceOrSoundOutputTheEntriesSayWhy() {
+    QFETCH(QString, noVoice);
+    QFETCH(QString, noOutput);
+    Reader().SetAudioOutput(std::make_unique<FakeOutput>(noOutput));
+    Reader().CheckAvailability(std::make_shared<const VoicelessEngine>(FromQString(noVoice)));
+    // The voice is what is missing first: without it nothing can be spoken.
+    const QString why = noVoice.isEmpty() ? noOutput : noVoice;
     for (const char* text : {"Originaltext vorlesen", "Lösungstext vorlesen", "Silbenweise vorlesen"}) {
       QAction* entry = ReadAloudEntry(w->form, QString::fromUtf8(text));
       QTRY_COMPARE(entry->toolTip(), why);
       QVERIFY(!entry->isEnabled());
     }
-    // A file can still be made.
-    QVERIFY(ReadAloudEntry(w->form, QStringLiteral("Als Audiodatei speichern…"))->isEnabled());
+    // Without a sound output a file can still be made; without a voice not.
+    QAction* save = ReadAloudEntry(w->form, QStringLiteral("Als Audiodatei speichern…"));
+    QCOMPARE(save->isEnabled(), noVoice.isEmpty());
+    QCOMPARE(save->toolTip().startsWith(QStringLiteral("Die deutsche")), !noVoice.isEmpty());
   }
 
   void audioFileHoldsTheSpokenTextAndAFailedWriteKeepsTheOldFile() {
