@@ -22,7 +22,7 @@
 #   worksheet       the session state, the exercise frame, its catalogue, the
 #                   editing commands, search and replace, "Silben trennen"
 #   printsheet      the printed sheet's page layout
-#   files           loading, saving, printing, spoken text as WAV files
+#   files           loading, saving, printing, spoken text as WAV and Opus files
 #   wordlist        building and editing the word list
 #   practice        the on-screen practice page: its exercise set and the
 #                   self-contained HTML file
