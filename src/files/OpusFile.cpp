@@ -25,9 +25,13 @@ constexpr std::size_t kTitleLength = 60;
 // Where the encoded pages go, in order; the first failure ends the writing.
 using PutBytes = std::function<WriteResult(std::string_view)>;
 
-struct Tags {
-  Text title;               // empty: no title
-  bool roomForMore = true;  // libopusenc's padding, so that tags can be edited later
+// The stream number of the streams made in memory: the same text gives the
+// same bytes.  Files get libopusenc's random one.
+constexpr int kFixedSerial = 0x54534D52;
+
+struct Stream {
+  Text title;             // empty: no title
+  bool inMemory = false;  // no padding for later tags, the fixed stream number
 };
 
 Text EncodingFailed(int code) {
@@ -64,7 +68,8 @@ struct CommentsDeleter {
 // stops the speaking.
 class OpusSink : public SpeechSink {
  public:
-  OpusSink(PutBytes put, int bitrate, Tags tags) : put_(std::move(put)), bitrate_(bitrate), tags_(std::move(tags)) {}
+  OpusSink(PutBytes put, int bitrate, Stream stream)
+      : put_(std::move(put)), bitrate_(bitrate), stream_(std::move(stream)) {}
 
   void Begin(int sampleRate) override {
     if (!encoder_ && result_.ok) Start(sampleRate);
@@ -116,7 +121,7 @@ class OpusSink : public SpeechSink {
       return;
     }
     ope_comments_add(comments.get(), "ENCODER", "TESMORAN " TESMORAN_VERSION);
-    if (!tags_.title.empty()) ope_comments_add(comments.get(), "TITLE", EncodeUtf8(tags_.title).c_str());
+    if (!stream_.title.empty()) ope_comments_add(comments.get(), "TITLE", EncodeUtf8(stream_.title).c_str());
     const OpusEncCallbacks callbacks = {&OpusSink::Write, &OpusSink::Close};
     int error = OPE_OK;
     encoder_.reset(ope_encoder_create_callbacks(&callbacks, this, comments.get(), sampleRate, 1, 0, &error));
@@ -124,7 +129,10 @@ class OpusSink : public SpeechSink {
       result_ = WriteResult::Failed(EncodingFailed(error));
       return;
     }
-    if (!tags_.roomForMore && !Check(ope_encoder_ctl(encoder_.get(), OPE_SET_COMMENT_PADDING(0)))) return;
+    if (stream_.inMemory && (!Check(ope_encoder_ctl(encoder_.get(), OPE_SET_COMMENT_PADDING(0))) ||
+                             !Check(ope_encoder_ctl(encoder_.get(), OPE_SET_SERIALNO(kFixedSerial))))) {
+      return;
+    }
     if (!Check(ope_encoder_ctl(encoder_.get(), OPUS_SET_BITRATE(bitrate_)))) return;
     Check(ope_encoder_ctl(encoder_.get(), OPUS_SET_SIGNAL(OPUS_SIGNAL_VOICE)));
   }
@@ -139,7 +147,7 @@ class OpusSink : public SpeechSink {
 
   PutBytes put_;
   int bitrate_;
-  Tags tags_;
+  Stream stream_;
   WriteResult result_;
   std::uint64_t written_ = 0;
   std::unique_ptr<OggOpusEnc, EncoderDeleter> encoder_;
@@ -147,8 +155,8 @@ class OpusSink : public SpeechSink {
 
 // Speaks the text through the encoder into `put`.
 WriteResult EncodeSpeech(const PutBytes& put, const SpeechEngine& engine, TextView text, const SpeechOptions& options,
-                         int bitrate, Tags tags) {
-  OpusSink sink(put, std::clamp(bitrate, kOpusMinBitrate, kOpusMaxBitrate), std::move(tags));
+                         int bitrate, Stream stream) {
+  OpusSink sink(put, std::clamp(bitrate, kOpusMinBitrate, kOpusMaxBitrate), std::move(stream));
   const Text error = engine.Speak(text, options, sink);
   const WriteResult finished = sink.Finish();
   if (!finished.ok) return finished;
@@ -178,7 +186,7 @@ OpusBytes SpeechAsOpusBytes(const SpeechEngine& engine, TextView text, const Spe
         out.bytes.append(bytes);
         return WriteResult();
       },
-      engine, text, options, bitrate, {Text(), false});
+      engine, text, options, bitrate, {Text(), true});
   if (!result.ok) {
     out.bytes.clear();
     out.error = result.reason;

@@ -43,18 +43,20 @@ const std::vector<CliCommand>& CliCommands() {
        SheetHelp(), SheetOptions(), RunSheetCommand},
       {"uebungsseite",
        "--html DATEI [--uebung NAME]... [--stufe leicht|mittel|schwer|alle] [--titel T]\n"
-       "    [--ohne-loesung] [--silben] [--text T] [--encoding utf-8|cp1252]",
+       "    [--ohne-loesung] [--silben] [--vorlesen] [--text T] [--encoding utf-8|cp1252]",
        "schreibt eine Übungsseite zum Üben und Prüfen am Bildschirm (HTML)",
        "  Schreibt die Übungen (--uebung NAME, mehrmals möglich; ohne: Lückentext) zum Text\n"
        "  (--text oder Standardeingabe) als eine HTML-Datei, die ohne Netz in jedem Browser läuft:\n"
        "  eintippen, Wörter trennen oder ordnen, „Prüfen“, „Nochmal“, „Lösung zeigen“, „Vorlesen“.\n"
        "  --stufe leicht (Vorgabe: Wörterkasten, Silbenfarben, Tipps), mittel (Tipps), schwer;\n"
        "  alle schreibt DATEI-leicht, DATEI-mittel und DATEI-schwer. --ohne-loesung lässt\n"
-       "  „Lösung zeigen“ weg, --silben färbt die Silben auf jeder Stufe.\n",
+       "  „Lösung zeigen“ weg, --silben färbt die Silben auf jeder Stufe. --vorlesen spricht jeden\n"
+       "  Satz mit der deutschen Stimme von espeak-ng in die Seite (Opus, etwa 1 KB je Sekunde),\n"
+       "  so dass „Vorlesen“ auch in Browsern ohne eigene Sprachausgabe geht.\n",
        {{"--html", true, "", ""}, {"--uebung", true, "", ""},
         {"--stufe", true, "leicht|mittel|schwer|alle", "leicht, mittel, schwer oder alle"},
         {"--titel", true, "", ""}, {"--ohne-loesung", false, "", ""}, {"--silben", false, "", ""},
-        TextOption(), EncodingOption()},
+        {"--vorlesen", false, "", ""}, TextOption(), EncodingOption()},
        RunPracticePageCommand},
       {"vorlesen",
        "[--wav DATEI] [--opus DATEI] [--tempo N] [--silbenweise] [--text T]\n"
