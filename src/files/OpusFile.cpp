@@ -172,7 +172,7 @@ WriteResult WriteSpeechAsOpus(const std::filesystem::path& target, const SpeechE
     std::FILE* file = std::fopen(temp.c_str(), "wb");
     if (!file) return WriteResult::Failed(WriteErrorReason(LastFileError()));
     WriteResult result = EncodeSpeech([file](std::string_view bytes) { return WriteAllAndFlush(file, bytes); }, engine,
-                                      text, options, bitrate, {TitleOf(text), true});
+                                      text, options, bitrate, Stream{.title = TitleOf(text), .inMemory = false});
     if (result.ok) result = SyncToDisk(file);
     if (std::fclose(file) != 0 && result.ok) result = WriteResult::Failed(WriteErrorReason(LastFileError()));
     return result;
@@ -186,7 +186,7 @@ OpusBytes SpeechAsOpusBytes(const SpeechEngine& engine, TextView text, const Spe
         out.bytes.append(bytes);
         return WriteResult();
       },
-      engine, text, options, bitrate, {Text(), true});
+      engine, text, options, bitrate, Stream{.title = Text(), .inMemory = true});
   if (!result.ok) {
     out.bytes.clear();
     out.error = result.reason;
