@@ -31,7 +31,7 @@ constexpr int kFixedSerial = 0x54534D52;
 
 struct Stream {
   Text title;             // empty: no title
-  bool inMemory = false;  // no padding for later tags, the fixed stream number
+  bool inMemory = false;  // compact and the same for the same text (see Start)
 };
 
 Text EncodingFailed(int code) {
@@ -129,8 +129,12 @@ class OpusSink : public SpeechSink {
       result_ = WriteResult::Failed(EncodingFailed(error));
       return;
     }
-    if (stream_.inMemory && (!Check(ope_encoder_ctl(encoder_.get(), OPE_SET_COMMENT_PADDING(0))) ||
-                             !Check(ope_encoder_ctl(encoder_.get(), OPE_SET_SERIALNO(kFixedSerial))))) {
+    // In memory: no room for later tags, the same stream number every time,
+    // and packets of 60 ms, which at a low bitrate save about a tenth.
+    if (stream_.inMemory &&
+        (!Check(ope_encoder_ctl(encoder_.get(), OPE_SET_COMMENT_PADDING(0))) ||
+         !Check(ope_encoder_ctl(encoder_.get(), OPE_SET_SERIALNO(kFixedSerial))) ||
+         !Check(ope_encoder_ctl(encoder_.get(), OPUS_SET_EXPERT_FRAME_DURATION(OPUS_FRAMESIZE_60_MS))))) {
       return;
     }
     if (!Check(ope_encoder_ctl(encoder_.get(), OPUS_SET_BITRATE(bitrate_)))) return;

@@ -31,9 +31,9 @@ struct OpusBytes {
   Text error;         // the German message when it could not be made, else empty
 };
 
-// The same stream in memory, without padding for later tags and with a
-// fixed stream number, so that the same text gives the same bytes: for
-// short texts, such as the sentences a page carries with it.
+// The same stream in memory, without padding for later tags, in packets of
+// 60 ms, and with a fixed stream number, so that the same text gives the
+// same bytes: for short texts, such as the sentences a page carries.
 OpusBytes SpeechAsOpusBytes(const SpeechEngine& engine, TextView text, const SpeechOptions& options, int bitrate);
 
 }  // namespace tesmoran
