@@ -141,41 +141,17 @@ TEST(PracticePageSound, AVoiceThatCannotSpeakWritesNoFile) {
   EXPECT_TRUE(fs::is_empty(folder));
 }
 
-// A story of a page (about 2,600 characters) with the default exercise at
-// the easy level, whose data is the largest.
-const char32_t kOnePage[] =
-    U"Am Montag fuhr die Klasse 3b mit dem Bus in den Wald. Frau Berger hatte einen großen Korb mit Äpfeln, Brot "
-    U"und Käse dabei. Die Kinder trugen feste Schuhe und warme Jacken, denn am Morgen war es noch kühl.\r\n"
-    U"Zuerst gingen sie zum kleinen See. Dort sahen sie zwei Enten, die langsam über das Wasser schwammen. Lena "
-    U"zählte die Frösche am Ufer und kam auf sieben. Max wollte einen Stein werfen, aber Frau Berger sagte, dass "
-    U"die Tiere dann erschrecken.\r\n"
-    U"Danach suchten die Kinder Blätter von verschiedenen Bäumen. Sie fanden Blätter von der Eiche, der Buche und "
-    U"dem Ahorn. Jonas legte alle Blätter in sein Heft und schrieb die Namen darunter. Das sah sehr schön aus.\r\n"
-    U"Zur Mittagszeit setzten sich alle auf eine Wiese. Es gab belegte Brote, Äpfel und für jeden einen Becher "
-    U"Tee. Ein Eichhörnchen kam ganz nah heran und schaute neugierig zu. Mia gab ihm ein Stück von ihrem Brot, "
-    U"doch das Eichhörnchen lief schnell auf einen Baum.\r\n"
-    U"Am Nachmittag baute die Klasse eine Hütte aus Ästen und Zweigen. Die großen Äste stellten sie in einen "
-    U"Kreis, die kleinen Zweige flochten sie dazwischen. Als die Hütte fertig war, passten fünf Kinder hinein. "
-    U"Alle lachten, weil es drinnen so eng war.\r\n"
-    U"Plötzlich zogen dunkle Wolken auf, und es begann zu regnen. Schnell packten die Kinder ihre Sachen und "
-    U"liefen zum Bus zurück. Nur Paul hatte seine Mütze vergessen. Frau Berger lief noch einmal zur Wiese und "
-    U"holte sie.\r\n"
-    U"Im Bus sangen die Kinder ein Lied über den Wald. Der Fahrer summte leise mit. Als sie an der Schule "
-    U"ankamen, schien die Sonne schon wieder. Die Eltern warteten am Tor und fragten, wie der Tag gewesen sei.\r\n"
-    U"Am nächsten Morgen schrieb jedes Kind einen kurzen Text über den Ausflug. Lena schrieb über die Frösche, "
-    U"Jonas über die Blätter und Mia über das Eichhörnchen. Frau Berger hängte alle Texte an die Wand im Flur. So "
-    U"konnten auch die anderen Klassen lesen, was die 3b im Wald erlebt hatte.\r\n"
-    U"Im Herbst will die Klasse noch einmal in den Wald fahren. Dann wollen die Kinder sehen, ob die Hütte noch "
-    U"steht und wie sich die Blätter verfärbt haben. Jonas freut sich schon darauf, denn er möchte dann "
-    U"Kastanien sammeln. Frau Berger hat schon einen Plan gemacht. Die Kinder sollen Körbe mitbringen und "
-    U"Handschuhe anziehen. Wer will, darf auch eine Lupe einpacken, um Käfer und Spinnen genau anzusehen. Am Ende "
-    U"des Tages soll jedes Kind etwas aus dem Wald malen.\r\n"
-    U"Paul hat sich vorgenommen, diesmal an seine Mütze zu denken. Er hat sie schon neben die Tür gelegt. Lena "
-    U"lacht und sagt, dass sie ihn am Morgen daran erinnern wird.";
-
 TEST(PracticePageSound, OnePageTextWithItsSoundStaysUnder400Kilobytes) {
-  ASSERT_GT(std::char_traits<char32_t>::length(kOnePage), 2500u);
-  const std::string page = BuildPracticePage(Spoken(kOnePage, true), PracticeLevel::kEasy);
+  // About 2,600 characters of short sentences, as in the benchmark; the
+  // default exercise at the easy level, whose data is the largest.
+  static const TextView kSentences[] = {
+      U"Der Hund bellt laut, die Katze miaut. ",      U"Über die Straße läuft ein großer Bär mit 3 Äpfeln! ",
+      U"Wir bleiben heute zu Hause; es regnet.\r\n",  U"Die Kinder üben fleißig Wörter und Sätze. ",
+      U"Oma liest am Abend ein spannendes Buch?\r\n",
+  };
+  Text text;
+  for (std::size_t i = 0; text.size() < 2600; ++i) text.append(kSentences[i % std::size(kSentences)]);
+  const std::string page = BuildPracticePage(Spoken(text, true), PracticeLevel::kEasy);
   const std::vector<std::string> sounds = SoundsOf(page);
   ASSERT_GT(sounds.size(), 30u);
   for (const std::string& sound : sounds) EXPECT_FALSE(sound.empty());
