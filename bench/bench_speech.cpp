@@ -8,6 +8,7 @@
 
 #include <chrono>
 
+#include "files/OpusFile.h"
 #include "speech/EspeakEngine.h"
 #include "syllables/PatternSyllabifier.h"
 
@@ -86,6 +87,36 @@ BENCHMARK(BM_Speech_OnePage)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Speech_OnePage_Silbenweise(benchmark::State& state) { Run(state, true); }
 BENCHMARK(BM_Speech_OnePage_Silbenweise)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Speaking and encoding as Ogg Opus, at the bitrate of a file and at the
+// practice page's.
+void BM_Speech_OnePage_Opus(benchmark::State& state) {
+  const EspeakEngine engine;
+  if (!engine.Availability().empty()) {
+    state.SkipWithError("the German voice is missing (espeak-ng-data)");
+    return;
+  }
+  const Text page = OnePage();
+  const SpeechResult audio = engine.Synthesize(page, {});
+  const double audioSeconds = audio.sampleRate > 0 ? static_cast<double>(audio.samples.size()) / audio.sampleRate : 0;
+  std::size_t bytes = 0;
+  double wallSeconds = 0.0;
+  for (auto _ : state) {
+    const Clock::time_point start = Clock::now();
+    const OpusBytes opus = SpeechAsOpusBytes(engine, page, {}, static_cast<int>(state.range(0)));
+    wallSeconds += std::chrono::duration<double>(Clock::now() - start).count();
+    if (!opus.error.empty()) {
+      state.SkipWithError("the page could not be encoded");
+      return;
+    }
+    bytes = opus.bytes.size();
+  }
+  const auto runs = static_cast<double>(state.iterations());
+  state.counters["x_realtime"] = wallSeconds > 0 ? audioSeconds * runs / wallSeconds : 0.0;
+  state.counters["audio_s"] = audioSeconds;
+  state.counters["kb_per_minute"] = audioSeconds > 0 ? bytes / 1024.0 / (audioSeconds / 60) : 0.0;
+}
+BENCHMARK(BM_Speech_OnePage_Opus)->Arg(kOpusFileBitrate)->Arg(8000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace tesmoran

@@ -22,10 +22,10 @@
 #   worksheet       the session state, the exercise frame, its catalogue, the
 #                   editing commands, search and replace, "Silben trennen"
 #   printsheet      the printed sheet's page layout
-#   files           loading, saving, printing, spoken text as WAV files
+#   files           loading, saving, printing, spoken text as WAV and Opus files
 #   wordlist        building and editing the word list
 #   practice        the on-screen practice page: its exercise set and the
-#                   self-contained HTML file
+#                   self-contained HTML file, with its sentences spoken if asked
 #   app/cli         the command-line front end
 #   printsheet/qt   drawing the printed sheet with Qt Gui (no widgets)
 #   app/clisheet    the command line's sheet PDF, drawn through printsheet/qt
@@ -54,7 +54,7 @@ set(_tesmoran_allowed_worksheet text platform exercises syllables)
 set(_tesmoran_allowed_printsheet text syllables)
 set(_tesmoran_allowed_files text platform syllables speech)
 set(_tesmoran_allowed_wordlist text platform worksheet)
-set(_tesmoran_allowed_practice text platform exercises tasks syllables worksheet files wordlist)
+set(_tesmoran_allowed_practice text platform exercises tasks syllables speech worksheet files wordlist)
 set(_tesmoran_allowed_app/cli ${_tesmoran_core_folders})
 set(_tesmoran_allowed_printsheet/qt ${_tesmoran_core_folders})
 set(_tesmoran_allowed_app/clisheet ${_tesmoran_core_folders} app/cli printsheet/qt)

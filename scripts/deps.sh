@@ -10,7 +10,7 @@ TESMORAN_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev qt6-multimedia-dev
   qt6-translations-l10n qt6-qpa-plugins
   libhyphen-dev texlive-lang-german
-  libespeak-ng-dev espeak-ng-data
+  libespeak-ng-dev espeak-ng-data libopusenc-dev pkgconf
   fonts-liberation fonts-dejavu-core fonts-sil-andika
   python3 python3-fonttools python3-brotli
   librsvg2-bin file

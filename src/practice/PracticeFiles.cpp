@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/PracticeFiles.h"
 
+#include <optional>
+
 #include "files/AtomicFile.h"
 
 namespace tesmoran {
@@ -36,8 +38,20 @@ PracticeFilesWritten WritePracticeFiles(const PracticePageOptions& options, Leve
   }
   const std::vector<PracticeLevel> levels = LevelsOf(choice);
   const PracticeSet set = BuildPracticeSet(options.text, ChosenExercises(options), options.answer);
+  // The sentences are spoken once for every level.
+  std::optional<PracticeAudio> audio;
+  if (options.spokenSentences) {
+    audio = SpokenSentences(set, options);
+    if (!audio->error.empty()) {
+      result.ok = false;
+      result.failed = paths.front();
+      result.reason = std::move(audio->error);
+      return result;
+    }
+  }
   for (std::size_t k = 0; k < levels.size(); ++k) {
-    WriteResult written = WriteFileAtomically(paths[k], BuildPracticePage(set, options, levels[k]));
+    WriteResult written =
+        WriteFileAtomically(paths[k], BuildPracticePage(set, options, levels[k], audio ? &*audio : nullptr));
     if (!written.ok) {
       result.ok = false;
       result.failed = paths[k];

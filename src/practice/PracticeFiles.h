@@ -28,8 +28,9 @@ struct PracticeFilesWritten {
 };
 
 // Checks every file first, so that nothing is written when one of them
-// cannot be; then writes each page atomically: a failed write leaves the
-// file that was there as it was.
+// cannot be, and speaks the sentences when asked (a voice that cannot
+// speak writes nothing either); then writes each page atomically: a failed
+// write leaves the file that was there as it was.
 PracticeFilesWritten WritePracticeFiles(const PracticePageOptions& options, LevelChoice choice,
                                         const std::filesystem::path& target);
 

@@ -8,6 +8,7 @@
 #include "exercises/CharacterSets.h"
 #include "practice/PageJson.h"
 #include "practice/PracticePageAssets.h"
+#include "speech/EspeakEngine.h"
 #include "worksheet/ExerciseCatalogue.h"
 
 namespace tesmoran {
@@ -91,7 +92,7 @@ void AppendPiece(const PracticePiece& piece, std::size_t sentenceBefore, std::ui
 }
 
 std::string PageData(const PracticeSet& set, const PracticePageOptions& options, PracticeLevel level,
-                     const Syllabifier* colours) {
+                     const Syllabifier* colours, const PracticeAudio* audio) {
   const std::uint32_t key = AnswerKey(options.text);
   std::string out = "{";
   AppendKey("titel", out);
@@ -104,7 +105,18 @@ std::string PageData(const PracticeSet& set, const PracticePageOptions& options,
     if (k > 0) out.push_back(',');
     out += "\"" + HiddenText(set.sentences[k], key) + "\"";
   }
-  out += "],\"uebungen\":[";
+  out += "]";
+  if (audio) {
+    // The sound of each sentence, Ogg Opus in Base64; the script falls back
+    // to the browser's voice where one is empty.
+    out += ",\"ton\":[";
+    for (std::size_t k = 0; k < set.sentences.size(); ++k) {
+      if (k > 0) out.push_back(',');
+      out += "\"" + (k < audio->sentences.size() ? Base64(audio->sentences[k]) : std::string()) + "\"";
+    }
+    out += "]";
+  }
+  out += ",\"uebungen\":[";
   for (std::size_t e = 0; e < set.sections.size(); ++e) {
     const PracticeSection& section = set.sections[e];
     if (e > 0) out.push_back(',');
@@ -152,7 +164,7 @@ const std::string& ScriptHash() {
 
 // The page with every marker replaced; the markers are looked up in the
 // page alone, never in what replaces them.
-std::string FillPage(std::string_view page, const std::array<std::pair<std::string_view, std::string>, 5>& fills) {
+std::string FillPage(std::string_view page, const std::array<std::pair<std::string_view, std::string>, 6>& fills) {
   std::string out;
   out.reserve(page.size() + 64 * 1024);
   std::size_t at = 0;
@@ -193,21 +205,32 @@ std::vector<const PracticeExercise*> ChosenExercises(const PracticePageOptions& 
   return {&PracticeExercises().front()};
 }
 
-std::string BuildPracticePage(const PracticeSet& set, const PracticePageOptions& options, PracticeLevel level) {
+PracticeAudio SpokenSentences(const PracticeSet& set, const PracticePageOptions& options) {
+  if (options.voice) return SpeakPracticeSentences(set.sentences, *options.voice);
+  return SpeakPracticeSentences(set.sentences, EspeakEngine());
+}
+
+std::string BuildPracticePage(const PracticeSet& set, const PracticePageOptions& options, PracticeLevel level,
+                              const PracticeAudio* audio) {
   const bool coloured = level == PracticeLevel::kEasy || options.syllablesEverywhere;
   const Syllabifier* colours = coloured ? options.syllabifier : nullptr;
   const Text title = options.title.empty() ? Text(U"Übungsseite") : options.title;
   return FillPage(PracticePageHtml(), {{
                                           {"@TITEL@", HtmlEscaped(title)},
                                           {"/*@STIL@*/", FontFace() + std::string(PracticePageCss())},
-                                          {"@DATEN@", PageData(set, options, level, colours)},
+                                          {"@DATEN@", PageData(set, options, level, colours, audio)},
                                           {"/*@SKRIPT@*/", std::string(PracticePageScript())},
                                           {"@SKRIPTHASH@", ScriptHash()},
+                                          // Sound only from the page itself, and only when it carries some.
+                                          {"@MEDIEN@", audio ? "data:" : "'none'"},
                                       }});
 }
 
 std::string BuildPracticePage(const PracticePageOptions& options, PracticeLevel level) {
-  return BuildPracticePage(BuildPracticeSet(options.text, ChosenExercises(options), options.answer), options, level);
+  const PracticeSet set = BuildPracticeSet(options.text, ChosenExercises(options), options.answer);
+  if (!options.spokenSentences) return BuildPracticePage(set, options, level);
+  const PracticeAudio audio = SpokenSentences(set, options);
+  return BuildPracticePage(set, options, level, audio.error.empty() ? &audio : nullptr);
 }
 
 std::filesystem::path PathForLevel(const std::filesystem::path& path, PracticeLevel level) {

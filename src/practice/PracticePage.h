@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "practice/PracticeAudio.h"
 #include "practice/PracticeSet.h"
+#include "speech/SpeechEngine.h"
 #include "syllables/Syllabifier.h"
 #include "text/Text.h"
 
@@ -28,16 +30,26 @@ struct PracticePageOptions {
   bool syllablesEverywhere = false;          // reading-syllable colours on every level, not only on leicht
   const Syllabifier* syllabifier = nullptr;  // none: no colours
   Answer answer = DefaultPracticeAnswer();
+  // "Vorlesen" from sound in the page: every sentence spoken and embedded as
+  // Opus, so that it also works where the browser has no speech synthesis.
+  bool spokenSentences = false;
+  const SpeechEngine* voice = nullptr;  // the voice of spokenSentences; none: the German voice of espeak-ng
 };
 
 // "leicht", "mittel", "schwer".
 Text LevelName(PracticeLevel level);
 
-// The page of one level.
+// The page of one level.  With spokenSentences and a voice that cannot
+// speak, the page reads aloud with the browser's speech synthesis only.
 std::string BuildPracticePage(const PracticePageOptions& options, PracticeLevel level);
 
-// The same from a set already made (for several levels of one set).
-std::string BuildPracticePage(const PracticeSet& set, const PracticePageOptions& options, PracticeLevel level);
+// The same from a set already made (for several levels of one set), with
+// the sound of its sentences when `audio` is given.
+std::string BuildPracticePage(const PracticeSet& set, const PracticePageOptions& options, PracticeLevel level,
+                              const PracticeAudio* audio = nullptr);
+
+// The sentences of the set spoken with the options' voice.
+PracticeAudio SpokenSentences(const PracticeSet& set, const PracticePageOptions& options);
 
 // The file of one level when all three are written: "seite.html" ->
 // "seite-leicht.html".

@@ -2,13 +2,15 @@
 """The practice page in a real browser (headless Debian chromium), for pages
 made by tesmoran-cli: checking, the wrong answer that is not revealed,
 separating and ordering by mouse and by keyboard alone, the word bank of the
-easy level, hostile text, no network request, and reading aloud.
+easy level, hostile text, no network request, and reading aloud, by the
+browser's voice or by the sound the page carries.
 
     /usr/bin/python3 practice_page_test.py PATH/TO/tesmoran-cli
 """
 import json
 import os
 import sys
+import time
 import unittest
 
 from selenium.common.exceptions import NoAlertPresentException
@@ -29,6 +31,12 @@ Object.defineProperty(window, 'speechSynthesis', {configurable: true, value: {
   cancel: function () {}, getVoices: function () { return []; }}});
 """
 NO_SPEECH = "Object.defineProperty(window, 'speechSynthesis', {configurable: true, value: undefined});"
+# Notes every sound the page starts, and then lets it play.
+MEDIA_SPY = """
+window.__sounds = [];
+const realPlay = HTMLMediaElement.prototype.play;
+HTMLMediaElement.prototype.play = function () { window.__sounds.push(this); return realPlay.call(this); };
+"""
 
 
 class PracticePage(unittest.TestCase):
@@ -335,6 +343,42 @@ class PracticePage(unittest.TestCase):
         self.press(section, 'Vorlesen')
         spoken = self.driver.execute_script('return window.__spoken')
         self.assertEqual(spoken, [{'text': 'Die Katze schläft im Körbchen.', 'lang': 'de-DE'}])
+
+    def test_vorlesen_plays_the_sound_in_the_page_with_or_without_speech_synthesis(self):
+        for name, speech in (('no speech synthesis', NO_SPEECH), ('speech synthesis there', SPEECH_STUB)):
+            with self.subTest(name):
+                self.tearDown()
+                self.setUp()
+                self.before_page(speech)
+                self.before_page(MEDIA_SPY)
+                self.network_requests()  # empties the log
+                path = self.open('Der Hund bellt. Die Katze schläft im Körbchen.', ['lueckentext'],
+                                 extra=['--vorlesen'])
+                section = self.section()
+                self.find('input.feld', section)[-1].click()  # a gap of the second sentence
+                self.press(section, 'Vorlesen')
+                sound = self.driver.execute_script(
+                    'const ton = JSON.parse(document.getElementById("daten").textContent).ton;'
+                    'const played = window.__sounds.map((a) => a.src);'
+                    'return {played: played, second: "data:audio/ogg;codecs=opus;base64," + ton[1]};')
+                self.assertEqual(sound['played'], [sound['second']])
+                # The browser decodes it: a sound of about the sentence's length, no error.
+                state = None
+                for _ in range(100):
+                    state = self.driver.execute_script(
+                        'const a = window.__sounds[0];'
+                        'return {ready: a.readyState, error: a.error && a.error.code, seconds: a.duration};')
+                    if state['ready'] >= 1 or state['error']:
+                        break
+                    time.sleep(0.05)
+                self.assertIsNone(state['error'])
+                self.assertGreater(state['seconds'], 1.0)
+                self.assertLess(state['seconds'], 6.0)
+                if speech == SPEECH_STUB:
+                    self.assertEqual(self.driver.execute_script('return window.__spoken'), [])
+                requests = self.network_requests()
+                self.assertEqual([url for url in requests if not url.startswith('data:') and url != 'file://' + path],
+                                 [])
 
     def test_vorlesen_is_hidden_without_speech_synthesis(self):
         self.before_page(NO_SPEECH)

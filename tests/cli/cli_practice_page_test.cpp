@@ -56,6 +56,29 @@ TEST(CliUebungsseite, AllLevelsWriteOneFileEach) {
   for (const auto& [name, level] : rows) EXPECT_NE(FileBytes(folder / name).find(level), std::string::npos) << name;
   // No exercise chosen: the gap text.
   EXPECT_NE(FileBytes(folder / "s-leicht.html").find("\"name\":\"Lückentext\""), std::string::npos);
+  // Without --vorlesen no sound, and the page may play none.
+  EXPECT_EQ(FileBytes(folder / "s-leicht.html").find("\"ton\""), std::string::npos);
+  EXPECT_NE(FileBytes(folder / "s-leicht.html").find("media-src 'none';"), std::string::npos);
+}
+
+TEST(CliUebungsseite, VorlesenPutsTheSameSoundIntoEveryLevel) {
+  const auto folder = Folder("cli-page-sound");
+  const PageRun run = RunPage({"--html", (folder / "s.html").string(), "--stufe", "alle", "--vorlesen", "--text",
+                               "Der Hund bellt. Oma liest."});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  std::string sounds;
+  for (const char* name : {"s-leicht.html", "s-mittel.html", "s-schwer.html"}) {
+    SCOPED_TRACE(name);
+    const std::string page = FileBytes(folder / name);
+    EXPECT_NE(page.find("media-src data:;"), std::string::npos);
+    const std::size_t from = page.find("\"ton\":[\"T2dnUw");  // "OggS" in Base64
+    ASSERT_NE(from, std::string::npos);
+    const std::string these = page.substr(from, page.find(']', from) - from);
+    EXPECT_NE(these.find("\",\"T2dnUw"), std::string::npos) << "a sound for each of the two sentences";
+    if (sounds.empty()) sounds = these;
+    EXPECT_EQ(these, sounds);
+  }
 }
 
 TEST(CliUebungsseite, WrongCallsAndInputsEndWithTheirCode) {

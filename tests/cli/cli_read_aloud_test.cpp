@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tesmoran-cli vorlesen, in-process: the WAV file it writes, its exit codes
-// and messages, and that a failed write leaves an existing file as it was.
+// tesmoran-cli vorlesen, in-process: the WAV and Opus files it writes, its
+// exit codes and messages, and that a failed write leaves an existing file
+// as it was.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "OggOpusReading.h"
 #include "TestFiles.h"
 #include "WavReading.h"
 
@@ -88,6 +90,26 @@ TEST(CliVorlesen, SoxReadsTheLengthTheHeaderGives) {
   EXPECT_GT(sox.seconds, 0.6);
 }
 
+TEST(CliVorlesen, WritesOpusAloneOrBesideAWavOfTheSameLength) {
+  const fs::path folder = Folder("cli-vorlesen-opus");
+  const std::string text = "Oma liest am Abend ein Buch.";
+  const CliRun alone = ReadAloud({"--opus", (folder / "allein.opus").string(), "--text", text});
+  ASSERT_EQ(alone.code, 0) << alone.err;
+  const CliRun both =
+      ReadAloud({"--opus", (folder / "satz.opus").string(), "--wav", (folder / "satz.wav").string(), "--text", text});
+  ASSERT_EQ(both.code, 0) << both.err;
+  EXPECT_EQ(both.err + both.out, "");
+  const double wavSeconds = Seconds(testing::ReadWav(FileBytes(folder / "satz.wav")));
+  EXPECT_GT(wavSeconds, 1.0);
+  for (const char* name : {"allein.opus", "satz.opus"}) {
+    SCOPED_TRACE(name);
+    const testing::OggOpusFacts opus = testing::ReadOggOpus(FileBytes(folder / name));
+    EXPECT_EQ(opus.problem, "");
+    EXPECT_EQ(opus.channels, 1);
+    EXPECT_NEAR(opus.Seconds(), wavSeconds, 0.01);
+  }
+}
+
 TEST(CliVorlesen, SlowerTempoAndSyllablesGiveLongerAudio) {
   const fs::path folder = Folder("cli-vorlesen-tempo");
   const std::string text = "Die Kinder spielen im Garten.";
@@ -115,7 +137,12 @@ TEST(CliVorlesen, WrongCallsEndWithTheirCodeAndWriteNothing) {
     int code;
     const char* message;
   } rows[] = {
-      {"no target", {"--text", "Hund"}, 2, "die Zieldatei fehlt; mit --wav DATEI angeben"},
+      {"no target",
+       {"--text", "Hund"},
+       2,
+       "die Zieldatei fehlt; mit --wav DATEI oder --opus DATEI angeben; nichts geschrieben"},
+      {"opus without a name", {"--wav", target, "--opus", "", "--text", "Hund"}, 2, "--wav DATEI oder --opus DATEI"},
+      {"opus target is a folder", {"--wav", target, "--opus", folder.string(), "--text", "Hund"}, 1, "--opus „"},
       {"tempo below the range",
        {"--wav", target, "--tempo", "79", "--text", "Hund"},
        2,

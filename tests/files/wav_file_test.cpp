@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "FilesTestSupport.h"
+#include "PiecesEngine.h"
 #include "WavReading.h"
 #include "files/WavFile.h"
 #include "speech/EspeakEngine.h"
@@ -17,29 +18,8 @@ namespace tesmoran {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::PiecesEngine;
 using testing::ReadWav;
-
-// An engine that hands out fixed pieces of audio at a fixed rate, and fails
-// after them when told to.
-class PiecesEngine : public SpeechEngine {
- public:
-  PiecesEngine(int rate, std::vector<std::vector<int16_t>> pieces, Text failure = {})
-      : rate_(rate), pieces_(std::move(pieces)), failure_(std::move(failure)) {}
-
-  Text Speak(TextView, const SpeechOptions&, SpeechSink& sink) const override {
-    sink.Begin(rate_);
-    for (const std::vector<int16_t>& piece : pieces_) {
-      sink.Samples(piece.data(), piece.size());
-      if (!sink.Wanted()) break;
-    }
-    return failure_;
-  }
-
- private:
-  int rate_;
-  std::vector<std::vector<int16_t>> pieces_;
-  Text failure_;
-};
 
 TEST(WavFile, SamplesFromManyPiecesLandUnchangedBehindAMatchingHeader) {
   testing::ScratchDir dir;

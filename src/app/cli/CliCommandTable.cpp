@@ -43,28 +43,34 @@ const std::vector<CliCommand>& CliCommands() {
        SheetHelp(), SheetOptions(), RunSheetCommand},
       {"uebungsseite",
        "--html DATEI [--uebung NAME]... [--stufe leicht|mittel|schwer|alle] [--titel T]\n"
-       "    [--ohne-loesung] [--silben] [--text T] [--encoding utf-8|cp1252]",
+       "    [--ohne-loesung] [--silben] [--vorlesen] [--text T] [--encoding utf-8|cp1252]",
        "schreibt eine Übungsseite zum Üben und Prüfen am Bildschirm (HTML)",
        "  Schreibt die Übungen (--uebung NAME, mehrmals möglich; ohne: Lückentext) zum Text\n"
        "  (--text oder Standardeingabe) als eine HTML-Datei, die ohne Netz in jedem Browser läuft:\n"
        "  eintippen, Wörter trennen oder ordnen, „Prüfen“, „Nochmal“, „Lösung zeigen“, „Vorlesen“.\n"
        "  --stufe leicht (Vorgabe: Wörterkasten, Silbenfarben, Tipps), mittel (Tipps), schwer;\n"
        "  alle schreibt DATEI-leicht, DATEI-mittel und DATEI-schwer. --ohne-loesung lässt\n"
-       "  „Lösung zeigen“ weg, --silben färbt die Silben auf jeder Stufe.\n",
+       "  „Lösung zeigen“ weg, --silben färbt die Silben auf jeder Stufe. --vorlesen spricht jeden\n"
+       "  Satz mit der deutschen Stimme von espeak-ng in die Seite (Opus, etwa 1 KB je Sekunde),\n"
+       "  so dass „Vorlesen“ auch in Browsern ohne eigene Sprachausgabe geht.\n",
        {{"--html", true, "", ""}, {"--uebung", true, "", ""},
         {"--stufe", true, "leicht|mittel|schwer|alle", "leicht, mittel, schwer oder alle"},
         {"--titel", true, "", ""}, {"--ohne-loesung", false, "", ""}, {"--silben", false, "", ""},
-        TextOption(), EncodingOption()},
+        {"--vorlesen", false, "", ""}, TextOption(), EncodingOption()},
        RunPracticePageCommand},
-      {"vorlesen", "--wav DATEI [--tempo N] [--silbenweise] [--text T] [--encoding utf-8|cp1252]",
-       "liest den Text mit der deutschen Stimme vor und schreibt ihn als WAV-Datei",
+      {"vorlesen",
+       "[--wav DATEI] [--opus DATEI] [--tempo N] [--silbenweise] [--text T]\n"
+       "    [--encoding utf-8|cp1252]",
+       "liest den Text mit der deutschen Stimme vor und schreibt ihn als WAV- oder Opus-Datei",
        "  Spricht den Text (--text oder Standardeingabe) mit der deutschen Stimme von espeak-ng\n"
-       "  und schreibt ihn als WAV-Datei (16 bit, mono). --tempo N ist das Sprechtempo in\n"
-       "  Wörtern je Minute, von 80 bis 250 (Vorgabe: 120); --silbenweise spricht jedes Wort\n"
-       "  in seinen Sprechsilben, mit einer kurzen Pause dazwischen. Ohne das Debian-Paket\n"
-       "  espeak-ng-data wird nichts geschrieben.\n",
-       {{"--wav", true, "", ""}, {"--tempo", true, "", ""}, {"--silbenweise", false, "", ""}, TextOption(),
-        EncodingOption()},
+       "  und schreibt ihn mit --wav DATEI als WAV-Datei (16 bit, mono), mit --opus DATEI als\n"
+       "  Ogg-Opus-Datei (mono, 24 kbit/s, etwa ein Fünfzehntel so groß); eine der beiden ist\n"
+       "  nötig, beide gehen auch. --tempo N ist das Sprechtempo in Wörtern je Minute, von 80\n"
+       "  bis 250 (Vorgabe: 120); --silbenweise spricht jedes Wort in seinen Sprechsilben, mit\n"
+       "  einer kurzen Pause dazwischen. Ohne das Debian-Paket espeak-ng-data wird nichts\n"
+       "  geschrieben.\n",
+       {{"--wav", true, "", ""}, {"--opus", true, "", ""}, {"--tempo", true, "", ""}, {"--silbenweise", false, "", ""},
+        TextOption(), EncodingOption()},
        RunReadAloudCommand},
   };
   return commands;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli uebungsseite: the practice page of a text, written as one
-// HTML file per level.  Each file is replaced atomically: a failed write
+// HTML file per level, with its sentences spoken into it if asked.  Each file is replaced atomically: a failed write
 // leaves an existing file as it was.
 #include <algorithm>
 #include <filesystem>
@@ -15,6 +15,7 @@
 #include "app/cli/CliTextIo.h"
 #include "files/AtomicFile.h"
 #include "practice/PracticeFiles.h"
+#include "speech/EspeakEngine.h"
 #include "syllables/PatternSyllabifier.h"
 #include "text/Utf8.h"
 
@@ -23,7 +24,7 @@ namespace {
 
 constexpr std::string_view kSynopsis =
     "uebungsseite --html DATEI [--uebung NAME]... [--stufe leicht|mittel|schwer|alle] [--titel T]\n"
-    "    [--ohne-loesung] [--silben] [--text T] [--encoding utf-8|cp1252]";
+    "    [--ohne-loesung] [--silben] [--vorlesen] [--text T] [--encoding utf-8|cp1252]";
 
 // The names of the exercises a page can hold, for the message about one it cannot.
 std::string PracticeNames() {
@@ -90,6 +91,13 @@ int RunPracticePageCommand(const ParsedOptions& options, const CliContext& conte
   page.exercises = std::move(*chosen);
   page.solutionAllowed = !options.Has("--ohne-loesung");
   page.syllablesEverywhere = options.Has("--silben");
+  page.spokenSentences = options.Has("--vorlesen");
+  if (page.spokenSentences) {
+    if (const Text missing = EspeakEngine().Availability(); !missing.empty()) {
+      context.Error(EncodeUtf8(missing) + " Nichts geschrieben.");
+      return kExitNothingWritten;
+    }
+  }
   const CliEncoding encoding = EncodingOf(options);
   if (const std::optional<std::string> title = options.Value("--titel")) {
     std::optional<Text> text = DecodeCliBytes(*title, encoding, "--titel", context);

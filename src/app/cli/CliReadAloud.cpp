@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tesmoran-cli vorlesen: the text spoken by the German voice into a WAV
-// file.  The file is replaced atomically: a failed write leaves an existing
-// file as it was.
+// file, an Ogg Opus file, or both.  Each file is replaced atomically: a
+// failed write leaves an existing file as it was.
 #include <charconv>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliExitCode.h"
 #include "app/cli/CliHelp.h"
 #include "app/cli/CliTextIo.h"
 #include "files/AtomicFile.h"
+#include "files/OpusFile.h"
 #include "files/WavFile.h"
 #include "speech/EspeakEngine.h"
 #include "syllables/PatternSyllabifier.h"
@@ -22,7 +24,38 @@ namespace tesmoran {
 namespace {
 
 constexpr std::string_view kReadAloudSynopsis =
-    "vorlesen --wav DATEI [--tempo N] [--silbenweise] [--text T] [--encoding utf-8|cp1252]";
+    "vorlesen [--wav DATEI] [--opus DATEI] [--tempo N] [--silbenweise] [--text T]\n"
+    "    [--encoding utf-8|cp1252]";
+
+// One file to write: its option, its name and how it is written.
+struct AudioTarget {
+  const char* option;
+  std::string path;
+  WriteResult (*write)(const std::filesystem::path&, const SpeechEngine&, TextView, const SpeechOptions&);
+};
+
+WriteResult WriteWav(const std::filesystem::path& target, const SpeechEngine& engine, TextView text,
+                     const SpeechOptions& options) {
+  return WriteSpeechAsWav(target, engine, text, options);
+}
+
+WriteResult WriteOpus(const std::filesystem::path& target, const SpeechEngine& engine, TextView text,
+                      const SpeechOptions& options) {
+  return WriteSpeechAsOpus(target, engine, text, options);
+}
+
+// The files of --wav and --opus, WAV first; empty when one is given without
+// a name or neither is given.
+std::vector<AudioTarget> TargetsOf(const ParsedOptions& options) {
+  std::vector<AudioTarget> targets;
+  for (const AudioTarget& kind : {AudioTarget{"--wav", {}, WriteWav}, AudioTarget{"--opus", {}, WriteOpus}}) {
+    const std::optional<std::string> path = options.Value(kind.option);
+    if (!path) continue;
+    if (path->empty()) return {};
+    targets.push_back({kind.option, *path, kind.write});
+  }
+  return targets;
+}
 
 // The words a minute of --tempo; nullopt when it is no whole number in range.
 std::optional<int> TempoOf(const std::string& value) {
@@ -37,9 +70,10 @@ std::optional<int> TempoOf(const std::string& value) {
 }  // namespace
 
 int RunReadAloudCommand(const ParsedOptions& options, const CliContext& context) {
-  const std::optional<std::string> target = options.Value("--wav");
-  if (!target || target->empty()) {
-    return UsageError(context, "die Zieldatei fehlt; mit --wav DATEI angeben; nichts geschrieben", kReadAloudSynopsis);
+  const std::vector<AudioTarget> targets = TargetsOf(options);
+  if (targets.empty()) {
+    return UsageError(context, "die Zieldatei fehlt; mit --wav DATEI oder --opus DATEI angeben; nichts geschrieben",
+                      kReadAloudSynopsis);
   }
   SpeechOptions speech;
   if (const std::optional<std::string> tempo = options.Value("--tempo")) {
@@ -54,9 +88,12 @@ int RunReadAloudCommand(const ParsedOptions& options, const CliContext& context)
   }
   speech.bySyllables = options.Has("--silbenweise");
   // A wrong target is said before the text is read and spoken.
-  if (const Text why = ReasonNotWritable(*target); !why.empty()) {
-    context.Error("--wav " + Quoted(*target) + ": " + EncodeUtf8(why) + " Nichts geschrieben.");
-    return kExitNothingWritten;
+  for (const AudioTarget& target : targets) {
+    if (const Text why = ReasonNotWritable(target.path); !why.empty()) {
+      context.Error(std::string(target.option) + " " + Quoted(target.path) + ": " + EncodeUtf8(why) +
+                    " Nichts geschrieben.");
+      return kExitNothingWritten;
+    }
   }
 
   std::optional<Text> text = ReadCliText(options, EncodingOf(options), context);
@@ -82,10 +119,13 @@ int RunReadAloudCommand(const ParsedOptions& options, const CliContext& context)
     return kExitNothingWritten;
   }
 
-  const WriteResult written = WriteSpeechAsWav(*target, engine, *text, speech);
-  if (!written.ok) {
-    context.Error(Quoted(*target) + " nicht geschrieben: " + EncodeUtf8(written.reason));
-    return kExitNothingWritten;
+  // Each file is spoken on its own; one that fails stops before the next.
+  for (const AudioTarget& target : targets) {
+    const WriteResult written = target.write(target.path, engine, *text, speech);
+    if (!written.ok) {
+      context.Error(Quoted(target.path) + " nicht geschrieben: " + EncodeUtf8(written.reason));
+      return kExitNothingWritten;
+    }
   }
   return kExitDone;
 }

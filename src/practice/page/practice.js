@@ -12,6 +12,9 @@
   const maxTries = easy ? Infinity : 3;
   const canSpeak = typeof window.speechSynthesis === 'object' && window.speechSynthesis !== null &&
       typeof window.SpeechSynthesisUtterance === 'function';
+  // The sentences as sound (Ogg Opus in Base64) when the page carries them.
+  const sounds = Array.isArray(data.ton) ? data.ton : [];
+  let sound = null;
 
   // The answers are XOR-ed with an xorshift32 stream and Base64-coded.
   function reveal(hidden) {
@@ -288,6 +291,33 @@
   const MAKERS = { luecke: gapItem, buchstaben: lettersItem, wort: wordItem, trennen: splitItem, ordnen: tilesItem };
   const TYPING = { luecke: true, buchstaben: true, wort: true };
 
+  function speakWithBrowser(index) {
+    const utterance = new SpeechSynthesisUtterance(reveal(data.saetze[index]));
+    utterance.lang = 'de-DE';
+    const voices = typeof speechSynthesis.getVoices === 'function' ? speechSynthesis.getVoices() : [];
+    const german = (voices || []).find((v) => v && typeof v.lang === 'string' && v.lang.toLowerCase().startsWith('de'));
+    if (german) utterance.voice = german;
+    speechSynthesis.cancel();
+    speechSynthesis.speak(utterance);
+  }
+
+  // The sentence's own sound when the page has it, else the browser's voice;
+  // a browser that cannot play the sound falls back to its voice as well.
+  function readAloud(index) {
+    if (sound) sound.pause();
+    sound = null;
+    if (typeof sounds[index] !== 'string' || sounds[index] === '') {
+      if (canSpeak) speakWithBrowser(index);
+      return;
+    }
+    if (canSpeak) speechSynthesis.cancel();
+    sound = new Audio('data:audio/ogg;codecs=opus;base64,' + sounds[index]);
+    const playing = sound.play();
+    if (playing && typeof playing.catch === 'function') {
+      playing.catch((error) => { if (canSpeak && error && error.name === 'NotSupportedError') speakWithBrowser(index); });
+    }
+  }
+
   function buildSection(exercise, index) {
     const section = el('section', 'uebung form-' + exercise.form);
     const heading = el('h2', '', exercise.name);
@@ -384,17 +414,10 @@
         check.disabled = true;
       }));
     }
-    if (canSpeak) {
+    if (canSpeak || sounds.length > 0) {
       buttons.appendChild(button('Vorlesen', 'knopf vorlesen', () => {
         const index = current ? current.sentence : 0;
-        if (index >= data.saetze.length) return;
-        const utterance = new SpeechSynthesisUtterance(reveal(data.saetze[index]));
-        utterance.lang = 'de-DE';
-        const voices = typeof speechSynthesis.getVoices === 'function' ? speechSynthesis.getVoices() : [];
-        const german = (voices || []).find((v) => v && typeof v.lang === 'string' && v.lang.toLowerCase().startsWith('de'));
-        if (german) utterance.voice = german;
-        speechSynthesis.cancel();
-        speechSynthesis.speak(utterance);
+        if (index < data.saetze.length) readAloud(index);
       }));
     }
     if (items.length === 0) {
