@@ -81,6 +81,20 @@ class PracticeWindowTest : public QObject {
     QCOMPARE(Child<QLabel>(*s.window, "meldung")->text(), QStringLiteral("Gespeichert: seite.html"));
   }
 
+  // With "Sätze als Ton mitgeben" the page carries the marked sentence
+  // spoken, and its policy lets it play sound from itself only.
+  void theSpokenSentenceGoesIntoThePageWhenAsked() {
+    PracticeSetup s;
+    s.Choose("Befehl31", 0, QString());
+    Child<QCheckBox>(*s.window, "ton")->setChecked(true);
+    Click(*s.window, "speichern");
+    QTRY_VERIFY(QFile::exists(s.target));
+    const QByteArray page = Contents(s.target);
+    QVERIFY(page.contains("media-src data:"));
+    QVERIFY(page.contains("\"T2dnUw"));  // Base64 of the Ogg stream's first bytes
+    QCOMPARE(Child<QLabel>(*s.window, "meldung")->text(), QStringLiteral("Gespeichert: seite.html"));
+  }
+
   void allThreeLevelsWriteOneFileEach() {
     PracticeSetup s;
     s.target = s.dir.filePath(QStringLiteral("tiere"));  // the extension is added
@@ -148,6 +162,7 @@ class PracticeWindowTest : public QObject {
       s.Choose("Befehl29", 1, QStringLiteral("Mein Titel"));
       Child<QCheckBox>(*s.window, "silben")->setChecked(true);
       Child<QCheckBox>(*s.window, "loesung")->setChecked(false);
+      Child<QCheckBox>(*s.window, "ton")->setChecked(true);
       s.window->close();
     }
     PracticeWindow again(PracticeWindow::Host{});
@@ -158,6 +173,7 @@ class PracticeWindowTest : public QObject {
     QCOMPARE(options.title, Text(U"Mein Titel"));
     QVERIFY(options.syllablesEverywhere);
     QVERIFY(!options.solutionAllowed);
+    QVERIFY(options.spokenSentences);
   }
 };
 

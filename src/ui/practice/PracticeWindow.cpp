@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,11 +16,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <thread>
 
 #include "platform/qt/QtText.h"
 #include "ui/common/ProgramSettings.h"
@@ -37,6 +40,7 @@ const QString kKeyLevel = QStringLiteral("Uebungsseite/Stufe");
 const QString kKeyTitle = QStringLiteral("Uebungsseite/Titel");
 const QString kKeySyllables = QStringLiteral("Uebungsseite/Silben");
 const QString kKeySolution = QStringLiteral("Uebungsseite/Loesung");
+const QString kKeySound = QStringLiteral("Uebungsseite/Ton");
 const QString kKeyFolder = QStringLiteral("Uebungsseite/Ordner");
 
 QPushButton* Button(const QString& caption, const char* name) {
@@ -83,11 +87,17 @@ PracticeWindow::PracticeWindow(Host host, QSettings* store)
   syllables_->setObjectName(QStringLiteral("silben"));
   solution_ = new QCheckBox(QStringLiteral("„Lösung zeigen“ erlauben"));
   solution_->setObjectName(QStringLiteral("loesung"));
+  sound_ = new QCheckBox(QStringLiteral("Sätze als Ton mitgeben (Vorlesen auch ohne Sprachausgabe des Browsers)"));
+  sound_->setObjectName(QStringLiteral("ton"));
+  sound_->setToolTip(
+      QStringLiteral("Die Seite wird größer (etwa 250 KB je Seite Text), und das Erstellen dauert "
+                     "einige Sekunden."));
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Stufe:"), level_);
   form->addRow(QStringLiteral("Titel:"), title_);
   form->addRow(QString(), syllables_);
   form->addRow(QString(), solution_);
+  form->addRow(QString(), sound_);
 
   auto* hint = new QLabel(QStringLiteral("Die Seite entsteht aus dem Originaltext, oder aus seinem markierten Teil."));
   hint->setWordWrap(true);
@@ -125,6 +135,7 @@ PracticePageOptions PracticeWindow::ChosenOptions() const {
   options.title = FromQString(title_->text().trimmed());
   options.syllablesEverywhere = syllables_->isChecked();
   options.solutionAllowed = solution_->isChecked();
+  options.spokenSentences = sound_->isChecked();
   return options;
 }
 
@@ -135,7 +146,25 @@ bool PracticeWindow::WritePages(const Worksheet& ws, UiServices& ui, const Sylla
   PracticePageOptions options = ChosenOptions();
   options.text = ws.Text1.selLength > 0 ? ws.Text1.Marked() : ws.Text1.text;
   options.syllabifier = engine;
-  const PracticeFilesWritten written = WritePracticeFiles(options, level, target);
+  PracticeFilesWritten written;
+  if (!options.spokenSentences) {
+    written = WritePracticeFiles(options, level, target);
+  } else {
+    // Speaking every sentence takes seconds: it runs on a thread of its own
+    // while a box says so and the windows go on painting.
+    QProgressDialog wait(QStringLiteral("Die Sätze werden gesprochen …"), QString(), 0, 0, this);
+    wait.setWindowTitle(ToQString(kTitle));
+    wait.setWindowModality(Qt::ApplicationModal);
+    wait.setMinimumDuration(0);
+    wait.show();
+    QEventLoop untilWritten;
+    std::thread writer([&] {
+      written = WritePracticeFiles(options, level, target);
+      QMetaObject::invokeMethod(&untilWritten, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    untilWritten.exec();
+    writer.join();
+  }
   if (!written.ok) {
     ui.MessageBox(
         U"Die Übungsseite „" + FromQString(FileName(written.failed)) + U"“ wurde nicht geschrieben: " + written.reason,
@@ -220,6 +249,7 @@ void PracticeWindow::Remember() const {
   store_->setValue(kKeyTitle, title_->text());
   store_->setValue(kKeySyllables, syllables_->isChecked());
   store_->setValue(kKeySolution, solution_->isChecked());
+  store_->setValue(kKeySound, sound_->isChecked());
   if (!lastFolder_.isEmpty()) store_->setValue(kKeyFolder, lastFolder_);
 }
 
@@ -232,6 +262,7 @@ void PracticeWindow::Recall() {
   title_->setText(store_->value(kKeyTitle).toString());
   syllables_->setChecked(store_->value(kKeySyllables, false).toBool());
   solution_->setChecked(store_->value(kKeySolution, true).toBool());
+  sound_->setChecked(store_->value(kKeySound, false).toBool());
   lastFolder_ = store_->value(kKeyFolder).toString();
 }
 

@@ -74,6 +74,7 @@ class PracticeWindow : public QWidget {
   QLineEdit* title_ = nullptr;
   QCheckBox* syllables_ = nullptr;
   QCheckBox* solution_ = nullptr;
+  QCheckBox* sound_ = nullptr;
   QLabel* status_ = nullptr;
   QString lastFolder_;
   std::unique_ptr<QTemporaryDir> viewFolder_;  // the pages looked at, removed with the window
