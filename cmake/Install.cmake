@@ -23,6 +23,9 @@ endif()
 # The German syllable patterns, built from the German hyphenation project's
 # patterns (see src/CMakeLists.txt); the program looks for them here.
 install(FILES ${TESMORAN_HYPHEN_DIC_BUILD} DESTINATION ${CMAKE_INSTALL_DATADIR}/tesmoran)
+# Lintian is told that the dictionary's ISO8859-1 text is meant.
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+  RENAME tesmoran)
 
 install(FILES ${_data}/${TESMORAN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 

@@ -149,6 +149,17 @@ class ReadAloudTest : public QObject {
     QCOMPARE(Text1()->textCursor().selectionEnd(), 35);
   }
 
+  void aMarkedWordFarDownIsScrolledIntoView() {
+    QPlainTextEdit* field = Text1();
+    field->setPlainText(QStringLiteral("Zeile\n").repeated(300) + QStringLiteral("Ende"));
+    const int end = field->document()->characterCount() - 1;
+    MarkSpokenWord(*field, end - 4, end);
+    QTextCursor word(field->document());
+    word.setPosition(end - 4);
+    QVERIFY(field->viewport()->rect().contains(field->cursorRect(word)));
+    QCOMPARE(field->textCursor().position(), 0);  // the user's cursor stays where it was
+  }
+
   void solutionTextIsMarkedInItsOwnField() {
     PasteInto(w->form, "Text2", QStringLiteral("Lösung"));
     Read(QStringLiteral("Lösungstext vorlesen"));

@@ -3,8 +3,9 @@
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
-#include <algorithm>
+#include <QTextLayout>
 
 namespace tesmoran {
 namespace {
@@ -24,13 +25,19 @@ QList<QTextEdit::ExtraSelection> WithoutMark(const QPlainTextEdit& field) {
   return others;
 }
 
+// The field's scroll bar counts lines: the word's line is brought to the
+// middle when it is outside the lines in view.  Blocks far down may not be
+// laid out yet, so the line is counted from the block's first line.
 void ScrollIntoView(QPlainTextEdit& field, const QTextCursor& word) {
-  const QRect where = field.cursorRect(word);
-  const int height = field.viewport()->height();
-  if (where.top() >= 0 && where.bottom() <= height) return;
-  // The bar counts lines: bring the word's line to the middle of the view.
-  const int lines = (where.center().y() - height / 2) / std::max(1, where.height());
-  field.verticalScrollBar()->setValue(field.verticalScrollBar()->value() + lines);
+  const QTextBlock block = word.block();
+  int line = block.firstLineNumber();
+  if (const QTextLayout* layout = block.layout(); layout && layout->lineCount() > 0) {
+    const QTextLine within = layout->lineForTextPosition(word.position() - block.position());
+    if (within.isValid()) line += within.lineNumber();
+  }
+  QScrollBar& bar = *field.verticalScrollBar();
+  if (line >= bar.value() && line < bar.value() + bar.pageStep()) return;
+  bar.setValue(line - bar.pageStep() / 2);
 }
 
 }  // namespace
