@@ -121,7 +121,9 @@ TEST(OpusFile, TheBitrateSetsTheSize) {
   EXPECT_LT(high.bytes.size(), 22000u);
 }
 
-TEST(OpusFile, AFailureWhileSpeakingLeavesTheExistingFileAsItWas) {
+// Both kinds of audio file: a failure while speaking leaves the file there as
+// it was, with the engine's message, and no temporary file behind.
+TEST(SpokenTextFiles, AFailureWhileSpeakingLeavesTheExistingFileAsItWas) {
   const PiecesEngine breaksOff(22050, {Tone(22050, 3000), Tone(22050, 2000)}, U"Die Sprachausgabe brach ab.");
   const EspeakEngine voiceless(nullptr, "zz-keine-stimme");
   const struct {
@@ -132,16 +134,27 @@ TEST(OpusFile, AFailureWhileSpeakingLeavesTheExistingFileAsItWas) {
       {"engine fails after some audio", &breaksOff, "Die Sprachausgabe brach ab."},
       {"voice missing", &voiceless, "espeak-ng-data"},
   };
+  using Writer = WriteResult (*)(const fs::path&, const SpeechEngine&, TextView, const SpeechOptions&);
+  const struct {
+    const char* name;
+    Writer write;
+  } writers[] = {
+      {"alt.wav", WriteSpeechAsWav},
+      {"alt.opus", [](const fs::path& target, const SpeechEngine& engine, TextView text,
+                      const SpeechOptions& options) { return WriteSpeechAsOpus(target, engine, text, options); }},
+  };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    testing::ScratchDir dir;
-    dir.Write("alt.opus", "alter Inhalt");
-    const WriteResult written = WriteSpeechAsOpus(dir.path / "alt.opus", *row.engine, U"Der Hund bellt.", {});
-    EXPECT_FALSE(written.ok);
-    EXPECT_NE(EncodeUtf8(written.reason).find(row.messagePart), std::string::npos) << EncodeUtf8(written.reason);
-    EXPECT_EQ(dir.Read("alt.opus"), "alter Inhalt");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1) << "no temporary file left";
-
+    for (const auto& writer : writers) {
+      SCOPED_TRACE(std::string(row.name) + ", " + writer.name);
+      testing::ScratchDir dir;
+      dir.Write(writer.name, "alter Inhalt");
+      const WriteResult written = writer.write(dir.path / writer.name, *row.engine, U"Der Hund bellt.", {});
+      EXPECT_FALSE(written.ok);
+      EXPECT_NE(EncodeUtf8(written.reason).find(row.messagePart), std::string::npos) << EncodeUtf8(written.reason);
+      EXPECT_EQ(dir.Read(writer.name), "alter Inhalt");
+      EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1)
+          << "no temporary file left";
+    }
     const OpusBytes inMemory = SpeechAsOpusBytes(*row.engine, U"Der Hund bellt.", {}, kOpusFileBitrate);
     EXPECT_NE(EncodeUtf8(inMemory.error).find(row.messagePart), std::string::npos);
     EXPECT_EQ(inMemory.bytes, "");
