@@ -75,7 +75,7 @@ void WireReadAloud(Form1& form, QMenu* readAloud, QAction* saveAudio) {
   auto* saver = new AudioFileSaver(&form);
   QObject::connect(saveAudio, &QAction::triggered, &form, [&form, saver, options, field = c.Text1, noOriginal] {
     const SpokenPart part = PartToSpeak(*field);
-    if (part.text.find_first_not_of(U" \t\r\n") == Text::npos) {
+    if (!part.HasWords()) {
       Tell(form, noOriginal);
       return;
     }

@@ -11,14 +11,6 @@
 #include "ui/speech/SpokenWordMark.h"
 
 namespace tesmoran {
-namespace {
-
-bool NothingToSay(TextView text) {
-  return std::all_of(text.begin(), text.end(), [](Char c) { return c <= U' ' || c == U'\u00A0'; });
-}
-
-}  // namespace
-
 ReadAloud& ReadAloud::Of(QObject& window) {
   if (auto* existing = window.findChild<ReadAloud*>(QStringLiteral("Vorleser"), Qt::FindDirectChildrenOnly)) {
     return *existing;
@@ -58,7 +50,7 @@ bool ReadAloud::Start(QPlainTextEdit& field, std::shared_ptr<const SpeechEngine>
   Stop();
   JoinFinishedSpeakers(false);
   SpokenPart part = PartToSpeak(field);
-  if (NothingToSay(part.text)) return false;
+  if (!part.HasWords()) return false;
   part_ = std::move(part);
   field_ = &field;
   buffer_ = std::make_shared<SpeechBuffer>();

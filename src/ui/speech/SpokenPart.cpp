@@ -7,6 +7,10 @@
 
 namespace tesmoran {
 
+bool SpokenPart::HasWords() const {
+  return std::any_of(text.begin(), text.end(), [](Char c) { return c > U' ' && c != U'\u00A0'; });
+}
+
 std::pair<int, int> SpokenPart::FieldRange(std::size_t position, std::size_t length) const {
   const std::size_t last = fieldPosition.size() - 1;
   const std::size_t from = std::min(position, last);

@@ -18,6 +18,9 @@ struct SpokenPart {
   // `text`, and one more for its end.
   std::vector<int> fieldPosition;
 
+  // Whether there is anything to say: more than spaces and line breaks.
+  bool HasWords() const;
+
   // The field range [from, to) of the characters [position, position + length).
   std::pair<int, int> FieldRange(std::size_t position, std::size_t length) const;
 };
