@@ -252,7 +252,9 @@ class ReadAloudTest : public QObject {
     for (const auto& file : files) {
       target = folder.filePath(QString::fromLatin1(file.name));
       save->trigger();
+      QVERIFY(!save->isEnabled());  // one file at a time
       QTRY_COMPARE(done.size(), 1);
+      QVERIFY(save->isEnabled());
       QCOMPARE(done.takeFirst()[1].toString(), QString());
       std::ifstream written(target.toStdString(), std::ios::binary);
       const std::string bytes((std::istreambuf_iterator<char>(written)), {});

@@ -73,15 +73,22 @@ void WireReadAloud(Form1& form, QMenu* readAloud, QAction* saveAudio) {
   QObject::connect(&reader, &ReadAloud::Failed, &form, [&form](const QString& why) { Tell(form, why); });
 
   auto* saver = new AudioFileSaver(&form);
-  QObject::connect(saveAudio, &QAction::triggered, &form, [&form, saver, options, field = c.Text1, noOriginal] {
-    const SpokenPart part = PartToSpeak(*field);
-    if (!part.HasWords()) {
-      Tell(form, noOriginal);
-      return;
-    }
-    saver->Save(&form, std::make_shared<const EspeakEngine>(), part.text, options(false));
-  });
-  QObject::connect(saver, &AudioFileSaver::Done, &form, [&form](const QString& path, const QString& error) {
+  // While a file is written the entry rests, and says why.
+  QObject::connect(saveAudio, &QAction::triggered, &form,
+                   [&form, saver, saveAudio, options, field = c.Text1, noOriginal] {
+                     const SpokenPart part = PartToSpeak(*field);
+                     if (!part.HasWords()) {
+                       Tell(form, noOriginal);
+                       return;
+                     }
+                     if (saver->Save(&form, std::make_shared<const EspeakEngine>(), part.text, options(false))) {
+                       saveAudio->setEnabled(false);
+                       saveAudio->setToolTip(QStringLiteral("Die Audiodatei wird geschrieben …"));
+                     }
+                   });
+  QObject::connect(saver, &AudioFileSaver::Done, &form, [&form, saveAudio](const QString& path, const QString& error) {
+    saveAudio->setEnabled(true);
+    saveAudio->setToolTip({});
     if (!error.isEmpty()) {
       Tell(form, QStringLiteral("Die Audiodatei „%1“ wurde nicht gespeichert: %2").arg(path, error), style::kOkStop);
     }
