@@ -35,7 +35,9 @@ class FakeOutput : public AudioOutput {
   }
   qint64 PlayedSamples() const override { return played_; }
   void Stop() override { source_ = nullptr; }
+  QString Broken() const override { return broken; }
 
+  QString broken;  // set by a test: the device went away
   bool Playing() const { return source_ != nullptr; }
   // Plays on until `samples` were played in all, or the speech ends.
   void PlayTo(qint64 samples) {
@@ -195,6 +197,18 @@ class ReadAloudTest : public QObject {
     if (how == 1) QCOMPARE(Text1()->toPlainText().count(QLatin1Char('x')), 1);
     if (how == 0 || how == 2) QCOMPARE(Text1()->toPlainText(), before);
     QVERIFY(!ReadAloudEntry(w->form, QStringLiteral("Anhalten"))->isEnabled());
+  }
+
+  void aBrokenSoundOutputStopsWithAMessage() {
+    Read(QStringLiteral("Originaltext vorlesen"));
+    output->PlayTo(1);
+    QTRY_VERIFY(SpokenWordIn(*Text1()).has_value());
+    w->ui.AnswerMessage();
+    output->broken = QStringLiteral("Die Tonausgabe ist ausgefallen.");
+    QTRY_VERIFY(!Reader().Speaking());
+    QCOMPARE(SpokenWordIn(*Text1()), std::nullopt);
+    QCOMPARE(w->ui.Shown().size(), std::size_t{1});
+    QCOMPARE(w->ui.Shown()[0].prompt, Text(U"Die Tonausgabe ist ausgefallen."));
   }
 
   void emptyTextSaysSoAndPlaysNothing() {

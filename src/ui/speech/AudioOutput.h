@@ -21,6 +21,9 @@ class AudioOutput {
   virtual QString Start(QIODevice& source, int sampleRate) = 0;
   // How many samples were played since Start().
   virtual qint64 PlayedSamples() const = 0;
+  // Why the playing broke off (the device went away), in German; empty
+  // while it plays.
+  virtual QString Broken() const { return {}; }
   virtual void Stop() = 0;
 };
 

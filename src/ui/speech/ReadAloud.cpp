@@ -102,6 +102,11 @@ void ReadAloud::Follow() {
     }
     playing_ = true;
   }
+  if (const QString why = output_->Broken(); !why.isEmpty()) {
+    Stop();
+    Q_EMIT Failed(why);
+    return;
+  }
   const auto played = static_cast<std::size_t>(std::max<qint64>(0, output_->PlayedSamples()));
   if (const std::optional<SpeechEvent> word = buffer_->EventAt(played)) {
     const std::pair<int, int> range = part_.FieldRange(word->position, word->length);

@@ -54,6 +54,11 @@ class SystemOutput : public AudioOutput {
     return (sink_->processedUSecs() * sampleRate_ + 500000) / 1000000;
   }
 
+  QString Broken() const override {
+    if (!sink_ || (sink_->error() != QAudio::FatalError && sink_->error() != QAudio::IOError)) return {};
+    return QStringLiteral("Die Tonausgabe ist ausgefallen; das Vorlesen wurde angehalten.");
+  }
+
   void Stop() override {
     if (!sink_) return;
     sink_->stop();
