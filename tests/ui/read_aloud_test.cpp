@@ -123,7 +123,10 @@ class ReadAloudTest : public QObject {
   void markFollowsTheSoundWordByWordAndGoesAtTheEnd() {
     const QString before = Text1()->toPlainText();
     const int undoSteps = Text1()->document()->availableUndoSteps();
-    Read(QStringLiteral("Originaltext vorlesen"));
+    QTRY_VERIFY(ReadAloudEntry(w->form, QStringLiteral("Originaltext vorlesen"))->isEnabled());
+    Text1()->setFocus();
+    QTest::keyClick(Text1(), Qt::Key_F5);
+    QTRY_VERIFY(output->Playing());
     QVERIFY(ReadAloudEntry(w->form, QStringLiteral("Anhalten"))->isEnabled());
     // Played in steps shorter than any word, each mark is seen, in order.
     std::vector<Range> marks;
