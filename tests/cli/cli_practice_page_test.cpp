@@ -22,16 +22,8 @@ PageRun RunPage(std::vector<std::string> options, const std::string& input = std
 
 using testing::FileBytes;
 
-// A fresh folder of its own for each test.
-std::filesystem::path Folder(const char* name) {
-  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / name;
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
-}
-
 TEST(CliUebungsseite, WritesOnePageFromStandardInput) {
-  const auto folder = Folder("cli-page-one");
+  const auto folder = testing::FreshFolder("cli-page-one");
   const PageRun run = RunPage(
       {"--html", (folder / "s.html").string(), "--uebung", "Lücken-Wörter", "--titel", "Igel", "--stufe", "schwer"},
       "Der Igel schl\xC3\xA4"
@@ -47,7 +39,7 @@ TEST(CliUebungsseite, WritesOnePageFromStandardInput) {
 }
 
 TEST(CliUebungsseite, AllLevelsWriteOneFileEach) {
-  const auto folder = Folder("cli-page-all");
+  const auto folder = testing::FreshFolder("cli-page-all");
   const PageRun run = RunPage({"--html", (folder / "s.html").string(), "--stufe", "alle", "--text", "Der Hund bellt."});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_FALSE(std::filesystem::exists(folder / "s.html"));
@@ -62,7 +54,7 @@ TEST(CliUebungsseite, AllLevelsWriteOneFileEach) {
 }
 
 TEST(CliUebungsseite, VorlesenPutsTheSameSoundIntoEveryLevel) {
-  const auto folder = Folder("cli-page-sound");
+  const auto folder = testing::FreshFolder("cli-page-sound");
   const PageRun run = RunPage({"--html", (folder / "s.html").string(), "--stufe", "alle", "--vorlesen", "--text",
                                "Der Hund bellt. Oma liest."});
   ASSERT_EQ(run.code, 0) << run.err;
@@ -82,7 +74,7 @@ TEST(CliUebungsseite, VorlesenPutsTheSameSoundIntoEveryLevel) {
 }
 
 TEST(CliUebungsseite, WrongCallsAndInputsEndWithTheirCode) {
-  const auto folder = Folder("cli-page-codes");
+  const auto folder = testing::FreshFolder("cli-page-codes");
   const std::string target = (folder / "s.html").string();
   const struct {
     const char* name;
@@ -116,7 +108,7 @@ TEST(CliUebungsseite, WrongCallsAndInputsEndWithTheirCode) {
 }
 
 TEST(CliUebungsseite, AFailedWriteLeavesTheExistingFilesUntouched) {
-  const auto folder = Folder("cli-page-untouched");
+  const auto folder = testing::FreshFolder("cli-page-untouched");
   std::ofstream(folder / "s-leicht.html") << "alt";
   std::filesystem::create_directory(folder / "s-mittel.html");  // cannot become a file
   const PageRun run = RunPage({"--html", (folder / "s.html").string(), "--stufe", "alle", "--text", "Der Hund."});

@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "AsNobody.h"
 #include "CliRun.h"
 #include "OggOpusReading.h"
 #include "TestFiles.h"
@@ -28,24 +28,6 @@ using testing::FileBytes;
 CliRun ReadAloud(std::vector<std::string> options, const std::string& input = std::string()) {
   options.insert(options.begin(), "vorlesen");
   return testing::RunCliWith(options, input);
-}
-
-// A fresh folder of its own for each test.
-fs::path Folder(const char* name) {
-  const fs::path folder = fs::path(::testing::TempDir()) / name;
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
-
-double Seconds(const testing::WavFacts& facts) {
-  return facts.sampleRate ? static_cast<double>(facts.samples.size()) / facts.sampleRate : 0.0;
-}
-
-double Rms(const std::vector<int16_t>& samples) {
-  double sum = 0.0;
-  for (int16_t s : samples) sum += static_cast<double>(s) * s;
-  return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
 // The seconds of a WAV file and its rate, from the text 'sox --i' prints.
@@ -64,7 +46,7 @@ SoxInfo SoxSays(const fs::path& file) {
 }
 
 TEST(CliVorlesen, WritesAValidWavFileOfTheSpokenSentence) {
-  const fs::path file = Folder("cli-vorlesen-hund") / "hund.wav";
+  const fs::path file = testing::FreshFolder("cli-vorlesen-hund") / "hund.wav";
   const CliRun run = ReadAloud({"--wav", file.string()}, "Der Hund bellt.");
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.out, "");
@@ -73,25 +55,25 @@ TEST(CliVorlesen, WritesAValidWavFileOfTheSpokenSentence) {
   const testing::WavFacts facts = testing::ReadWav(bytes);
   testing::ExpectMonoPcmWav(facts, bytes.size());
   EXPECT_GE(facts.sampleRate, 8000u);
-  EXPECT_GT(Seconds(facts), 0.6);
-  EXPECT_LT(Seconds(facts), 4.0);
-  EXPECT_GT(Rms(facts.samples), 300.0) << "not silent";
+  EXPECT_GT(facts.Seconds(), 0.6);
+  EXPECT_LT(facts.Seconds(), 4.0);
+  EXPECT_GT(testing::Rms(facts.samples), 300.0) << "not silent";
 }
 
 TEST(CliVorlesen, SoxReadsTheLengthTheHeaderGives) {
   if (testing::ShellOutput("command -v sox").empty()) GTEST_SKIP() << "sox is not installed";
-  const fs::path file = Folder("cli-vorlesen-sox") / "satz.wav";
+  const fs::path file = testing::FreshFolder("cli-vorlesen-sox") / "satz.wav";
   const CliRun run = ReadAloud({"--wav", file.string(), "--text", "Die Katze schläft auf dem Sofa."});
   ASSERT_EQ(run.code, 0) << run.err;
   const testing::WavFacts facts = testing::ReadWav(FileBytes(file));
   const SoxInfo sox = SoxSays(file);
   EXPECT_EQ(sox.rate, static_cast<long>(facts.sampleRate));
-  EXPECT_NEAR(sox.seconds, Seconds(facts), 0.01);
+  EXPECT_NEAR(sox.seconds, facts.Seconds(), 0.01);
   EXPECT_GT(sox.seconds, 0.6);
 }
 
 TEST(CliVorlesen, WritesOpusAloneOrBesideAWavOfTheSameLength) {
-  const fs::path folder = Folder("cli-vorlesen-opus");
+  const fs::path folder = testing::FreshFolder("cli-vorlesen-opus");
   const std::string text = "Oma liest am Abend ein Buch.";
   const CliRun alone = ReadAloud({"--opus", (folder / "allein.opus").string(), "--text", text});
   ASSERT_EQ(alone.code, 0) << alone.err;
@@ -99,7 +81,7 @@ TEST(CliVorlesen, WritesOpusAloneOrBesideAWavOfTheSameLength) {
       ReadAloud({"--opus", (folder / "satz.opus").string(), "--wav", (folder / "satz.wav").string(), "--text", text});
   ASSERT_EQ(both.code, 0) << both.err;
   EXPECT_EQ(both.err + both.out, "");
-  const double wavSeconds = Seconds(testing::ReadWav(FileBytes(folder / "satz.wav")));
+  const double wavSeconds = testing::ReadWav(FileBytes(folder / "satz.wav")).Seconds();
   EXPECT_GT(wavSeconds, 1.0);
   for (const char* name : {"allein.opus", "satz.opus"}) {
     SCOPED_TRACE(name);
@@ -111,13 +93,13 @@ TEST(CliVorlesen, WritesOpusAloneOrBesideAWavOfTheSameLength) {
 }
 
 TEST(CliVorlesen, SlowerTempoAndSyllablesGiveLongerAudio) {
-  const fs::path folder = Folder("cli-vorlesen-tempo");
+  const fs::path folder = testing::FreshFolder("cli-vorlesen-tempo");
   const std::string text = "Die Kinder spielen im Garten.";
   auto secondsOf = [&](const char* name, std::vector<std::string> options) {
     options.insert(options.end(), {"--wav", (folder / name).string(), "--text", text});
     const CliRun run = ReadAloud(options);
     EXPECT_EQ(run.code, 0) << name << ": " << run.err;
-    return Seconds(testing::ReadWav(FileBytes(folder / name)));
+    return testing::ReadWav(FileBytes(folder / name)).Seconds();
   };
   const double fast = secondsOf("schnell.wav", {"--tempo", "250"});
   const double usual = secondsOf("normal.wav", {});
@@ -129,7 +111,7 @@ TEST(CliVorlesen, SlowerTempoAndSyllablesGiveLongerAudio) {
 }
 
 TEST(CliVorlesen, WrongCallsEndWithTheirCodeAndWriteNothing) {
-  const fs::path folder = Folder("cli-vorlesen-codes");
+  const fs::path folder = testing::FreshFolder("cli-vorlesen-codes");
   const std::string target = (folder / "t.wav").string();
   const struct {
     const char* name;
@@ -166,27 +148,8 @@ TEST(CliVorlesen, WrongCallsEndWithTheirCodeAndWriteNothing) {
   }
 }
 
-// Acting as nobody while it lives, when run as root, so that permissions
-// count.
-class AsNobody {
- public:
-  AsNobody() {
-    if (::geteuid() == 0) switched_ = ::seteuid(65534) == 0;
-  }
-  ~AsNobody() {
-    if (switched_) {
-      EXPECT_EQ(::seteuid(0), 0);
-    }
-  }
-  AsNobody(const AsNobody&) = delete;
-  AsNobody& operator=(const AsNobody&) = delete;
-
- private:
-  bool switched_ = false;
-};
-
 TEST(CliVorlesen, AFailedWriteLeavesTheExistingFileAsItWas) {
-  const fs::path folder = Folder("cli-vorlesen-gesperrt");
+  const fs::path folder = testing::FreshFolder("cli-vorlesen-gesperrt");
   const fs::path file = folder / "alt.wav";
   std::ofstream(file, std::ios::binary) << "alte Aufnahme";
   fs::permissions(file, static_cast<fs::perms>(0444));
@@ -194,7 +157,7 @@ TEST(CliVorlesen, AFailedWriteLeavesTheExistingFileAsItWas) {
   fs::permissions(folder.parent_path(), fs::perms::others_exec, fs::perm_options::add);
   CliRun run;
   {
-    AsNobody nobody;
+    testing::AsNobody nobody;
     ASSERT_NE(::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS), 0)
         << "the folder must be one that may not be written to";
     run = ReadAloud({"--wav", file.string(), "--text", "Der Hund bellt."});

@@ -129,9 +129,7 @@ TEST(PracticePageSound, WithoutTheOptionOrAVoiceThePageHasNoSoundAndMayPlayNone)
 }
 
 TEST(PracticePageSound, AVoiceThatCannotSpeakWritesNoFile) {
-  const fs::path folder = fs::path(::testing::TempDir()) / "practice-sound-voiceless";
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  const fs::path folder = testing::FreshFolder("practice-sound-voiceless");
   const EspeakEngine voiceless(nullptr, "zz-keine-stimme");
   PracticePageOptions options = Spoken(U"Der Hund bellt.", true);
   options.voice = &voiceless;

@@ -2,12 +2,12 @@
 #pragma once
 // What the speech tests share: the German engine with the installed syllable
 // patterns, and measures of the audio.
-#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
+#include "WavReading.h"
 #include "speech/EspeakEngine.h"
 #include "syllables/PatternSyllabifier.h"
 #include "text/Utf8.h"
@@ -27,11 +27,6 @@ inline double Seconds(const SpeechResult& result) {
   return result.sampleRate > 0 ? static_cast<double>(result.samples.size()) / result.sampleRate : 0.0;
 }
 
-inline double Rms(const std::vector<int16_t>& samples) {
-  if (samples.empty()) return 0.0;
-  double sum = 0.0;
-  for (int16_t s : samples) sum += static_cast<double>(s) * s;
-  return std::sqrt(sum / static_cast<double>(samples.size()));
-}
+using testing::Rms;
 
 }  // namespace tesmoran

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include <gtest/gtest.h>
+
 namespace tesmoran::testing {
 
 inline std::string FileBytes(const std::filesystem::path& path) {
@@ -15,6 +17,14 @@ inline std::string FileBytes(const std::filesystem::path& path) {
   std::ostringstream bytes;
   bytes << file.rdbuf();
   return bytes.str();
+}
+
+// A fresh, empty folder of this name in the test's temporary folder.
+inline std::filesystem::path FreshFolder(const char* name) {
+  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / name;
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
 }
 
 inline std::string Repeated(const std::string& piece, int times) {

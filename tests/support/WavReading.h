@@ -4,6 +4,7 @@
 // files: the fields of its header and its samples.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,7 +17,15 @@ struct WavFacts {
   std::uint16_t format = 0, channels = 0, blockAlign = 0, bitsPerSample = 0;
   std::uint32_t sampleRate = 0, byteRate = 0;
   std::vector<std::int16_t> samples;  // what follows the header, up to dataSize
+  double Seconds() const { return sampleRate ? static_cast<double>(samples.size()) / sampleRate : 0.0; }
 };
+
+// The loudness of samples: well below spoken words (thousands) at 300.
+inline double Rms(const std::vector<std::int16_t>& samples) {
+  double sum = 0.0;
+  for (std::int16_t s : samples) sum += static_cast<double>(s) * s;
+  return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
+}
 
 inline std::uint32_t LittleEndianAt(const std::string& bytes, std::size_t at, int count) {
   std::uint32_t value = 0;
