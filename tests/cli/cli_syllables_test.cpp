@@ -42,7 +42,6 @@ TEST(CliSilben, WritesTheTextWithItsSyllables) {
     std::vector<std::string> options;
     std::string input, output;
   } cases[] = {
-      {"plain sentence", {}, "Oma liest am Abend.", "O-ma liest am A-bend.\n"},
       {"CR LF removed like every control character", {}, "Oma\r\nAbend", "O-maA-bend\n"},
       {"text option", {"--text", "Oma"}, "", "O-ma\n"},
       {"line-break syllables keep single edge letters on", {"--schreibsilben"}, "Oma liest am Abend, Kaffee.",

@@ -68,17 +68,6 @@ TEST_F(SafeSavingTest, FailedPdfOverAHardLinkedFileLeavesItAsItWas) {
   EXPECT_EQ(InodeOf(dir.path / "blatt.pdf"), InodeOf(dir.path / "kopie.pdf"));
 }
 
-TEST_F(SafeSavingTest, LinkToNothingIsReportedAndKept) {
-  fs::create_symlink("fehlt/blatt.txt", dir.path / "verweis.txt");
-  SaveAs(U"Lösung", U"verweis.txt", true);
-  ExpectBox(ui, 2,
-            U"Die Datei \"verweis.txt\" kann nicht gespeichert werden.\r\n"
-            U"Der Name ist eine Verknüpfung auf eine Datei, die es nicht gibt.\r\n\r\nDer Lösungstext bleibt erhalten.",
-            U"Speichern", style::kOkStop);
-  EXPECT_TRUE(fs::is_symlink(dir.path / "verweis.txt"));
-  EXPECT_EQ(EntriesIn(dir.path), 1u);
-}
-
 TEST_F(SafeSavingTest, SymbolicLinkIsFollowedToTheFileItNames) {
   fs::create_directory(dir.path / "ordner");
   dir.Write("ordner/blatt.txt", "alter Inhalt\r\n");
