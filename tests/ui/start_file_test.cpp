@@ -9,17 +9,6 @@
 using namespace tesmoran;
 using namespace tesmoran::testing;
 
-namespace {
-
-const Text kLfCr = U"\n\r";
-
-// The load error as the file window shows it for `name`.
-Text LoadError(const Text& name) {
-  return name + kLfCr + Text(38, U'-') + kLfCr + U"Dateifehler beim Laden!" + kLfCr + U"Text wird nicht geladen!";
-}
-
-}  // namespace
-
 class StartFileTest : public QObject {
   Q_OBJECT
 
@@ -71,7 +60,7 @@ class StartFileTest : public QObject {
     QCOMPARE(FieldText(w.form, "Text1"), Text(30000, U'a') + U" " + Text(1000, U'b'));
   }
 
-  // Which files cannot be loaded: file_loading_test.cpp.
+  // Which files cannot be loaded, and the wording: file_loading_test.cpp.
   void fileThatCannotBeLoadedIsReportedAndLosesNothing() {
     QTemporaryDir dir;
     Window w;
@@ -79,7 +68,7 @@ class StartFileTest : public QObject {
     w.ui.AnswerMessage(kAnswerOk);
     LoadStartFile(w.form, dir.filePath("fehlt.txt"));
     QCOMPARE(w.ui.Shown().size(), std::size_t{1});
-    QCOMPARE(w.ui.Shown().front().prompt, LoadError(U"FEHLT.TXT"));
+    QCOMPARE(w.ui.Shown().front().title, Text(U"Dateifehler"));
     QCOMPARE(w.ui.Shown().front().style, 16);
     QCOMPARE(FieldText(w.form, "Text1"), Text(U"vorher"));
   }
