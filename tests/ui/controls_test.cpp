@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How the windows make their controls: the main window's typed controls and
-// their names, the exercise buttons the catalogue gives, and the shared
-// colour and icon helpers.
+// How the windows make their controls: the exercise buttons the catalogue
+// gives, and the shared colour and icon helpers.
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <memory>
 #include <stdexcept>
 
 #include "form1_test_support.h"
 #include "ui/common/Colour.h"
-#include "ui/main/DragLabel.h"
-#include "ui/main/Form1Layout.h"
 #include "ui/common/IconButton.h"
+#include "ui/main/Form1Layout.h"
 #include "worksheet/ExerciseCatalogue.h"
 
 using namespace tesmoran;
@@ -24,7 +20,6 @@ using namespace tesmoran::testing;
 
 namespace {
 
-using Pick = std::function<QWidget*(const Form1Controls&)>;
 using Change = std::function<void(std::vector<Exercise>&)>;
 
 std::vector<Exercise>::iterator ExerciseOn(std::vector<Exercise>& catalogue, const char* button) {
@@ -44,7 +39,6 @@ Change Move(const char* button, GridCell cell) {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Pick)
 Q_DECLARE_METATYPE(Change)
 Q_DECLARE_METATYPE(tesmoran::Ground)
 
@@ -53,30 +47,6 @@ class ControlsTest : public QObject {
 
  private Q_SLOTS:
   void initTestCase() { InstallQtTestFailureHandler(); }
-
-  // Code reaches a control through the struct; tests and the window system
-  // reach it by its object name.  Both must be the same control.
-  void controlsMemberIsTheControlOfItsName_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<Pick>("pick");
-    QTest::newRow("icon Bild8") << "Bild8" << Pick([](const Form1Controls& c) { return c.Bild8; });
-    QTest::newRow("exercise button Befehl14")
-        << "Befehl14" << Pick([](const Form1Controls& c) { return ButtonNamed(c, "Befehl14"); });
-    QTest::newRow("word-list button Befehl30") << "Befehl30" << Pick([](const Form1Controls& c) { return c.Befehl30; });
-    QTest::newRow("original text Text1") << "Text1" << Pick([](const Form1Controls& c) { return c.Text1; });
-    QTest::newRow("dragged label Bezeichnung7")
-        << "Bezeichnung7" << Pick([](const Form1Controls& c) { return c.Bezeichnung7; });
-    QTest::newRow("task list Liste1") << "Liste1" << Pick([](const Form1Controls& c) { return c.Liste1; });
-    QTest::newRow("frame Figur5") << "Figur5" << Pick([](const Form1Controls& c) { return c.Figur5; });
-  }
-  void controlsMemberIsTheControlOfItsName() {
-    QFETCH(QString, name);
-    QFETCH(Pick, pick);
-    Form1 form;
-    QWidget* control = pick(form.Controls());
-    QVERIFY(control);
-    QCOMPARE(control, Child<QWidget>(form, name.toLatin1().constData()));
-  }
 
   // A catalogue whose buttons do not fit the window stops the start and says
   // which button is wrong: no two buttons on one cell or with one name, none
@@ -154,10 +124,9 @@ class ControlsTest : public QObject {
     QTest::addColumn<int>("paperRole");
     QTest::addColumn<int>("inkRole");
     QTest::addColumn<bool>("filled");
-    QTest::newRow("window of a label") << Ground::kWindow << int(QPalette::Window) << int(QPalette::WindowText)
-                                       << true;
-    QTest::newRow("writing area of a field") << Ground::kWritingArea << int(QPalette::Base) << int(QPalette::Text)
-                                             << false;
+    QTest::newRow("window of a label") << Ground::kWindow << int(QPalette::Window) << int(QPalette::WindowText) << true;
+    QTest::newRow("writing area of a field")
+        << Ground::kWritingArea << int(QPalette::Base) << int(QPalette::Text) << false;
   }
   void colourCoversTheGroundAndInksTheText() {
     QFETCH(Ground, ground);
@@ -169,30 +138,20 @@ class ControlsTest : public QObject {
     QCOMPARE(control.palette().color(QPalette::ColorRole(paperRole)), QColor(1, 2, 3));
     QCOMPARE(control.palette().color(QPalette::ColorRole(inkRole)), QColor(4, 5, 6));
     QCOMPARE(control.autoFillBackground(), filled);
-  }
-
-  void colourWithoutInkKeepsTheText() {
-    QPlainTextEdit field;
-    QPalette look = field.palette();
-    look.setColor(QPalette::Text, QColor(7, 8, 9));
-    field.setPalette(look);
-    Colour(field, Ground::kWritingArea, QColor(1, 2, 3));
-    QCOMPARE(field.palette().color(QPalette::Text), QColor(7, 8, 9));
+    Colour(control, ground, QColor(7, 8, 9));  // without an ink the text keeps its colour
+    QCOMPARE(control.palette().color(QPalette::ColorRole(paperRole)), QColor(7, 8, 9));
+    QCOMPARE(control.palette().color(QPalette::ColorRole(inkRole)), QColor(4, 5, 6));
   }
 
   void iconButtonShowsItsPictureFlat() {
     QWidget parent;
     QToolButton* icon = MakeIconButton(parent, "Bild8", 495, QStringLiteral("Wörterliste"));
-    QCOMPARE(icon->parentWidget(), &parent);
     QVERIFY(!icon->icon().isNull());
     QCOMPARE(icon->iconSize(), QSize(29, 29));  // 33 pixels less the margin
-    QVERIFY(icon->autoRaise());
     QCOMPARE(icon->accessibleName(), QStringLiteral("Wörterliste"));
   }
 
-  void iconWithoutPictureIsRefused() {
-    QVERIFY_THROWS_EXCEPTION(std::logic_error, IconPicture("Bild14"));
-  }
+  void iconWithoutPictureIsRefused() { QVERIFY_THROWS_EXCEPTION(std::logic_error, IconPicture("Bild14")); }
 };
 
 QTEST_MAIN(ControlsTest)

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <filesystem>
@@ -13,18 +12,13 @@
 
 #include "files/PrintLines.h"
 #include "form1_test_support.h"
+#include "sheet_pdf_tools.h"
 #include "ui/files/Form3.h"
 
 using namespace tesmoran;
 using namespace tesmoran::testing;
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
 
 QStringList NonEmptyLines(const QStringList& lines) {
   QStringList kept;
@@ -37,12 +31,9 @@ QStringList NonEmptyLines(const QStringList& lines) {
 
 // The non-empty lines of a PDF's text as the poppler tools read it, trailing
 // spaces dropped; `pages` gets the number of page ends.
-QStringList PdfLines(const QString& pdf, int* pages = nullptr) {
-  QProcess tool;
-  tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-  if (!tool.waitForFinished(30000) || tool.exitCode() != 0) return {QStringLiteral("<pdftotext failed>")};
-  QString all = QString::fromUtf8(tool.readAllStandardOutput());
-  if (pages) *pages = int(all.count('\f'));
+QStringList PdfLines(const QString& pdf, int* pages) {
+  QString all = RunTool("pdftotext", {"-layout", pdf, "-"});
+  *pages = int(all.count('\f'));
   return NonEmptyLines(all.remove('\f').split('\n'));
 }
 
@@ -77,15 +68,15 @@ class TestFiles : public QObject {
   void initTestCase() {
     InstallQtTestFailureHandler();
     QVERIFY(scratch_.isValid());
-    WriteFile(scratch_.filePath("brief.txt"), "Der Hund, die Katze\r\nund die Maus.\r\n");
-    WriteFile(scratch_.filePath("B.TXT"),
-              "Gr\xF6\xDF"
-              "e");
+    WriteBytes(scratch_.filePath("brief.txt"), "Der Hund, die Katze\r\nund die Maus.\r\n");
+    WriteBytes(scratch_.filePath("B.TXT"),
+               "Gr\xF6\xDF"
+               "e");
     for (const char* name : {"c.Doc", "d.dok", "e.asc", "f.dat", "g.pdf", "h.txt.bak", "leer.txt"}) {
-      WriteFile(scratch_.filePath(QLatin1String(name)), name[0] == 'l' ? "" : "x");
+      WriteBytes(scratch_.filePath(QLatin1String(name)), name[0] == 'l' ? "" : "x");
     }
     QVERIFY(QDir(scratch_.path()).mkdir(QStringLiteral("Unterordner")));
-    WriteFile(scratch_.filePath("Unterordner/innen.txt"), "innen");
+    WriteBytes(scratch_.filePath("Unterordner/innen.txt"), "innen");
     previousDir_ = QDir::currentPath();
     QDir::setCurrent(scratch_.path());
   }
@@ -235,9 +226,7 @@ class TestFiles : public QObject {
     w.ui.AnswerMessage(kAnswerYes).AnswerInput(U"blatt.txt").AnswerMessage(kAnswerYes).AnswerInput(U"Blatt.PDF");
     Click(w.form, "Bild6");
     Click(w.form, "Bild6");
-    QFile saved(scratch_.filePath("blatt.txt"));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), (lines.join("\r\n") + "\r\n").toLatin1());
+    QCOMPARE(FileBytes(scratch_.filePath("blatt.txt")), (lines.join("\r\n") + "\r\n").toLatin1());
     QStringList printed;
     for (const Text& line : PaperLines(FromQString(lines.join("\r\n")))) printed << ToQString(line);
     int pages = 0;

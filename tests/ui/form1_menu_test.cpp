@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu bar: each entry clicks its own icon or button, so
 // that it runs exactly that command, and the menu keys.
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSignalSpy>
 #include <memory>
 
@@ -13,30 +10,6 @@
 
 using namespace tesmoran;
 using namespace tesmoran::testing;
-
-namespace {
-
-QList<QAction*> Entries(const Form1& form, const QString& menu) {
-  for (QAction* action : form.findChild<QMenuBar*>()->actions()) {
-    if (action->text() == menu) return action->menu()->actions();
-  }
-  qFatal("no menu %s", qPrintable(menu));
-}
-
-QAction* Entry(const Form1& form, const QString& menu, const QString& text) {
-  for (QAction* action : Entries(form, menu)) {
-    if (action->text() == text) return action;
-  }
-  qFatal("no entry %s", qPrintable(text));
-}
-
-void ShowActive(Form1& form) {
-  form.show();
-  QApplication::setActiveWindow(&form);
-  QVERIFY(QTest::qWaitForWindowActive(&form));
-}
-
-}  // namespace
 
 class Form1MenuTest : public QObject {
   Q_OBJECT
@@ -51,12 +24,16 @@ class Form1MenuTest : public QObject {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("control");
-    const char* rows[][3] = {
-        {"&Datei", "Text laden…", "Bild5"},   {"&Datei", "Lösungstext speichern…", "Bild6"},
-        {"&Datei", "Lösungstext drucken", "Bild9"}, {"&Datei", "Beenden", "Bild2"},
-        {"&Hilfe", "Hilfe", "Bild4"},          {"&Hilfe", "Info", "Bild3"},
-        {"&Übungen", "Großletter", "Befehl1"}, {"&Übungen", "Rückwärtssatz", "Befehl29"},
-        {"&Übungen", "Umkehrwort", "Befehl5"}, {"&Übungen", "Buchstaben", "Befehl31"}};
+    const char* rows[][3] = {{"&Datei", "Text laden…", "Bild5"},
+                             {"&Datei", "Lösungstext speichern…", "Bild6"},
+                             {"&Datei", "Lösungstext drucken", "Bild9"},
+                             {"&Datei", "Beenden", "Bild2"},
+                             {"&Hilfe", "Hilfe", "Bild4"},
+                             {"&Hilfe", "Info", "Bild3"},
+                             {"&Übungen", "Großletter", "Befehl1"},
+                             {"&Übungen", "Rückwärtssatz", "Befehl29"},
+                             {"&Übungen", "Umkehrwort", "Befehl5"},
+                             {"&Übungen", "Buchstaben", "Befehl31"}};
     for (const auto& r : rows) QTest::newRow(r[1]) << r[0] << r[1] << r[2];
   }
   void entryClicksItsControlAndNoOther() {
@@ -71,7 +48,9 @@ class Form1MenuTest : public QObject {
     for (QAbstractButton* button : Child<QWidget>(form, "Arbeitsflaeche")->findChildren<QAbstractButton*>()) {
       spies.emplace_back(button->objectName(), std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked));
     }
-    Entry(form, menu, entry)->trigger();
+    QAction* action = MenuEntry(form, entry);
+    QCOMPARE(qobject_cast<QMenu*>(action->associatedObjects().value(0))->title(), menu);
+    action->trigger();
     QStringList clicked;
     for (const auto& [name, spy] : spies) {
       if (spy->count() > 0) clicked << name;
@@ -81,7 +60,7 @@ class Form1MenuTest : public QObject {
 
   void ctrlQAsksTheExitQuestion() {
     Window w;
-    ShowActive(w.form);
+    QVERIFY(ShowActive(w.form));
     QSignalSpy ends(&w.form, &Form1::EndRequested);
     w.ui.AnswerMessage(kAnswerNo);
     QTest::keyClick(Field(w.form, "Text1"), Qt::Key_Q, Qt::ControlModifier);
@@ -92,7 +71,7 @@ class Form1MenuTest : public QObject {
 
   void f1OpensTheHelpWindow() {
     Form1 form;
-    ShowActive(form);
+    QVERIFY(ShowActive(form));
     QTest::keyClick(Field(form, "Text1"), Qt::Key_F1);
     QVERIFY(form.findChild<Form2*>() && form.findChild<Form2*>()->isVisible());
   }

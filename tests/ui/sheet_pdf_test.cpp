@@ -2,13 +2,12 @@
 // The printed sheet's PDF file read back with the poppler tools: paper, fonts,
 // whole words, page breaks and line pitch, the answer key and colours on the
 // rendered page.
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../printsheet/FakeSheetTools.h"
 #include "printsheet/qt/SheetFonts.h"
 #include "printsheet/qt/SheetPdf.h"
-#include "../printsheet/FakeSheetTools.h"
 #include "sheet_pdf_tools.h"
 
 using namespace tesmoran;
@@ -183,14 +182,6 @@ class TestSheetPdf : public QObject {
       if (runs.size() > longest.size()) longest = runs;
     }
     QCOMPARE(longest, QStringLiteral("brbr"));
-  }
-
-  void aFailedWriteIsReportedAndLeavesNoFile() {
-    const QString path = dir_.filePath("missing/sheet.pdf");
-    const WriteResult r = WriteSheetPdf(SheetInput{U"Oma", U""}, Bare(), nullptr, path.toStdString());
-    QVERIFY(!r.ok);
-    QCOMPARE(QString::fromStdU32String(r.reason), QStringLiteral("Das Verzeichnis ist nicht vorhanden."));
-    QVERIFY(!QFile::exists(path));
   }
 
   void aMissingFamilyFallsBackToTheDefault() {

@@ -43,11 +43,6 @@ class TestSheetSettingsStore : public QObject {
     QVERIFY(LoadSheetSettings(store) == saved);
   }
 
-  void noFileGivesTheStartValues() {
-    QSettings store(Path(), QSettings::IniFormat);
-    QVERIFY(LoadSheetSettings(store) == SheetSettings());
-  }
-
   // The keys and the way values are written are those of earlier versions:
   // a teacher's settings survive an update.
   void aFileFromAnEarlierVersionLoads() {
@@ -81,8 +76,8 @@ class TestSheetSettingsStore : public QObject {
     QVERIFY(s == expected);
   }
 
-  // What cannot be read (no number, no colour, no font) takes its start
-  // value; ranges are brought back as the settings table's clamping does.
+  // What is missing or cannot be read (no number, no colour, no font) takes
+  // its start value; ranges are brought back as the settings table's clamping does.
   void handEditedNonsenseIsBroughtBack() {
     const SheetSettings s =
         LoadFile("[Arbeitsblatt]\nSchrift=\nGroesse=99\nZeilenabstand=viel\nSilben=9\nFarbe1=blaugrau\nFarbe2=\n");

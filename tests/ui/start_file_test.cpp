@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A text file named on the command line: which argument names it, and that
 // it loads into the original text as the file window's "Laden" loads it.
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "form1_test_support.h"
@@ -9,24 +8,6 @@
 
 using namespace tesmoran;
 using namespace tesmoran::testing;
-
-namespace {
-
-const Text kLfCr = U"\n\r";
-
-QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-  const QString path = dir.filePath(name);
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
-  return path;
-}
-
-// The load error as the file window shows it for `name`.
-Text LoadError(const Text& name) {
-  return name + kLfCr + Text(38, U'-') + kLfCr + U"Dateifehler beim Laden!" + kLfCr + U"Text wird nicht geladen!";
-}
-
-}  // namespace
 
 class StartFileTest : public QObject {
   Q_OBJECT
@@ -57,7 +38,9 @@ class StartFileTest : public QObject {
     QTemporaryDir dir;
     Window w;
     PasteInto(w.form, "Text1", "vorher");
-    LoadStartFile(w.form, WriteFile(dir, "brief.txt", "Der Hund, die Katze\r\nund die Gr\xfc\xdf" "e."));
+    LoadStartFile(w.form, WriteBytes(dir.filePath("brief.txt"),
+                                     "Der Hund, die Katze\r\nund die Gr\xfc\xdf"
+                                     "e."));
     QCOMPARE(FieldText(w.form, "Text1"), Text(U"Der Hund die Katze und die Grüße."));
     QCOMPARE(w.ui.Shown().size(), std::size_t{0});
     Field(w.form, "Text1")->undo();  // one undo step brings the text back
@@ -71,13 +54,13 @@ class StartFileTest : public QObject {
     PasteInto(w.form, "Text1", "vorher");
     w.ui.AnswerMessage(kAnswerYes);
     // 31001 bytes: one more than loads without a question.
-    LoadStartFile(w.form, WriteFile(dir, "lang.txt", QByteArray(30000, 'a') + "\n" + QByteArray(1000, 'b')));
+    LoadStartFile(w.form, WriteBytes(dir.filePath("lang.txt"), QByteArray(30000, 'a') + "\n" + QByteArray(1000, 'b')));
     QCOMPARE(w.ui.Shown().size(), std::size_t{1});
     QCOMPARE(w.ui.Shown().front().style, int(style::kYesNoQuestion));  // its wording: file_loading_test.cpp
     QCOMPARE(FieldText(w.form, "Text1"), Text(30000, U'a') + U" " + Text(1000, U'b'));
   }
 
-  // Which files cannot be loaded: file_loading_test.cpp.
+  // Which files cannot be loaded, and the wording: file_loading_test.cpp.
   void fileThatCannotBeLoadedIsReportedAndLosesNothing() {
     QTemporaryDir dir;
     Window w;
@@ -85,7 +68,7 @@ class StartFileTest : public QObject {
     w.ui.AnswerMessage(kAnswerOk);
     LoadStartFile(w.form, dir.filePath("fehlt.txt"));
     QCOMPARE(w.ui.Shown().size(), std::size_t{1});
-    QCOMPARE(w.ui.Shown().front().prompt, LoadError(U"FEHLT.TXT"));
+    QCOMPARE(w.ui.Shown().front().title, Text(U"Dateifehler"));
     QCOMPARE(w.ui.Shown().front().style, 16);
     QCOMPARE(FieldText(w.form, "Text1"), Text(U"vorher"));
   }
