@@ -5,6 +5,7 @@
 // is under 200 ms for a page.  Apart: one page with its sentences spoken.
 #include <benchmark/benchmark.h>
 
+#include "SampleText.h"
 #include "practice/PracticePage.h"
 #include "syllables/PatternSyllabifier.h"
 
@@ -13,16 +14,7 @@ namespace {
 
 // Ten pages of about 2,600 characters: sentences with umlauts, ß, digits,
 // commas and line breaks.
-Text TenPages() {
-  static const TextView kSentences[] = {
-      U"Der Hund bellt laut, die Katze miaut. ",      U"Über die Straße läuft ein großer Bär mit 3 Äpfeln! ",
-      U"Wir bleiben heute zu Hause; es regnet.\r\n",  U"Die Kinder üben fleißig Wörter und Sätze. ",
-      U"Oma liest am Abend ein spannendes Buch?\r\n",
-  };
-  Text text;
-  for (std::size_t i = 0; text.size() < 26000; ++i) text.append(kSentences[i % std::size(kSentences)]);
-  return text;
-}
+Text TenPages() { return testing::SchoolSentences(10 * testing::kOnePage); }
 
 void Run(benchmark::State& state, std::vector<const PracticeExercise*> exercises, PracticeLevel level,
          const Syllabifier* syllabifier) {

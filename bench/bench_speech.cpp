@@ -8,6 +8,7 @@
 
 #include <chrono>
 
+#include "SampleText.h"
 #include "files/OpusFile.h"
 #include "speech/EspeakEngine.h"
 #include "syllables/PatternSyllabifier.h"
@@ -18,16 +19,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // One page: sentences with umlauts, ß, digits, commas and line breaks.
-Text OnePage() {
-  static const TextView kSentences[] = {
-      U"Der Hund bellt laut, die Katze miaut. ",      U"Über die Straße läuft ein großer Bär mit 3 Äpfeln! ",
-      U"Wir bleiben heute zu Hause; es regnet.\r\n",  U"Die Kinder üben fleißig Wörter und Sätze. ",
-      U"Oma liest am Abend ein spannendes Buch?\r\n",
-  };
-  Text text;
-  for (std::size_t i = 0; text.size() < 2600; ++i) text.append(kSentences[i % std::size(kSentences)]);
-  return text;
-}
+Text OnePage() { return testing::SchoolSentences(testing::kOnePage); }
 
 // Counts the samples and notes when the first ones came; keeps nothing.
 class CountingSink : public SpeechSink {

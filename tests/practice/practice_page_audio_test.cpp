@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "OggOpusReading.h"
+#include "SampleText.h"
 #include "TestFiles.h"
 #include "practice/PracticeFiles.h"
 #include "practice/PracticePage.h"
@@ -142,13 +143,7 @@ TEST(PracticePageSound, AVoiceThatCannotSpeakWritesNoFile) {
 TEST(PracticePageSound, OnePageTextWithItsSoundStaysUnder400Kilobytes) {
   // About 2,600 characters of short sentences, as in the benchmark; the
   // default exercise at the easy level, whose data is the largest.
-  static const TextView kSentences[] = {
-      U"Der Hund bellt laut, die Katze miaut. ",      U"Über die Straße läuft ein großer Bär mit 3 Äpfeln! ",
-      U"Wir bleiben heute zu Hause; es regnet.\r\n",  U"Die Kinder üben fleißig Wörter und Sätze. ",
-      U"Oma liest am Abend ein spannendes Buch?\r\n",
-  };
-  Text text;
-  for (std::size_t i = 0; text.size() < 2600; ++i) text.append(kSentences[i % std::size(kSentences)]);
+  const Text text = testing::SchoolSentences(testing::kOnePage);
   const std::string page = BuildPracticePage(Spoken(text, true), PracticeLevel::kEasy);
   const std::vector<std::string> sounds = SoundsOf(page);
   ASSERT_GT(sounds.size(), 30u);
